@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds the programs and runs the main job:
+# the demo project is generated and compiled into its download image.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/setup.sh
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake --preset release
+cmake --build --preset release -j "$jobs"
+bin=build/release/bin
+mkdir -p examples/demo
+"$bin/demo-generator" examples/demo/demo.ZPJ
+"$bin/balsar-cli" info examples/demo/demo.ZPJ
+"$bin/balsar-cli" compile examples/demo/demo.ZPJ
