@@ -1,0 +1,167 @@
+#include "cli/CaldoCli.h"
+
+#include <unistd.h>
+
+#include <iostream>
+
+#include "transfer/UsbPipeLink.h"
+
+namespace caldo {
+
+namespace {
+
+constexpr char kUsage[] =
+    "usage: caldo-cli download PACKAGE.qk (--udp HOST:PORT | --serial DEVICE | --usb [VID:PID]) [--force-gui]\n";
+constexpr int kBarWidth = 40;
+
+} // namespace
+
+bool ParseCaldoCliArgs(const std::vector<std::string>& args, CaldoCliCommand& command, std::string& error) {
+    if (args.empty() || args[0] != "download") {
+        error = "unknown command";
+        return false;
+    }
+    bool havePackage = false, haveLink = false;
+    DownloadOptions& options = command.options;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto linkOption = [&]() {
+            if (haveLink) {
+                error = "only one of --udp, --serial, --usb may be given";
+                return false;
+            }
+            haveLink = true;
+            return true;
+        };
+        if (a == "--udp") {
+            if (!linkOption())
+                return false;
+            if (i + 1 >= args.size()) {
+                error = "--udp needs HOST:PORT";
+                return false;
+            }
+            const std::string& target = args[++i];
+            const size_t colon = target.rfind(':');
+            if (colon == std::string::npos || colon == 0 || colon + 1 == target.size()) {
+                error = "--udp needs HOST:PORT";
+                return false;
+            }
+            options.link.kind = kLinkUdp;
+            options.link.addressText = target.substr(0, colon);
+            options.link.portText = target.substr(colon + 1);
+        } else if (a == "--serial") {
+            if (!linkOption())
+                return false;
+            if (i + 1 >= args.size()) {
+                error = "--serial needs a device";
+                return false;
+            }
+            options.link.kind = kLinkSerial;
+            options.link.serialPortName = args[++i];
+            options.link.baudRate = 115200;
+        } else if (a == "--usb") {
+            if (!linkOption())
+                return false;
+            options.link.kind = kLinkUsb;
+            if (i + 1 < args.size() && args[i + 1].find(':') != std::string::npos &&
+                args[i + 1].rfind("--", 0) != 0) {
+                if (!ParseUsbId(args[++i], options.link.usbVendorId, options.link.usbProductId)) {
+                    error = "--usb takes VID:PID in hexadecimal";
+                    return false;
+                }
+            }
+        } else if (a == "--force-gui") {
+            options.forceGuiUpdate = true;
+        } else if (!a.empty() && a[0] == '-') {
+            error = "unknown option " + a;
+            return false;
+        } else if (!havePackage) {
+            options.packagePath = a;
+            havePackage = true;
+        } else {
+            error = "unexpected argument " + a;
+            return false;
+        }
+    }
+    if (!havePackage) {
+        error = "no package given";
+        return false;
+    }
+    if (!haveLink) {
+        error = "no link given";
+        return false;
+    }
+    return true;
+}
+
+TerminalProgress::~TerminalProgress() {
+    if (lineOpen_)
+        out_ << '\n' << std::flush;
+}
+
+void TerminalProgress::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    Draw(false);
+}
+
+void TerminalProgress::SetRange(int lower, int upper) {
+    lower_ = lower;
+    upper_ = upper;
+    Draw(false);
+}
+
+void TerminalProgress::SetPos(int position) {
+    position_ = position;
+    Draw(false);
+}
+
+void TerminalProgress::StepIt() {
+    ++position_;
+    Draw(false);
+}
+
+void TerminalProgress::Repaint() { Draw(true); }
+
+void TerminalProgress::Draw(bool force) {
+    // Without a range the caption alone is shown.
+    const std::string text = lower_ < upper_ ? ProgressText(caption_, position_, lower_, upper_) : caption_;
+    const int fill = ProgressFillWidth(kBarWidth, position_, lower_, upper_);
+    if (!force && text == lastText_ && fill == lastFill_)
+        return;
+    if (!interactive_) {
+        // A log gets one line per caption, not one per block.
+        if (caption_ != lastCaption_)
+            out_ << caption_ << '\n' << std::flush;
+        lastCaption_ = caption_;
+        lastText_ = text;
+        lastFill_ = fill;
+        return;
+    }
+    out_ << "\r[" << std::string(static_cast<size_t>(fill), '#') << std::string(static_cast<size_t>(kBarWidth - fill), ' ')
+         << "] " << text << "\x1b[K" << std::flush;
+    lineOpen_ = true;
+    lastText_ = text;
+    lastFill_ = fill;
+}
+
+void StreamMessages::ShowError(const std::string& text) { out_ << '\n' << text << '\n' << std::flush; }
+
+int RunCaldoCli(const std::vector<std::string>& args) {
+    CaldoCliCommand command;
+    std::string error;
+    if (!ParseCaldoCliArgs(args, command, error)) {
+        std::cerr << "caldo-cli: " << error << '\n' << kUsage;
+        return 2;
+    }
+    bool ok = false;
+    {
+        TerminalProgress progress(std::cerr, ::isatty(STDERR_FILENO) == 1);
+        StreamMessages messages(std::cerr);
+        SteadyClock clock;
+        CDownloader downloader(command.options, progress, messages, clock);
+        ok = downloader.RunDownload();
+    }
+    return ok ? 0 : 1;
+}
+
+} // namespace caldo

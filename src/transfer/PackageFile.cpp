@@ -1,0 +1,107 @@
+#include "transfer/PackageFile.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "transfer/Frame.h"
+
+namespace caldo {
+
+CPackageFile::Status CPackageFile::Load(const std::filesystem::path& path) {
+    bytes_.clear();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return Status::CannotOpen;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec)
+        return Status::CannotOpen;
+    if (size > kPackageMaxSize)
+        return Status::Damaged;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return Status::CannotOpen;
+    bytes_.resize(static_cast<size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes_.data()), static_cast<std::streamsize>(bytes_.size()));
+    if (static_cast<size_t>(in.gcount()) != bytes_.size()) {
+        bytes_.clear();
+        return Status::CannotOpen;
+    }
+    return Status::Ok;
+}
+
+bool CPackageFile::ReadU32(size_t offset, uint32_t& value) const {
+    if (offset > bytes_.size() || bytes_.size() - offset < 4)
+        return false;
+    const uint8_t* p = bytes_.data() + offset;
+    value = static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
+            static_cast<uint32_t>(p[3]) << 24;
+    return true;
+}
+
+bool CPackageFile::ReadDescriptor(size_t offset, RegionDescriptor& d) const {
+    return ReadU32(offset, d.offset) && ReadU32(offset + 4, d.length) && ReadU32(offset + 8, d.version) &&
+           ReadU32(offset + 12, d.checksum) && ReadU32(offset + 16, d.reserved);
+}
+
+CPackageFile::Status CPackageFile::ReadKind(uint32_t& kind) const {
+    if (bytes_.size() < kPackageHeaderSize)
+        return Status::Damaged;
+    ReadU32(16, kind);
+    return Status::Ok;
+}
+
+bool CPackageFile::RegionIsSound(const RegionDescriptor& region) const {
+    if (region.length == 0)
+        return true;
+    const uint64_t end = static_cast<uint64_t>(region.offset) + region.length;
+    if (end > bytes_.size())
+        return false;
+    return Sum32({bytes_.data() + region.offset, region.length}) == region.checksum;
+}
+
+CPackageFile::Status CPackageFile::Parse() {
+    kind_ = 0;
+    userData_ = guiModel1_ = guiModel2_ = {};
+    sectionCount_ = 0;
+    sections_.clear();
+    uint32_t kind = 0;
+    if (ReadKind(kind) != Status::Ok)
+        return Status::Damaged;
+    if (kind != 1 && kind != 2)
+        return Status::UnknownKind;
+    const size_t area = kind == 1 ? kPackageAreaKind1 : kPackageAreaKind2;
+    if (bytes_.size() < area)
+        return Status::Damaged;
+    ReadDescriptor(20, userData_);
+    ReadDescriptor(60, guiModel1_);
+    if (kind == 2)
+        ReadDescriptor(80, guiModel2_);
+    uint32_t count = 0, tableOffset = 0;
+    ReadU32(area - 8, count);
+    ReadU32(area - 4, tableOffset);
+    // The table must lie inside the file; this also bounds the count.
+    const uint64_t tableEnd = static_cast<uint64_t>(tableOffset) + static_cast<uint64_t>(count) * kRegionDescriptorSize;
+    if (count > 0 && tableEnd > bytes_.size())
+        return Status::Damaged;
+    std::vector<RegionDescriptor> sections(count);
+    for (uint32_t i = 0; i < count; ++i)
+        ReadDescriptor(tableOffset + static_cast<size_t>(i) * kRegionDescriptorSize, sections[i]);
+    if (!RegionIsSound(userData_) || !RegionIsSound(guiModel1_) || !RegionIsSound(guiModel2_))
+        return Status::Damaged;
+    for (const auto& s : sections)
+        if (!RegionIsSound(s))
+            return Status::Damaged;
+    kind_ = kind;
+    sectionCount_ = count;
+    sections_ = std::move(sections);
+    return Status::Ok;
+}
+
+std::span<const uint8_t> CPackageFile::RegionData(const RegionDescriptor& region) const {
+    const uint64_t end = static_cast<uint64_t>(region.offset) + region.length;
+    if (region.length == 0 || end > bytes_.size())
+        return {};
+    return {bytes_.data() + region.offset, region.length};
+}
+
+} // namespace caldo

@@ -1,0 +1,128 @@
+#include "transfer/PanelConnection.h"
+
+#include <cstring>
+
+#include "transfer/Frame.h"
+
+namespace caldo {
+
+namespace {
+
+void PutLe16(std::vector<uint8_t>& out, uint16_t v) {
+    out.push_back(static_cast<uint8_t>(v));
+    out.push_back(static_cast<uint8_t>(v >> 8));
+}
+
+void PutLe32(std::vector<uint8_t>& out, uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+}
+
+} // namespace
+
+std::vector<uint8_t> BuildGetPanelInfo() { return BuildFrame(kCmdGetPanelInfo, {}); }
+
+std::vector<uint8_t> BuildKeyedCommand(uint8_t code) {
+    const auto* key = reinterpret_cast<const uint8_t*>(kCommandKey);
+    return BuildFrame(code, {key, sizeof kCommandKey - 1});
+}
+
+std::vector<uint8_t> BuildEraseRegion(uint8_t type, uint16_t blocks, uint32_t length, uint32_t checksum,
+                                      uint16_t version) {
+    std::vector<uint8_t> params;
+    params.push_back(type);
+    PutLe16(params, version);
+    PutLe32(params, length);
+    PutLe32(params, checksum);
+    PutLe16(params, blocks);
+    return BuildFrame(kCmdEraseRegion, params);
+}
+
+std::vector<uint8_t> BuildWriteBlock(uint16_t index, std::span<const uint8_t> data) {
+    std::vector<uint8_t> params;
+    params.reserve(data.size() + 2);
+    PutLe16(params, index);
+    params.insert(params.end(), data.begin(), data.end());
+    return BuildFrame(kCmdWriteBlock, params);
+}
+
+std::vector<uint8_t> BuildVerifyRegion() { return BuildFrame(kCmdVerifyRegion, {}); }
+
+CPanelConnection::CPanelConnection(Clock& clock, LinkFactory factory) : clock_(clock), factory_(std::move(factory)) {}
+
+CPanelConnection::~CPanelConnection() { Close(); }
+
+bool CPanelConnection::Connect(const CLinkSettings& settings) {
+    Close();
+    link_ = factory_ ? factory_(settings) : nullptr;
+    if (!link_)
+        return false;
+    if (!link_->Open()) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool CPanelConnection::Close() {
+    if (link_) {
+        link_->Close();
+        link_.reset();
+    }
+    return true;
+}
+
+bool CPanelConnection::Exchange(const std::vector<uint8_t>& request, uint8_t code, size_t minReply,
+                                bool statusTwoAccepted, std::chrono::milliseconds pause) {
+    if (!link_ || request.empty())
+        return false;
+    if (!link_->Send(request.data(), request.size(), 1))
+        return false;
+    if (pause.count() > 0)
+        clock_.Sleep(pause);
+    std::memset(reply_.data(), 0, reply_.size());
+    size_t received = 0;
+    if (!link_->Receive(reply_.data(), reply_.size(), 1, received))
+        return false;
+    // A reply cut short (a serial read that stopped early) is judged only by the
+    // bytes that arrived; fields it does not hold are never read.
+    if (received < std::max<size_t>(minReply, 6) || received > reply_.size())
+        return false;
+    if (reply_[4] != code)
+        return false;
+    return reply_[5] == 1 || (statusTwoAccepted && reply_[5] == 2);
+}
+
+bool CPanelConnection::GetPanelInfo(PanelInfo& info) {
+    if (!Exchange(BuildGetPanelInfo(), kCmdGetPanelInfo, kPanelInfoReplySize, true, std::chrono::milliseconds(100)))
+        return false;
+    info.mode = reply_[6];
+    info.model = static_cast<uint16_t>(reply_[10] | reply_[11] << 8);
+    info.guiVersion = static_cast<uint16_t>(reply_[14] | reply_[15] << 8);
+    return true;
+}
+
+bool CPanelConnection::EnterDownloadMode() {
+    return Exchange(BuildKeyedCommand(kCmdEnterDownloadMode), kCmdEnterDownloadMode, 6, false);
+}
+
+bool CPanelConnection::EnterBootMode() {
+    return Exchange(BuildKeyedCommand(kCmdEnterBootMode), kCmdEnterBootMode, 6, false);
+}
+
+bool CPanelConnection::FinishDownload() {
+    return Exchange(BuildKeyedCommand(kCmdFinishDownload), kCmdFinishDownload, 6, false);
+}
+
+bool CPanelConnection::EraseRegion(uint8_t type, uint16_t blocks, uint32_t length, uint32_t checksum,
+                                   uint16_t version) {
+    return Exchange(BuildEraseRegion(type, blocks, length, checksum, version), kCmdEraseRegion, 6, false);
+}
+
+bool CPanelConnection::WriteBlock(uint16_t index, std::span<const uint8_t> data) {
+    return Exchange(BuildWriteBlock(index, data), kCmdWriteBlock, 6, false);
+}
+
+bool CPanelConnection::VerifyRegion() { return Exchange(BuildVerifyRegion(), kCmdVerifyRegion, 6, false); }
+
+} // namespace caldo

@@ -1,0 +1,40 @@
+// UDP link: one datagram per frame to the panel's IPv4 address and port.
+#pragma once
+
+#include <netinet/in.h>
+
+#include <string>
+
+#include "transfer/TransferLink.h"
+
+namespace caldo {
+
+// Parses dotted IPv4 text: four decimal numbers, each reduced to its low 8 bits.
+// Fails on missing parts, empty parts or characters other than digits and dots.
+bool ParseIpv4Text(const std::string& text, uint32_t& hostOrderAddress);
+// Parses a decimal UDP port 1..65535.
+bool ParsePortText(const std::string& text, uint16_t& port);
+
+class CUdpLink : public CTransferLink {
+public:
+    static constexpr int kMaxPacket = 1024;
+    ~CUdpLink() override { Close(); }
+    int MaxPacketSize() override { return kMaxPacket; }
+    bool Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, size_t& received) override;
+    bool Close() override;
+    bool Configure(const CLinkSettings& settings) override;
+    bool Open() override;
+    bool Send(const uint8_t* data, size_t length, int timeoutUnits) override;
+
+    // Milliseconds per time-out unit (500 ms; tests shorten it).
+    void SetUnitMilliseconds(int ms) { unitMs_ = ms; }
+
+private:
+    std::string addressText_;
+    std::string portText_;
+    sockaddr_in panel_{};
+    int socket_ = -1;
+    int unitMs_ = 500;
+};
+
+} // namespace caldo

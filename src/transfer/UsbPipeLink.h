@@ -1,0 +1,56 @@
+// USB link over the panel's two bulk pipes, through libusb-1.0. The panel is
+// found by vendor/product id; "PIPE1" (write) is the first bulk OUT endpoint and
+// "PIPE0" (read) the first bulk IN endpoint of the first interface that has both.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "transfer/TransferLink.h"
+
+struct libusb_context;
+struct libusb_device_handle;
+
+namespace caldo {
+
+struct UsbEndpointInfo {
+    int interfaceNumber;
+    uint8_t address;     // bit 7 set = IN
+    uint8_t attributes;  // low two bits: transfer type, 2 = bulk
+};
+
+struct UsbPipes {
+    int interfaceNumber;
+    uint8_t writeEndpoint;  // PIPE1
+    uint8_t readEndpoint;   // PIPE0
+};
+
+// Picks the pipes from the endpoints of a configuration, listed in descriptor order.
+std::optional<UsbPipes> ChooseUsbPipes(const std::vector<UsbEndpointInfo>& endpoints);
+
+// Parses "VID:PID" in hexadecimal (an optional 0x prefix on each part).
+bool ParseUsbId(const std::string& text, uint16_t& vendorId, uint16_t& productId);
+
+class CUsbPipeLink : public CTransferLink {
+public:
+    static constexpr int kMaxPacket = 64;
+    static constexpr unsigned kSendTimeoutMs = 2000;
+
+    ~CUsbPipeLink() override { Close(); }
+    int MaxPacketSize() override { return kMaxPacket; }
+    bool Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, size_t& received) override;
+    bool Close() override;
+    bool Configure(const CLinkSettings& settings) override;
+    bool Open() override;
+    bool Send(const uint8_t* data, size_t length, int timeoutUnits) override;
+
+private:
+    uint16_t vendorId_ = kDefaultUsbVendorId;
+    uint16_t productId_ = kDefaultUsbProductId;
+    libusb_context* context_ = nullptr;
+    libusb_device_handle* handle_ = nullptr;
+    int claimedInterface_ = -1;
+    UsbPipes pipes_{};
+};
+
+} // namespace caldo

@@ -1,0 +1,235 @@
+#include "PanelModel.h"
+
+#include <cstring>
+#include <fstream>
+
+namespace panelsim {
+
+namespace {
+
+constexpr uint8_t kGetInfo = 0x01, kEnterDownload = 0x02, kEnterBoot = 0x04, kFinish = 0x05, kErase = 0x10,
+                  kWrite = 0x11, kVerify = 0x12;
+constexpr char kKey[] = "ZemBra";
+
+uint8_t Sum8(const uint8_t* p, size_t n) {
+    uint8_t s = 0;
+    for (size_t i = 0; i < n; ++i)
+        s = static_cast<uint8_t>(s + p[i]);
+    return s;
+}
+
+uint16_t Le16(const Bytes& b, size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
+
+uint32_t Le32(const Bytes& b, size_t at) {
+    return static_cast<uint32_t>(b[at]) | static_cast<uint32_t>(b[at + 1]) << 8 |
+           static_cast<uint32_t>(b[at + 2]) << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+}
+
+} // namespace
+
+std::string RegionFileName(uint8_t type, int driverIndex) {
+    switch (type) {
+    case 1: return "gui.bin";
+    case 2: return "userdata.bin";
+    case 3: return "driver0.bin";
+    default: return "driver1_" + std::to_string(driverIndex) + ".bin";
+    }
+}
+
+PanelModel::PanelModel(Config config)
+    : config_(std::move(config)), application_(!config_.bootMode), guiVersion_(config_.guiVersion) {}
+
+bool PanelModel::FrameIsValid(const Bytes& f) {
+    if (f.size() < 6 || f[0] != 0x5A || f[1] != 0xA5)
+        return false;
+    if (static_cast<size_t>(f[2] | f[3] << 8) != f.size())
+        return false;
+    return Sum8(f.data(), f.size() - 1) == f.back();
+}
+
+Bytes PanelModel::Reply(uint8_t code, const Bytes& payload) const {
+    const size_t total = payload.size() + 6;
+    Bytes r{0x5A, 0xA5, 0, 0, code};
+    if (config_.replyLengthLowFirst) {
+        r[2] = static_cast<uint8_t>(total);
+        r[3] = static_cast<uint8_t>(total >> 8);
+    } else {
+        r[2] = static_cast<uint8_t>(total >> 8);
+        r[3] = static_cast<uint8_t>(total);
+    }
+    r.insert(r.end(), payload.begin(), payload.end());
+    r.push_back(Sum8(r.data(), r.size()));
+    return r;
+}
+
+bool PanelModel::KeyOk(const Bytes& q) const {
+    return q.size() == 12 && std::memcmp(q.data() + 5, kKey, 6) == 0;
+}
+
+void PanelModel::Restart(bool intoApplication) {
+    application_ = intoApplication;
+    downloadMode_ = false;
+    region_.reset();
+}
+
+Bytes PanelModel::ApplyFaults(Bytes reply) {
+    const int n = ++replies_;
+    const Faults& f = config_.faults;
+    if (n == f.dropReply)
+        return {};
+    if (n == f.corruptChecksum)
+        reply.back() = static_cast<uint8_t>(reply.back() ^ 0x5A);
+    if (n == f.shortReply && reply.size() > 7)
+        reply.resize(7);
+    if (n == f.noiseBefore) {
+        // Stray bytes, including a 0x5A that is not followed by 0xA5.
+        const Bytes noise{0x00, 0xFF, 0x5A, 0x13, 0xA5, 0x42};
+        reply.insert(reply.begin(), noise.begin(), noise.end());
+    }
+    return reply;
+}
+
+Bytes PanelModel::Verify() {
+    ++verifies_;
+    if (!region_)
+        return Status(kVerify, false);
+    const Region& r = *region_;
+    uint32_t sum = 0;
+    for (uint8_t b : r.data)
+        sum += b;
+    const bool ok = verifies_ != config_.faults.failVerify && r.data.size() == r.length && sum == r.checksum &&
+                    r.nextBlock == r.blocks;
+    if (ok) {
+        const std::string name = RegionFileName(r.type, r.type == 4 ? driverIndex_++ : 0);
+        regions_[name] = r.data;
+        if (!config_.outDir.empty()) {
+            std::ofstream out(config_.outDir / name, std::ios::binary | std::ios::trunc);
+            out.write(reinterpret_cast<const char*>(r.data.data()), static_cast<std::streamsize>(r.data.size()));
+        }
+        if (r.type == 1) {
+            guiVersion_ = r.version;
+            Restart(true);  // a new GUI program starts at once
+        }
+    }
+    region_.reset();
+    return Status(kVerify, ok);
+}
+
+Bytes PanelModel::Handle(const Bytes& q, TimePoint now) {
+    if (silentUntil_ && now < *silentUntil_)
+        return {};  // still restarting
+    silentUntil_.reset();
+    requests_.push_back(q);
+    const uint8_t code = q[4];
+    Bytes reply;
+    switch (code) {
+    case kGetInfo: {
+        Bytes p{1, static_cast<uint8_t>(application_ ? 1 : 0), 0, 0, 0};
+        p.push_back(static_cast<uint8_t>(config_.model));
+        p.push_back(static_cast<uint8_t>(config_.model >> 8));
+        p.push_back(0);
+        p.push_back(0);
+        p.push_back(static_cast<uint8_t>(guiVersion_));
+        p.push_back(static_cast<uint8_t>(guiVersion_ >> 8));
+        reply = Reply(kGetInfo, p);
+        break;
+    }
+    case kEnterDownload:
+        if (KeyOk(q)) {
+            downloadMode_ = true;
+            driverIndex_ = 0;
+        }
+        reply = Status(code, KeyOk(q));
+        break;
+    case kEnterBoot: {
+        const bool ok = KeyOk(q);
+        reply = Status(code, ok);
+        if (ok && application_) {
+            Restart(false);
+            if (config_.faults.slowRestartMs > 0)
+                silentUntil_ = now + std::chrono::milliseconds(config_.faults.slowRestartMs);
+        }
+        break;
+    }
+    case kFinish:
+        if (KeyOk(q))
+            downloadMode_ = false;
+        reply = Status(code, KeyOk(q));
+        break;
+    case kErase: {
+        bool ok = downloadMode_ && q.size() == 19;
+        if (ok) {
+            Region r;
+            r.type = q[5];
+            r.version = Le16(q, 6);
+            r.length = Le32(q, 8);
+            r.checksum = Le32(q, 12);
+            r.blocks = Le16(q, 16);
+            // The GUI program is written by the bootloader, everything else by the application.
+            ok = r.type >= 1 && r.type <= 4 && (r.type == 1) == !application_;
+            if (ok)
+                region_ = r;
+        }
+        reply = Status(code, ok);
+        break;
+    }
+    case kWrite: {
+        bool ok = region_.has_value() && q.size() >= 8;
+        if (ok) {
+            Region& r = *region_;
+            const uint16_t index = Le16(q, 5);
+            const size_t n = q.size() - 8;
+            ok = index == r.nextBlock && r.data.size() + n <= r.length;
+            if (ok) {
+                r.data.insert(r.data.end(), q.begin() + 7, q.end() - 1);
+                ++r.nextBlock;
+            }
+        }
+        reply = Status(code, ok);
+        break;
+    }
+    case kVerify:
+        reply = Verify();
+        break;
+    default:
+        reply = Status(code, false);
+        break;
+    }
+    return ApplyFaults(std::move(reply));
+}
+
+std::vector<Bytes> RequestSplitter::Feed(const uint8_t* data, size_t size) {
+    pending_.insert(pending_.end(), data, data + size);
+    std::vector<Bytes> frames;
+    for (;;) {
+        size_t start = 0;
+        while (start + 1 < pending_.size() && !(pending_[start] == 0x5A && pending_[start + 1] == 0xA5))
+            ++start;
+        if (start + 1 >= pending_.size()) {
+            // Keep a trailing 0x5A that may start a frame.
+            const bool keepLast = !pending_.empty() && pending_.back() == 0x5A;
+            pending_.erase(pending_.begin(), pending_.end() - (keepLast ? 1 : 0));
+            break;
+        }
+        pending_.erase(pending_.begin(), pending_.begin() + static_cast<long>(start));
+        if (pending_.size() < 4)
+            break;
+        const size_t length = pending_[2] | pending_[3] << 8;
+        if (length < 6) {
+            pending_.erase(pending_.begin());  // not a frame: hunt again
+            continue;
+        }
+        if (pending_.size() < length)
+            break;
+        Bytes frame(pending_.begin(), pending_.begin() + static_cast<long>(length));
+        if (PanelModel::FrameIsValid(frame)) {
+            frames.push_back(std::move(frame));
+            pending_.erase(pending_.begin(), pending_.begin() + static_cast<long>(length));
+        } else {
+            pending_.erase(pending_.begin());
+        }
+    }
+    return frames;
+}
+
+} // namespace panelsim

@@ -1,0 +1,100 @@
+// A simulated text panel: the application/bootloader modes, the panel
+// information, and erase/write/verify of the four region types, with fault
+// injection. It works on whole request frames; the transports live in main.cpp.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace panelsim {
+
+using Bytes = std::vector<uint8_t>;
+using TimePoint = std::chrono::steady_clock::time_point;
+
+struct Faults {
+    int dropReply = 0;        // the N-th reply is not sent
+    int corruptChecksum = 0;  // the N-th reply carries a wrong checksum
+    int noiseBefore = 0;      // noise bytes go out in front of the N-th reply
+    int shortReply = 0;       // only the first 7 bytes of the N-th reply go out
+    int failVerify = 0;       // the N-th region verification fails
+    int slowRestartMs = 0;    // after entering the bootloader the panel is silent this long
+};
+
+struct Config {
+    uint16_t model = 1;
+    bool bootMode = false;        // start in the bootloader instead of the application
+    uint16_t guiVersion = 1;
+    std::filesystem::path outDir; // verified regions are written here when set
+    bool replyLengthLowFirst = false;  // USB replies carry the length low byte first
+    Faults faults;
+};
+
+// Region file names in the output folder.
+std::string RegionFileName(uint8_t type, int driverIndex);
+
+class PanelModel {
+public:
+    explicit PanelModel(Config config);
+
+    // Handles one request frame (already checked by FrameIsValid) and returns the
+    // bytes to send back, empty when nothing is sent.
+    Bytes Handle(const Bytes& request, TimePoint now);
+
+    // A request frame: 0x5A 0xA5, length low byte first equal to the frame size, checksum.
+    static bool FrameIsValid(const Bytes& frame);
+
+    bool applicationRunning() const { return application_; }
+    uint16_t guiVersion() const { return guiVersion_; }
+    int repliesProduced() const { return replies_; }
+    // Every request frame handled, in order.
+    const std::vector<Bytes>& requests() const { return requests_; }
+    // Verified regions by output file name.
+    const std::map<std::string, Bytes>& regions() const { return regions_; }
+
+private:
+    Bytes Reply(uint8_t code, const Bytes& payload) const;
+    Bytes Status(uint8_t code, bool ok) const { return Reply(code, {static_cast<uint8_t>(ok ? 1 : 0)}); }
+    Bytes ApplyFaults(Bytes reply);
+    bool KeyOk(const Bytes& request) const;
+    Bytes Verify();
+    void Restart(bool intoApplication);
+
+    Config config_;
+    bool application_;
+    uint16_t guiVersion_;
+    bool downloadMode_ = false;
+    std::optional<TimePoint> silentUntil_;
+    int replies_ = 0;
+    int verifies_ = 0;
+    int driverIndex_ = 0;
+
+    struct Region {
+        uint8_t type = 0;
+        uint16_t version = 0;
+        uint32_t length = 0;
+        uint32_t checksum = 0;
+        uint16_t blocks = 0;
+        uint16_t nextBlock = 0;
+        Bytes data;
+    };
+    std::optional<Region> region_;
+    std::vector<Bytes> requests_;
+    std::map<std::string, Bytes> regions_;
+};
+
+// Cuts a byte stream into request frames (serial transport). Bytes before a
+// 0x5A 0xA5 pair and frames with a bad checksum are dropped.
+class RequestSplitter {
+public:
+    std::vector<Bytes> Feed(const uint8_t* data, size_t size);
+
+private:
+    Bytes pending_;
+};
+
+} // namespace panelsim
