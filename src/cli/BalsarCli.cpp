@@ -1,0 +1,207 @@
+#include "cli/BalsarCli.h"
+
+#include <filesystem>
+#include <map>
+#include <ostream>
+#include <sstream>
+
+#include "base/MessageSink.h"
+#include "base/Prompt.h"
+#include "compiler/ImageCompiler.h"
+#include "elements/ElementKinds.h"
+#include "project/CMirloDoc.h"
+#include "project/CoreClasses.h"
+#include "project/DesignerContext.h"
+
+namespace balsar {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: balsar-cli <command> ...\n"
+    "  compile PROJECT.ZPJ              write <folder>/<name>.bin~ and print its path\n"
+    "  info PROJECT.ZPJ [--json]        model, ports, languages, screens and element counts\n"
+    "  save PROJECT.ZPJ [--as NEW.ZPJ]  load and save again in the current file version\n";
+
+// Messages of the core go to the command's error stream.
+class StreamSink : public MessageSink {
+public:
+    explicit StreamSink(std::ostream& err) : m_err(err) {}
+    void Message(const std::string& text, MessageKind, const std::string& caption) override {
+        m_err << (caption.empty() ? "" : caption + ": ") << text << '\n';
+    }
+
+private:
+    std::ostream& m_err;
+};
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                char buffer[8];
+                std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+                out += buffer;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+std::string KindLabel(int32_t kind) {
+    const std::string_view name = ShortName(kind);
+    return name.empty() ? "KIND" + std::to_string(kind) : std::string(name);
+}
+
+struct Session {
+    explicit Session(std::ostream& err) : sink(err), prompt(Answer::No), context(sink, prompt) {}
+    StreamSink sink;
+    FixedPrompt prompt;
+    DesignerContext context;
+};
+
+int Info(CMirloDoc& doc, bool json, std::ostream& out) {
+    const CMirloProject& project = *doc.Project();
+    if (!json) {
+        out << "project: " << project.GetProjectName() << '\n';
+        out << "model: " << project.panelModelId << '\n';
+        for (int i = 0; i < 3; ++i) {
+            const CPortCom& port = *project.GetPort(i);
+            out << "COM" << i << ": "
+                << (port.enabled ? "protocol " + std::to_string(port.protocolId) : std::string("not used")) << '\n';
+        }
+        out << "languages: " << project.languages.Count() << '\n';
+        for (int i = 0; i < project.languages.Count(); ++i) {
+            out << "  " << i << ": 0x" << std::hex << project.languages.GetLangID(i) << std::dec << ' '
+                << project.languages.GetFontName(i) << '\n';
+        }
+        out << "screens: " << project.Screens().size() << '\n';
+        for (const auto& screen : project.Screens()) {
+            std::map<std::string, int> counts;
+            for (const auto& element : screen->GetElements()) {
+                ++counts[KindLabel(element->GetKind())];
+            }
+            out << "  " << screen->GetNumber() << ' ' << screen->GetName() << ": " << screen->GetElements().size()
+                << " elements";
+            for (const auto& [kind, n] : counts) {
+                out << ' ' << kind << '=' << n;
+            }
+            out << '\n';
+        }
+        out << "events: " << project.eventList.items.size() << '\n';
+        out << "data transfers: " << project.dataTransfers.items.size() << '\n';
+        out << "bitmaps: " << project.bitmapLibrary.Items().size() << '\n';
+        return 0;
+    }
+    out << "{\"name\":" << JsonString(project.GetProjectName()) << ",\"model\":" << project.panelModelId
+        << ",\"ports\":[";
+    for (int i = 0; i < 3; ++i) {
+        const CPortCom& port = *project.GetPort(i);
+        out << (i ? "," : "") << "{\"port\":" << i << ",\"enabled\":" << (port.enabled ? "true" : "false")
+            << ",\"protocol\":" << port.protocolId << ",\"station\":" << port.station << '}';
+    }
+    out << "],\"languages\":[";
+    for (int i = 0; i < project.languages.Count(); ++i) {
+        out << (i ? "," : "") << "{\"id\":" << project.languages.GetLangID(i)
+            << ",\"font\":" << JsonString(project.languages.GetFontName(i)) << '}';
+    }
+    out << "],\"screens\":[";
+    bool first = true;
+    for (const auto& screen : project.Screens()) {
+        std::map<std::string, int> counts;
+        for (const auto& element : screen->GetElements()) {
+            ++counts[KindLabel(element->GetKind())];
+        }
+        out << (first ? "" : ",") << "{\"number\":" << screen->GetNumber()
+            << ",\"name\":" << JsonString(screen->GetName())
+            << ",\"description\":" << JsonString(screen->GetDescription())
+            << ",\"elements\":" << screen->GetElements().size() << ",\"kinds\":{";
+        bool firstKind = true;
+        for (const auto& [kind, n] : counts) {
+            out << (firstKind ? "" : ",") << JsonString(kind) << ':' << n;
+            firstKind = false;
+        }
+        out << "}}";
+        first = false;
+    }
+    out << "],\"events\":" << project.eventList.items.size()
+        << ",\"dataTransfers\":" << project.dataTransfers.items.size()
+        << ",\"bitmaps\":" << project.bitmapLibrary.Items().size() << "}\n";
+    return 0;
+}
+
+} // namespace
+
+int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        (args.empty() ? err : out) << kUsage;
+        return args.empty() ? 2 : 0;
+    }
+    const std::string& command = args[0];
+    if (command != "compile" && command != "info" && command != "save") {
+        err << "unknown command: " << command << '\n' << kUsage;
+        return 2;
+    }
+    if (args.size() < 2) {
+        err << kUsage;
+        return 2;
+    }
+    const std::string projectPath = std::filesystem::absolute(args[1]).lexically_normal().string();
+    bool json = false;
+    std::string saveAs;
+    for (size_t i = 2; i < args.size(); ++i) {
+        if (command == "info" && args[i] == "--json") {
+            json = true;
+        } else if (command == "save" && args[i] == "--as" && i + 1 < args.size()) {
+            saveAs = std::filesystem::absolute(args[++i]).lexically_normal().string();
+        } else {
+            err << "unexpected argument: " << args[i] << '\n' << kUsage;
+            return 2;
+        }
+    }
+
+    Session session(err);
+    CMirloDoc doc(session.context, CoreClassRegistry());
+    if (!doc.OnOpenDocument(projectPath)) {
+        return 1;
+    }
+    if (command == "info") {
+        return Info(doc, json, out);
+    }
+    if (command == "save") {
+        const std::string target = saveAs.empty() ? projectPath : saveAs;
+        if (!doc.SaveToFile(target, true)) {
+            return 1;
+        }
+        out << target << '\n';
+        return 0;
+    }
+    const CMirloProject& project = *doc.Project();
+    const Image image = CompileProject(project, session.sink, doc.PanelWidth(), doc.PanelHeight());
+    if (!WriteCompileOutput(project.GetCompileOutputPath(), image, session.sink)) {
+        return 1;
+    }
+    out << project.GetCompileOutputPath() << '\n';
+    return 0;
+}
+
+} // namespace balsar

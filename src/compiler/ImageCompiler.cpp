@@ -1,0 +1,114 @@
+#include "compiler/ImageCompiler.h"
+
+#include "base/FileIo.h"
+#include "base/MessageSink.h"
+#include "project/CMirloProject.h"
+
+namespace balsar {
+
+ImageCompiler::ImageCompiler(const CMirloProject& project, Image& image, MessageSink& sink, int panelWidth,
+                             int panelHeight)
+    : m_project(project), m_context(image, sink, panelWidth, panelHeight) {
+    image.clear();
+}
+
+void ImageCompiler::Compile() {
+    Image& image = m_context.image;
+    image.clear();
+    static const uint8_t kMagic[6] = {'Z', 'e', 'm', 'B', 'r', 'a'};
+    AppendBytes(image, kMagic, sizeof kMagic);
+    AppendBytes(image, 0, 1);
+    AppendBytes(image, 0, 1);
+    AppendBytes(image, 1, 4);
+    AppendRepeated(image, 0, 4, 2);
+    AppendBytes(image, kHeaderSize, 4);
+    AppendRepeated(image, 0, 4, kSectionCount);
+
+    for (int k = 0; k < static_cast<int>(kSectionCount); ++k) {
+        PadTo4(image);
+        const size_t start = image.size();
+        WriteSection(k);
+        if (image.size() > start) {
+            WriteAt(image, kHeaderSize + 4 * static_cast<size_t>(k), static_cast<uint32_t>(start), 4);
+        }
+    }
+    WriteAt(image, 12, static_cast<uint32_t>(image.size()), 4);
+    WriteAt(image, 16, Checksum(image), 4);
+}
+
+uint32_t ImageCompiler::Checksum(const Image& image) {
+    uint32_t sum = 0;
+    for (size_t i = kHeaderSize; i < image.size(); ++i) {
+        sum += image[i];
+    }
+    return sum;
+}
+
+void ImageCompiler::WriteSection(int index) {
+    switch (index) {
+    case SECTION_PORTS:
+        WritePortBlock();
+        break;
+    case SECTION_SCREENS:
+        WriteScreenBlock();
+        break;
+    default:
+        // Panel settings, trend channels, event list and data transfers are
+        // written by their own record writers once those exist; the unused
+        // section 2 never writes anything.
+        break;
+    }
+}
+
+void ImageCompiler::WritePortBlock() {
+    Image& image = m_context.image;
+    uint32_t inUse = 0;
+    for (int i = 0; i < 3; ++i) {
+        inUse += m_project.GetPort(i)->enabled != 0 ? 1 : 0;
+    }
+    inUse += m_project.GetCanPort().enabled != 0 ? 1 : 0;
+    AppendBytes(image, inUse, 4);
+    size_t slot = image.size();
+    const size_t slotsEnd = slot + 4 * inUse;
+    AppendRepeated(image, 0, 4, inUse);
+    for (int i = 0; i < 3; ++i) {
+        const size_t start = image.size();
+        m_project.GetPort(i)->Compile(image, m_context.sink);
+        if (image.size() > start && slot < slotsEnd) {
+            WriteAt(image, slot, static_cast<uint32_t>(start), 4);
+            slot += 4;
+        }
+    }
+    // The CAN port has no compiled record.
+}
+
+void ImageCompiler::WriteScreenBlock() {
+    Image& image = m_context.image;
+    const auto& screens = m_project.Screens();
+    AppendBytes(image, static_cast<uint32_t>(screens.size()), 4);
+    size_t slot = image.size();
+    AppendRepeated(image, 0, 4, screens.size());
+    for (const auto& screen : screens) {
+        WriteAt(image, slot, static_cast<uint32_t>(image.size()), 4);
+        slot += 4;
+        screen->Compile(m_context);
+    }
+}
+
+Image CompileProject(const CMirloProject& project, MessageSink& sink, int panelWidth, int panelHeight) {
+    Image image;
+    ImageCompiler compiler(project, image, sink, panelWidth, panelHeight);
+    compiler.Compile();
+    return image;
+}
+
+bool WriteCompileOutput(const std::string& path, const Image& image, MessageSink& sink) {
+    std::string error;
+    if (!WriteFileAtomically(path, image, error)) {
+        sink.Message("Create Compile File Failed!");
+        return false;
+    }
+    return true;
+}
+
+} // namespace balsar

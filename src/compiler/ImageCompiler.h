@@ -1,0 +1,58 @@
+#pragma once
+// Compiles a project into the download image: a 24-byte header, a table of
+// seven section offsets and the sections, each starting at a multiple of 4,
+// then the total length and a checksum over everything after the header.
+#include <cstdint>
+#include <string>
+
+#include "base/ByteWriter.h"
+#include "elements/CompileContext.h"
+
+namespace balsar {
+
+class CMirloProject;
+class MessageSink;
+
+class ImageCompiler {
+public:
+    static constexpr size_t kHeaderSize = 24;
+    static constexpr size_t kSectionCount = 7;
+    static constexpr size_t kSectionTableSize = 4 * kSectionCount;
+
+    enum Section : int {
+        SECTION_SETTINGS = 0,
+        SECTION_PORTS = 1,
+        SECTION_UNUSED = 2,
+        SECTION_SCREENS = 3,
+        SECTION_TRENDS = 4,
+        SECTION_EVENTS = 5,
+        SECTION_DATA_TRANSFER = 6,
+    };
+
+    // The image is emptied and the compile state starts afresh.
+    ImageCompiler(const CMirloProject& project, Image& image, MessageSink& sink, int panelWidth, int panelHeight);
+
+    // Fills the image. Never fails; out-of-range values are reported through
+    // the sink and compiled as 0.
+    void Compile();
+
+    // Sum of every byte from offset 24 to the end, modulo 2^32.
+    static uint32_t Checksum(const Image& image);
+
+private:
+    void WriteSection(int index);
+    void WritePortBlock();
+    void WriteScreenBlock();
+
+    const CMirloProject& m_project;
+    CompileContext m_context;
+};
+
+// One call: compile a project into a fresh image.
+Image CompileProject(const CMirloProject& project, MessageSink& sink, int panelWidth, int panelHeight);
+
+// Writes the image to the compile output file, replacing it. False (with
+// "Create Compile File Failed!") when the file cannot be written.
+bool WriteCompileOutput(const std::string& path, const Image& image, MessageSink& sink);
+
+} // namespace balsar

@@ -1,0 +1,95 @@
+#pragma once
+// The common base of every element placed on a screen: geometry in panel
+// pixels, kind, number and name, the archive and XML forms of the shared
+// attributes, and the virtual operations each kind overrides.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "base/Archivable.h"
+
+namespace balsar {
+
+class CXmlNodeWrapper;
+class MessageSink;
+struct CompileContext;
+
+class CGraphElement : public Archivable {
+    BALSAR_DECLARE_CLASS(CGraphElement)
+public:
+    CGraphElement() = default;
+    ~CGraphElement() override = default;
+
+    // Common archive prefix: version 1, name, ID, then extra B, extra A,
+    // double size, reverse, height, width, kind, left, top, order.
+    void Serialize(Archive& ar) override;
+    // A new element of the same kind filled by CopyFrom; the base has none.
+    virtual std::unique_ptr<CGraphElement> Clone() const { return nullptr; }
+    // Copies name, extras, double size, reverse, size, kind and position;
+    // not the ID and not the order.
+    virtual void CopyFrom(const CGraphElement& other);
+    // Appends the element's compiled record; the base writes nothing.
+    virtual void Compile(CompileContext& context) const;
+    // Appends the 4-byte position record.
+    void CompilePosition(CompileContext& context) const;
+
+    // Appends a "Part" child with the common attributes to parts.
+    virtual void XmlSave(CXmlNodeWrapper& parts) const;
+    // Reads the common attributes from a "Part" element. False (with the
+    // message "GE find 'Position' node failure!") without a "Position" child.
+    virtual bool XmlLoad(const CXmlNodeWrapper& part, MessageSink& sink);
+
+    // Address operations of kinds that hold addresses.
+    virtual void ResetAddress() {}
+    virtual void SwapPorts(int32_t /*a*/, int32_t /*b*/) {}
+
+    // Position in the panel's ordered selection; 0xFFFF when not taking part.
+    virtual int32_t GetOrder() const { return m_order; }
+    void SetOrder(int32_t order) { m_order = order; }
+
+    // Stores the number as ID and names the element "<short name><number>".
+    void SetNumber(uint16_t id);
+
+    uint16_t GetID() const { return m_id; }
+    void SetID(uint16_t id) { m_id = id; }
+    int32_t GetKind() const { return m_kind; }
+    const std::string& GetName() const { return m_name; }
+    void SetName(const std::string& name) { m_name = name; }
+    int32_t GetLeft() const { return m_left; }
+    int32_t GetTop() const { return m_top; }
+    int32_t GetWidth() const { return m_width; }
+    int32_t GetHeight() const { return m_height; }
+    void SetLeft(int32_t v) { m_left = v; }
+    void SetTop(int32_t v) { m_top = v; }
+    void SetWidth(int32_t v) { m_width = v; }
+    void SetHeight(int32_t v) { m_height = v; }
+    int32_t GetDoubleSize() const { return m_doubleSize; }
+    void SetDoubleSizeFlag(int32_t v) { m_doubleSize = v; }
+    int32_t GetReverse() const { return m_reverse; }
+    void SetReverse(int32_t v) { m_reverse = v; }
+    int32_t GetExtraA() const { return m_extraA; }
+    int32_t GetExtraB() const { return m_extraB; }
+    void SetExtraA(int32_t v) { m_extraA = v; }
+    void SetExtraB(int32_t v) { m_extraB = v; }
+    bool HandlesShown() const { return m_handlesShown != 0; }
+    void ShowHandles(bool on) { m_handlesShown = on ? 1 : 0; }
+
+protected:
+    explicit CGraphElement(int32_t kind) : m_kind(kind) {}
+
+    uint16_t m_id = 0xFFFF;
+    int32_t m_left = 0;
+    int32_t m_top = 0;
+    int32_t m_width = 0;
+    int32_t m_height = 0;
+    int32_t m_extraA = 0;
+    int32_t m_extraB = 0;
+    int32_t m_doubleSize = 0;
+    int32_t m_reverse = 0;
+    std::string m_name;
+    int32_t m_kind = 0;
+    int32_t m_order = 0xFFFF;
+    int32_t m_handlesShown = 0;
+};
+
+} // namespace balsar

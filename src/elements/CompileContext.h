@@ -1,0 +1,30 @@
+#pragma once
+// The image-wide state of one compile: the output image, the dictionaries
+// that make each glyph, text and bitmap appear once, the link counter, the
+// panel size the screen records carry and where messages go.
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+
+#include "base/ByteWriter.h"
+
+namespace balsar {
+
+class MessageSink;
+
+struct CompileContext {
+    CompileContext(Image& out, MessageSink& messages, int width, int height)
+        : image(out), sink(messages), panelWidth(width), panelHeight(height) {}
+
+    Image& image;
+    MessageSink& sink;
+    int panelWidth;
+    int panelHeight;
+    // Glyph, bitmap and text records already written, by key.
+    std::unordered_map<std::string, uint32_t> glyphDictionary;
+    // Character tables and static-text records already written, by key.
+    std::unordered_map<std::string, uint32_t> textTableDictionary;
+    uint32_t linkCounter = 0;
+};
+
+} // namespace balsar

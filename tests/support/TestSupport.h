@@ -1,0 +1,24 @@
+#pragma once
+// Helpers shared by the unit tests.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace balsar::test {
+
+// Bytes from a hex text ("FF FE 03"); blanks ignored.
+std::vector<uint8_t> Hex(const std::string& text);
+// A fresh empty folder under the system temp dir, removed by the destructor.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::filesystem::path& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace balsar::test
