@@ -195,8 +195,8 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
         out << target << '\n';
         return 0;
     }
-    const CMirloProject& project = *doc.Project();
-    const Image image = CompileProject(project, session.sink, doc.PanelWidth(), doc.PanelHeight());
+    CMirloProject& project = *doc.Project();
+    const Image image = CompileProject(project, session.context);
     if (!WriteCompileOutput(project.GetCompileOutputPath(), image, session.sink)) {
         return 1;
     }

@@ -3,12 +3,14 @@
 #include "base/FileIo.h"
 #include "base/MessageSink.h"
 #include "project/CMirloProject.h"
+#include "project/DesignerContext.h"
 
 namespace balsar {
 
-ImageCompiler::ImageCompiler(const CMirloProject& project, Image& image, MessageSink& sink, int panelWidth,
-                             int panelHeight)
-    : m_project(project), m_context(image, sink, panelWidth, panelHeight) {
+ImageCompiler::ImageCompiler(CMirloProject& project, Image& image, const DesignerContext& context)
+    : m_project(project), m_context(image, context.sink, context.panelWidth, context.panelHeight) {
+    m_context.portProtocols = context.portProtocols;
+    m_context.fontEngine = context.fontEngine;
     image.clear();
 }
 
@@ -46,16 +48,24 @@ uint32_t ImageCompiler::Checksum(const Image& image) {
 
 void ImageCompiler::WriteSection(int index) {
     switch (index) {
+    case SECTION_SETTINGS:
+        m_project.settings.Compile(m_context);
+        break;
     case SECTION_PORTS:
         WritePortBlock();
         break;
     case SECTION_SCREENS:
         WriteScreenBlock();
         break;
+    case SECTION_EVENTS:
+        m_project.eventList.Compile(m_context, m_project);
+        break;
+    case SECTION_DATA_TRANSFER:
+        m_project.dataTransfers.Compile(m_context);
+        break;
     default:
-        // Panel settings, trend channels, event list and data transfers are
-        // written by their own record writers once those exist; the unused
-        // section 2 never writes anything.
+        // Section 2 is never written; the trend channel table (section 4)
+        // comes with the trend graphs.
         break;
     }
 }
@@ -95,9 +105,9 @@ void ImageCompiler::WriteScreenBlock() {
     }
 }
 
-Image CompileProject(const CMirloProject& project, MessageSink& sink, int panelWidth, int panelHeight) {
+Image CompileProject(CMirloProject& project, const DesignerContext& context) {
     Image image;
-    ImageCompiler compiler(project, image, sink, panelWidth, panelHeight);
+    ImageCompiler compiler(project, image, context);
     compiler.Compile();
     return image;
 }

@@ -12,6 +12,7 @@ namespace balsar {
 
 class CMirloProject;
 class MessageSink;
+struct DesignerContext;
 
 class ImageCompiler {
 public:
@@ -29,8 +30,12 @@ public:
         SECTION_DATA_TRANSFER = 6,
     };
 
-    // The image is emptied and the compile state starts afresh.
-    ImageCompiler(const CMirloProject& project, Image& image, MessageSink& sink, int panelWidth, int panelHeight);
+    // The image is emptied and the compile state starts afresh. Messages,
+    // panel size, port protocols and fonts come from the designer context.
+    // Compiling may adjust the project (addresses whose register type the
+    // port's protocol no longer has are reset; a missing alarm screen is
+    // replaced), so the project is not const.
+    ImageCompiler(CMirloProject& project, Image& image, const DesignerContext& context);
 
     // Fills the image. Never fails; out-of-range values are reported through
     // the sink and compiled as 0.
@@ -44,12 +49,12 @@ private:
     void WritePortBlock();
     void WriteScreenBlock();
 
-    const CMirloProject& m_project;
+    CMirloProject& m_project;
     CompileContext m_context;
 };
 
 // One call: compile a project into a fresh image.
-Image CompileProject(const CMirloProject& project, MessageSink& sink, int panelWidth, int panelHeight);
+Image CompileProject(CMirloProject& project, const DesignerContext& context);
 
 // Writes the image to the compile output file, replacing it. False (with
 // "Create Compile File Failed!") when the file cannot be written.

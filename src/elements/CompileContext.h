@@ -11,6 +11,8 @@
 namespace balsar {
 
 class MessageSink;
+class PortProtocols;
+class FontEngine;
 
 struct CompileContext {
     CompileContext(Image& out, MessageSink& messages, int width, int height)
@@ -25,6 +27,10 @@ struct CompileContext {
     // Character tables and static-text records already written, by key.
     std::unordered_map<std::string, uint32_t> textTableDictionary;
     uint32_t linkCounter = 0;
+    // Protocol descriptions of the four ports (address compile); may be null.
+    const PortProtocols* portProtocols = nullptr;
+    // Operating-system fonts for non-built-in glyphs; may be null.
+    FontEngine* fontEngine = nullptr;
 };
 
 } // namespace balsar

@@ -35,6 +35,8 @@ void DataTransferList::Serialize(Archive& ar) {
     }
 }
 
+void DataTransferList::Compile(CompileContext&) {}
+
 void DataTransferList::ResetAddresses() {
     for (DataTransferItem& item : items) {
         for (CAddr* address : {&item.triggerAddress, &item.sourceAddress, &item.destinationAddress}) {

@@ -9,6 +9,7 @@
 namespace balsar {
 
 class Archive;
+struct CompileContext;
 
 struct DataTransferItem {
     void Serialize(Archive& ar);
@@ -28,6 +29,9 @@ struct DataTransferItem {
 class DataTransferList {
 public:
     void Serialize(Archive& ar);
+    // Section 6 of the image. Not written yet: the section stays empty until
+    // the record lands.
+    void Compile(CompileContext& context);
     void ResetAddresses();
     void SwapPort(int32_t a, int32_t b);
 

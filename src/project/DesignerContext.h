@@ -16,6 +16,10 @@ namespace balsar {
 class MessageSink;
 class Prompt;
 class LegacyPlcCatalogue;
+class ProtocolLibrary;
+class PortProtocols;
+class HardwareModel;
+class FontEngine;
 
 struct DesignerContext {
     DesignerContext(MessageSink& messages, Prompt& questions) : sink(messages), prompt(questions) {}
@@ -32,6 +36,12 @@ struct DesignerContext {
     int pcComPort = 1;
     std::string softwareVersion = "1.0.0";
     const LegacyPlcCatalogue* legacyCatalogue = nullptr;
+    // The protocol library, the protocol description loaded for each port,
+    // the current panel model and the font engine; owned by the application.
+    ProtocolLibrary* protocolLibrary = nullptr;
+    PortProtocols* portProtocols = nullptr;
+    const HardwareModel* panelModel = nullptr;
+    FontEngine* fontEngine = nullptr;
     // Current entry of the older PLC catalogue (legacy XML form only).
     std::optional<int> currentLegacyPlc;
     // Screens are numbered from 65535 while on (set by the legacy import).

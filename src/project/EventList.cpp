@@ -42,6 +42,8 @@ void EventList::Serialize(Archive& ar) {
     ar.Value(autoPopup);
 }
 
+void EventList::Compile(CompileContext&, CMirloProject&) {}
+
 void EventList::ResetAddresses() {
     for (EventItem& item : items) {
         item.address.Reset(item.address.width);

@@ -10,6 +10,8 @@
 namespace balsar {
 
 class Archive;
+class CMirloProject;
+struct CompileContext;
 
 struct EventItem {
     void Serialize(Archive& ar);
@@ -32,6 +34,9 @@ public:
 
     // Version 2 with the list settings; a version-1 list has items only.
     void Serialize(Archive& ar);
+    // Section 5 of the image. Not written yet: the section stays empty until
+    // the record lands.
+    void Compile(CompileContext& context, CMirloProject& project);
     void ResetAddresses();
     void SwapPort(int32_t a, int32_t b);
 

@@ -27,4 +27,6 @@ void GlobalSettings::Serialize(Archive& ar) {
     controlAddress.Serialize(ar);
 }
 
+void GlobalSettings::Compile(CompileContext&) {}
+
 } // namespace balsar

@@ -9,6 +9,7 @@
 namespace balsar {
 
 class Archive;
+struct CompileContext;
 
 class GlobalSettings {
 public:
@@ -16,6 +17,9 @@ public:
 
     // Version 2 with the password screen; version 1 blocks read it as 1.
     void Serialize(Archive& ar);
+    // Section 0 of the image: the settings record and the PLC control block.
+    // Not written yet: the section stays empty until the record lands.
+    void Compile(CompileContext& context);
     void ResetAddress() { controlAddress.Reset(controlAddress.width); }
     void SwapPorts(int32_t a, int32_t b) { controlAddress.SwapPorts(a, b); }
 
