@@ -72,10 +72,11 @@ CPackageFile::Status CPackageFile::Parse() {
     const size_t area = kind == 1 ? kPackageAreaKind1 : kPackageAreaKind2;
     if (bytes_.size() < area)
         return Status::Damaged;
-    ReadDescriptor(20, userData_);
-    ReadDescriptor(60, guiModel1_);
+    RegionDescriptor user, gui1, gui2;
+    ReadDescriptor(20, user);
+    ReadDescriptor(60, gui1);
     if (kind == 2)
-        ReadDescriptor(80, guiModel2_);
+        ReadDescriptor(80, gui2);
     uint32_t count = 0, tableOffset = 0;
     ReadU32(area - 8, count);
     ReadU32(area - 4, tableOffset);
@@ -86,12 +87,16 @@ CPackageFile::Status CPackageFile::Parse() {
     std::vector<RegionDescriptor> sections(count);
     for (uint32_t i = 0; i < count; ++i)
         ReadDescriptor(tableOffset + static_cast<size_t>(i) * kRegionDescriptorSize, sections[i]);
-    if (!RegionIsSound(userData_) || !RegionIsSound(guiModel1_) || !RegionIsSound(guiModel2_))
+    if (!RegionIsSound(user) || !RegionIsSound(gui1) || !RegionIsSound(gui2))
         return Status::Damaged;
     for (const auto& s : sections)
         if (!RegionIsSound(s))
             return Status::Damaged;
+    // Nothing of a damaged package is published.
     kind_ = kind;
+    userData_ = user;
+    guiModel1_ = gui1;
+    guiModel2_ = gui2;
     sectionCount_ = count;
     sections_ = std::move(sections);
     return Status::Ok;

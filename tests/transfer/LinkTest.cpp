@@ -1,0 +1,358 @@
+// The serial link over a pseudo-terminal, the UDP link over loopback, and the
+// pure parts of the USB link.
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <thread>
+
+#include "TransferTestSupport.h"
+#include "transfer/SerialLink.h"
+#include "transfer/SerialPorts.h"
+#include "transfer/UdpLink.h"
+#include "transfer/UsbPipeLink.h"
+
+namespace caldo {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// A pseudo-terminal whose slave end the link opens.
+class PtyPair {
+public:
+    PtyPair() {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+        EXPECT_GE(master_, 0);
+        EXPECT_EQ(::grantpt(master_), 0);
+        EXPECT_EQ(::unlockpt(master_), 0);
+        slave_ = ::ptsname(master_);
+    }
+    ~PtyPair() { ::close(master_); }
+    const std::string& slave() const { return slave_; }
+    void Write(const Bytes& b) { ASSERT_EQ(::write(master_, b.data(), b.size()), static_cast<ssize_t>(b.size())); }
+    Bytes ReadAvailable() {
+        Bytes out(256);
+        ::usleep(20000);
+        const int flags = ::fcntl(master_, F_GETFL);
+        ::fcntl(master_, F_SETFL, flags | O_NONBLOCK);
+        const ssize_t n = ::read(master_, out.data(), out.size());
+        ::fcntl(master_, F_SETFL, flags);
+        out.resize(n > 0 ? static_cast<size_t>(n) : 0);
+        return out;
+    }
+
+private:
+    int master_ = -1;
+    std::string slave_;
+};
+
+std::unique_ptr<CSerialLink> OpenSerial(const std::string& device, int baud = 115200) {
+    auto link = std::make_unique<CSerialLink>();
+    CLinkSettings s;
+    s.kind = kLinkSerial;
+    s.serialPortName = device;
+    s.baudRate = baud;
+    link->Configure(s);
+    link->SetUnitMilliseconds(100);
+    EXPECT_TRUE(link->Open());
+    return link;
+}
+
+Bytes StatusReply() { return {0x5A, 0xA5, 0x00, 0x07, 0x02, 0x01, 0x09}; }
+
+// A reply of the given total length (high byte first) with a valid checksum.
+Bytes ReplyOfLength(size_t total) {
+    Bytes r{0x5A, 0xA5, static_cast<uint8_t>(total >> 8), static_cast<uint8_t>(total), 0x01, 0x01};
+    while (r.size() < total - 1)
+        r.push_back(static_cast<uint8_t>(r.size()));
+    uint8_t s = 0;
+    for (uint8_t b : r)
+        s = static_cast<uint8_t>(s + b);
+    r.push_back(s);
+    return r;
+}
+
+TEST(TransferSerialLink, SendsWholeFrameAndFindsReplyAfterNoise) {
+    PtyPair pty;
+    auto link = OpenSerial(pty.slave());
+    const Bytes request{0x5A, 0xA5, 0x06, 0x00, 0x01, 0x06};
+    ASSERT_TRUE(link->Send(request.data(), request.size(), 1));
+    EXPECT_EQ(pty.ReadAvailable(), request);  // raw line: nothing translated
+
+    Bytes input{0x00, 0x13, 0x5A, 0x00};
+    const Bytes reply = ReplyOfLength(17);
+    input.insert(input.end(), reply.begin(), reply.end());
+    pty.Write(input);
+    Bytes buffer(5020);
+    size_t received = 0;
+    ASSERT_TRUE(link->Receive(buffer.data(), buffer.size(), 1, received));
+    EXPECT_EQ(received, 17u);
+    EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + 17), reply);
+}
+
+TEST(TransferSerialLink, BadChecksumFailsOnFullAndOnShortChunk) {
+    PtyPair pty;
+    auto link = OpenSerial(pty.slave());
+    Bytes buffer(5020);
+    size_t received = 0;
+    // 20 bytes arrive as two full chunks of 10.
+    Bytes full = ReplyOfLength(20);
+    full.back() ^= 0x01;
+    pty.Write(full);
+    EXPECT_FALSE(link->Receive(buffer.data(), buffer.size(), 1, received));
+    EXPECT_EQ(received, 0u);
+    // 7 bytes arrive as one short chunk.
+    Bytes shortFrame = StatusReply();
+    shortFrame.back() ^= 0x01;
+    pty.Write(shortFrame);
+    EXPECT_FALSE(link->Receive(buffer.data(), buffer.size(), 1, received));
+}
+
+TEST(TransferSerialLink, ReplyCutShortEndsReceiveWithWhatArrived) {
+    PtyPair pty;
+    auto link = OpenSerial(pty.slave());
+    const Bytes declared16 = ReplyOfLength(16);
+    pty.Write(Bytes(declared16.begin(), declared16.begin() + 7));
+    Bytes buffer(5020);
+    size_t received = 0;
+    ASSERT_TRUE(link->Receive(buffer.data(), buffer.size(), 1, received));
+    EXPECT_EQ(received, 7u);
+    EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + 7), Bytes(declared16.begin(), declared16.begin() + 7));
+}
+
+TEST(TransferSerialLink, TimeOutAndCapacity) {
+    PtyPair pty;
+    auto link = OpenSerial(pty.slave());
+    Bytes buffer(5020);
+    size_t received = 0;
+    EXPECT_FALSE(link->Receive(buffer.data(), buffer.size(), 1, received));  // nothing arrives
+    // A frame longer than the caller's buffer is refused, not written past it.
+    pty.Write(ReplyOfLength(40));
+    Bytes small(32, 0xCD);
+    EXPECT_FALSE(link->Receive(small.data(), 16, 1, received));
+    EXPECT_EQ(small[16], 0xCD);
+}
+
+TEST(TransferSerialLink, UnlistedBaudRateKeepsCurrentRate) {
+    EXPECT_EQ(BaudRateConstant(14400), 0u);
+    EXPECT_EQ(BaudRateConstant(115200), static_cast<speed_t>(B115200));
+    EXPECT_EQ(BaudRateConstant(134), static_cast<speed_t>(B134));
+    PtyPair pty;
+    auto link = OpenSerial(pty.slave(), 14400);  // Open still succeeds
+    link->Close();
+    link->Close();  // safe twice
+}
+
+TEST(TransferSerialLink, LineSettingCodes) {
+    termios tio{};
+    ASSERT_TRUE(ApplyLineSettings(tio, 8, 0, 0));
+    EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_FALSE(tio.c_cflag & (PARENB | CSTOPB | CRTSCTS));
+    EXPECT_FALSE(tio.c_iflag & (IXON | IXOFF));
+    ASSERT_TRUE(ApplyLineSettings(tio, 7, 2, 1));
+    EXPECT_TRUE(tio.c_cflag & PARENB);
+    EXPECT_FALSE(tio.c_cflag & PARODD);
+    EXPECT_TRUE(tio.c_cflag & CSTOPB);
+    ASSERT_TRUE(ApplyLineSettings(tio, 8, 3, 2));
+    EXPECT_TRUE((tio.c_cflag & (PARENB | CMSPAR | PARODD)) == (PARENB | CMSPAR | PARODD));
+    EXPECT_FALSE(ApplyLineSettings(tio, 8, 5, 0));
+    EXPECT_FALSE(ApplyLineSettings(tio, 8, 0, 3));
+    EXPECT_FALSE(ApplyLineSettings(tio, 9, 0, 0));
+}
+
+TEST(TransferSerialLink, OpenFailsForUnknownPort) {
+    CSerialLink link;
+    CLinkSettings s;
+    s.serialPortName = "/nonexistent/ttyX";
+    link.Configure(s);
+    EXPECT_FALSE(link.Open());
+    s.serialPortName = "com0";
+    link.Configure(s);
+    EXPECT_FALSE(link.Open());
+    link.Close();
+}
+
+TEST(TransferSerialPorts, StableComNumbering) {
+    test::TempDir root;
+    const auto dev = root.path() / "dev";
+    std::filesystem::create_directories(dev / "serial/by-id");
+    for (const char* name : {"ttyS10", "ttyS2", "ttyS3", "ttyUSB1", "ttyUSB0", "ttyACM0", "ttyUSBx", "tty0"})
+        test::WriteFile(dev / name, {});
+    // Only ttyS2 and ttyS10 have hardware behind them.
+    std::filesystem::create_directories(root.path() / "sys/class/tty/ttyS2/device");
+    std::filesystem::create_directories(root.path() / "sys/class/tty/ttyS10/device");
+    std::filesystem::create_symlink("../../ttyUSB0", dev / "serial/by-id/usb-Maker_Panel-if00");
+    test::WriteFile(dev / "serial/by-id/usb-Other-if00", {});  // a device not listed elsewhere
+
+    const std::vector<std::string> expected{"/dev/ttyS2", "/dev/ttyS10", "/dev/ttyUSB0", "/dev/ttyUSB1",
+                                            "/dev/ttyACM0", "/dev/serial/by-id/usb-Other-if00"};
+    EXPECT_EQ(EnumerateSerialDevices(root.path()), expected);
+    EXPECT_EQ(ResolveSerialPortName("com1", root.path()), "/dev/ttyS2");
+    EXPECT_EQ(ResolveSerialPortName("COM3", root.path()), "/dev/ttyUSB0");
+    EXPECT_EQ(ResolveSerialPortName("com6", root.path()), "/dev/serial/by-id/usb-Other-if00");
+    EXPECT_EQ(ResolveSerialPortName("com7", root.path()), "");
+    EXPECT_EQ(ResolveSerialPortName("com0", root.path()), "");
+    EXPECT_EQ(ResolveSerialPortName("comx", root.path()), "");
+    EXPECT_EQ(ResolveSerialPortName("/dev/ttyUSB9", root.path()), "/dev/ttyUSB9");
+}
+
+// A UDP peer on loopback standing in for the panel.
+class UdpPeer {
+public:
+    UdpPeer() {
+        fd_ = ::socket(AF_INET, SOCK_DGRAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        socklen_t len = sizeof a;
+        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len);
+        port_ = ntohs(a.sin_port);
+    }
+    ~UdpPeer() { ::close(fd_); }
+    uint16_t port() const { return port_; }
+    // Receives one datagram and answers it with each of the replies in turn.
+    Bytes Answer(const std::vector<Bytes>& replies) {
+        Bytes in(2048);
+        sockaddr_in from{};
+        socklen_t len = sizeof from;
+        const ssize_t n = ::recvfrom(fd_, in.data(), in.size(), 0, reinterpret_cast<sockaddr*>(&from), &len);
+        in.resize(n > 0 ? static_cast<size_t>(n) : 0);
+        for (const Bytes& r : replies)
+            ::sendto(fd_, r.data(), r.size(), 0, reinterpret_cast<sockaddr*>(&from), len);
+        return in;
+    }
+
+private:
+    int fd_ = -1;
+    uint16_t port_ = 0;
+};
+
+std::unique_ptr<CUdpLink> OpenUdp(uint16_t port) {
+    auto link = std::make_unique<CUdpLink>();
+    CLinkSettings s;
+    s.kind = kLinkUdp;
+    s.addressText = "127.0.0.1";
+    s.portText = std::to_string(port);
+    link->Configure(s);
+    link->SetUnitMilliseconds(200);
+    EXPECT_TRUE(link->Open());
+    return link;
+}
+
+TEST(TransferUdpLink, ExchangesOneDatagramEachWay) {
+    UdpPeer peer;
+    auto link = OpenUdp(peer.port());
+    const Bytes request{0x5A, 0xA5, 0x06, 0x00, 0x01, 0x06};
+    ASSERT_TRUE(link->Send(request.data(), request.size(), 1));
+    EXPECT_EQ(peer.Answer({StatusReply()}), request);
+    Bytes buffer(5020);
+    size_t received = 0;
+    ASSERT_TRUE(link->Receive(buffer.data(), buffer.size(), 1, received));
+    EXPECT_EQ(received, 7u);
+}
+
+TEST(TransferUdpLink, RejectsBadDatagramsAndTimesOut) {
+    UdpPeer peer;
+    auto link = OpenUdp(peer.port());
+    Bytes buffer(5020);
+    size_t received = 0;
+    const Bytes request{0x5A, 0xA5, 0x06, 0x00, 0x01, 0x06};
+    Bytes claimsMore = StatusReply();
+    claimsMore[3] = 0x09;  // length field larger than the datagram
+    Bytes badSum = StatusReply();
+    badSum[6] ^= 0x10;
+    for (const Bytes& reply : {claimsMore, badSum, Bytes{0x5A, 0xA5}}) {
+        ASSERT_TRUE(link->Send(request.data(), request.size(), 1));
+        peer.Answer({reply});
+        EXPECT_FALSE(link->Receive(buffer.data(), buffer.size(), 1, received));
+        EXPECT_EQ(received, 0u);
+    }
+    EXPECT_FALSE(link->Receive(buffer.data(), buffer.size(), 1, received));  // nothing sent: time-out
+}
+
+TEST(TransferUdpLink, AddressAndPortText) {
+    uint32_t a = 0;
+    ASSERT_TRUE(ParseIpv4Text("192.168.1.20", a));
+    EXPECT_EQ(a, 0xC0A80114u);
+    ASSERT_TRUE(ParseIpv4Text("300.1.2.3", a));  // each part keeps its low 8 bits
+    EXPECT_EQ(a, 0x2C010203u);
+    EXPECT_FALSE(ParseIpv4Text("192.168.1", a));
+    EXPECT_FALSE(ParseIpv4Text("192.168.1.2.5", a));
+    EXPECT_FALSE(ParseIpv4Text("192.168..2", a));
+    EXPECT_FALSE(ParseIpv4Text("panel.local", a));
+    EXPECT_FALSE(ParseIpv4Text("", a));
+    uint16_t p = 0;
+    ASSERT_TRUE(ParsePortText("5000", p));
+    EXPECT_EQ(p, 5000);
+    EXPECT_FALSE(ParsePortText("0", p));
+    EXPECT_FALSE(ParsePortText("65536", p));
+    EXPECT_FALSE(ParsePortText("50a", p));
+    EXPECT_FALSE(ParsePortText("", p));
+
+    CUdpLink link;
+    CLinkSettings s;
+    s.addressText = "10.0.0";
+    s.portText = "5000";
+    link.Configure(s);
+    EXPECT_FALSE(link.Open());
+}
+
+TEST(TransferUsbLink, PipeChoiceAndIds) {
+    // Interface 0 has only an interrupt endpoint; interface 1 has the bulk pair.
+    const std::vector<UsbEndpointInfo> endpoints{
+        {0, 0x81, 0x03}, {1, 0x82, 0x02}, {1, 0x83, 0x02}, {1, 0x01, 0x02}, {1, 0x02, 0x02}};
+    const auto pipes = ChooseUsbPipes(endpoints);
+    ASSERT_TRUE(pipes.has_value());
+    EXPECT_EQ(pipes->interfaceNumber, 1);
+    EXPECT_EQ(pipes->writeEndpoint, 0x01);  // PIPE1: first bulk OUT
+    EXPECT_EQ(pipes->readEndpoint, 0x82);   // PIPE0: first bulk IN
+    EXPECT_FALSE(ChooseUsbPipes({{0, 0x81, 0x02}}).has_value());
+
+    uint16_t v = 0, p = 0;
+    ASSERT_TRUE(ParseUsbId("16c0:05DC", v, p));
+    EXPECT_EQ(v, 0x16C0);
+    EXPECT_EQ(p, 0x05DC);
+    ASSERT_TRUE(ParseUsbId("0x1234:0xabcd", v, p));
+    EXPECT_EQ(p, 0xABCD);
+    EXPECT_FALSE(ParseUsbId("12345:1", v, p));
+    EXPECT_FALSE(ParseUsbId("1234", v, p));
+    EXPECT_FALSE(ParseUsbId("12g4:1", v, p));
+}
+
+TEST(TransferUsbLink, OperationsOnALinkThatDidNotOpen) {
+    CUsbPipeLink link;
+    CLinkSettings s;
+    s.usbVendorId = 0xFFFE;  // no such device on a test machine
+    s.usbProductId = 0xFFFE;
+    link.Configure(s);
+    EXPECT_FALSE(link.Open());
+    Bytes buffer(5020);
+    size_t received = 7;
+    EXPECT_FALSE(link.Receive(buffer.data(), buffer.size(), 1, received));
+    EXPECT_EQ(received, 0u);
+    EXPECT_TRUE(link.Close());
+    EXPECT_TRUE(link.Close());
+}
+
+TEST(TransferCreateLink, KindsAndPacketSizes) {
+    CLinkSettings s;
+    s.kind = kLinkUdp;
+    EXPECT_EQ(CreateLink(s)->MaxPacketSize(), 1024);
+    s.kind = kLinkUsb;
+    EXPECT_EQ(CreateLink(s)->MaxPacketSize(), 64);
+    s.kind = kLinkSerial;
+    EXPECT_EQ(CreateLink(s)->MaxPacketSize(), 512);
+    s.kind = 0;
+    EXPECT_EQ(CreateLink(s), nullptr);
+    s.kind = 4;
+    EXPECT_EQ(CreateLink(s), nullptr);
+}
+
+} // namespace
+} // namespace caldo

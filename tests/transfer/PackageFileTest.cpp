@@ -1,0 +1,122 @@
+// The package reader: the layout of both kinds and every kind of damage.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include "TransferTestSupport.h"
+#include "transfer/PackageFile.h"
+
+namespace caldo {
+namespace {
+
+using test::Bytes;
+using Status = CPackageFile::Status;
+
+void PutLe32(Bytes& b, size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        b[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+test::PackageSpec TwoSectionSpec(uint32_t kind) {
+    test::PackageSpec spec;
+    spec.kind = kind;
+    spec.user = test::PatternBytes(300, 1);
+    spec.gui1 = test::PatternBytes(200, 2);
+    if (kind == 2)
+        spec.gui2 = test::PatternBytes(150, 3);
+    spec.sections = {test::PatternBytes(90, 4), test::PatternBytes(40, 5)};
+    return spec;
+}
+
+TEST(TransferPackageFile, ReadsKindTwoLayout) {
+    const test::PackageSpec spec = TwoSectionSpec(2);
+    CPackageFile p;
+    p.Assign(test::BuildPackage(spec));
+    ASSERT_EQ(p.Parse(), Status::Ok);
+    EXPECT_EQ(p.kind(), 2u);
+    EXPECT_EQ(p.userData().offset, 108u + 40u);  // after the header area and the 2-entry table
+    EXPECT_EQ(p.guiModel1().version, 5u);
+    EXPECT_EQ(p.guiModel2().version, 6u);
+    ASSERT_EQ(p.sectionCount(), 2u);
+    const auto data = p.RegionData(p.userData());
+    EXPECT_EQ(Bytes(data.begin(), data.end()), spec.user);
+    const auto gui2 = p.RegionData(p.guiModel2());
+    EXPECT_EQ(Bytes(gui2.begin(), gui2.end()), spec.gui2);
+    const auto s1 = p.RegionData(p.sections()[1]);
+    EXPECT_EQ(Bytes(s1.begin(), s1.end()), spec.sections[1]);
+    uint32_t version = 0;
+    ASSERT_TRUE(p.ReadU32(68, version));
+    EXPECT_EQ(version, 5u);
+    ASSERT_TRUE(p.ReadU32(88, version));
+    EXPECT_EQ(version, 6u);
+}
+
+TEST(TransferPackageFile, ReadsKindOneLayout) {
+    const test::PackageSpec spec = TwoSectionSpec(1);
+    const Bytes bytes = test::BuildPackage(spec);
+    // Kind 1: count and table offset at 80 and 84.
+    uint32_t count = 0;
+    std::memcpy(&count, bytes.data() + 80, 4);
+    EXPECT_EQ(count, 2u);
+    CPackageFile p;
+    p.Assign(bytes);
+    ASSERT_EQ(p.Parse(), Status::Ok);
+    EXPECT_EQ(p.kind(), 1u);
+    EXPECT_EQ(p.guiModel2().length, 0u);
+    EXPECT_EQ(p.userData().offset, 88u + 40u);
+}
+
+TEST(TransferPackageFile, RefusesDamage) {
+    const Bytes good = test::BuildPackage(TwoSectionSpec(2));
+    struct Case {
+        const char* what;
+        std::function<void(Bytes&)> damage;
+        Status expected;
+    };
+    const std::vector<Case> cases{
+        {"truncated inside the header", [](Bytes& b) { b.resize(19); }, Status::Damaged},
+        {"truncated inside the header area", [](Bytes& b) { b.resize(100); }, Status::Damaged},
+        {"truncated inside the last region", [](Bytes& b) { b.pop_back(); }, Status::Damaged},
+        {"user data beyond the end", [](Bytes& b) { PutLe32(b, 20, 0xFFFFFF00u); }, Status::Damaged},
+        {"length wraps the offset", [](Bytes& b) { PutLe32(b, 24, 0xFFFFFFFFu); }, Status::Damaged},
+        {"length does not match the data", [](Bytes& b) { PutLe32(b, 24, 299); }, Status::Damaged},
+        {"GUI checksum wrong", [](Bytes& b) { b[b.size() - 200] ^= 1; }, Status::Damaged},
+        {"section table outside", [](Bytes& b) { PutLe32(b, 104, static_cast<uint32_t>(b.size())); }, Status::Damaged},
+        {"huge section count", [](Bytes& b) { PutLe32(b, 100, 0xFFFFFFFFu); }, Status::Damaged},
+        {"section beyond the end", [](Bytes& b) { PutLe32(b, 108, 0x7FFFFFFFu); }, Status::Damaged},
+        {"kind 3", [](Bytes& b) { PutLe32(b, 16, 3); }, Status::UnknownKind},
+        {"kind 0", [](Bytes& b) { PutLe32(b, 16, 0); }, Status::UnknownKind},
+    };
+    for (const Case& c : cases) {
+        Bytes bytes = good;
+        c.damage(bytes);
+        CPackageFile p;
+        p.Assign(bytes);
+        EXPECT_EQ(p.Parse(), c.expected) << c.what;
+        EXPECT_TRUE(p.RegionData(p.userData()).empty()) << c.what;
+    }
+}
+
+TEST(TransferPackageFile, ZeroLengthSectionsAreSkippedNotChecked) {
+    test::PackageSpec spec = TwoSectionSpec(2);
+    spec.sections[0].clear();
+    Bytes bytes = test::BuildPackage(spec);
+    PutLe32(bytes, 108, 0xFFFFFFF0u);  // offset of the empty section points nowhere
+    CPackageFile p;
+    p.Assign(bytes);
+    EXPECT_EQ(p.Parse(), Status::Ok);
+}
+
+TEST(TransferPackageFile, LoadReportsMissingFile) {
+    test::TempDir dir;
+    CPackageFile p;
+    EXPECT_EQ(p.Load(dir.path() / "missing.qk"), Status::CannotOpen);
+    EXPECT_EQ(p.Load(dir.path()), Status::CannotOpen);
+    test::WriteFile(dir.path() / "p.qk", test::BuildPackage(TwoSectionSpec(2)));
+    EXPECT_EQ(p.Load(dir.path() / "p.qk"), Status::Ok);
+    EXPECT_EQ(p.Parse(), Status::Ok);
+}
+
+} // namespace
+} // namespace caldo

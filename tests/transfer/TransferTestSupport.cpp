@@ -1,0 +1,114 @@
+#include "TransferTestSupport.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <random>
+
+namespace caldo::test {
+
+namespace {
+
+void PutLe32(Bytes& out, size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        out[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+uint32_t Sum(const Bytes& b) {
+    uint32_t s = 0;
+    for (uint8_t x : b)
+        s += x;
+    return s;
+}
+
+} // namespace
+
+Bytes BuildPackage(const PackageSpec& spec) {
+    const size_t area = spec.kind == 1 ? 88 : 108;
+    const size_t table = area;
+    size_t dataOffset = table + 20 * spec.sections.size();
+    Bytes out(dataOffset, 0);
+    std::memcpy(out.data(), "zembra-qk", 9);  // identification text, zero byte follows
+    PutLe32(out, 16, spec.kind);
+    auto place = [&](size_t descriptorAt, const Bytes& data, uint32_t version) {
+        PutLe32(out, descriptorAt, data.empty() ? 0 : static_cast<uint32_t>(dataOffset));
+        PutLe32(out, descriptorAt + 4, static_cast<uint32_t>(data.size()));
+        PutLe32(out, descriptorAt + 8, version);
+        PutLe32(out, descriptorAt + 12, Sum(data));
+        PutLe32(out, descriptorAt + 16, 0);
+        out.insert(out.end(), data.begin(), data.end());
+        dataOffset += data.size();
+    };
+    place(20, spec.user, 0);
+    // 40..59: reserved descriptor, all zero
+    place(60, spec.gui1, spec.gui1Version);
+    if (spec.kind != 1)
+        place(80, spec.gui2, spec.gui2Version);
+    PutLe32(out, area - 8, static_cast<uint32_t>(spec.sections.size()));
+    PutLe32(out, area - 4, static_cast<uint32_t>(table));
+    for (size_t i = 0; i < spec.sections.size(); ++i)
+        place(table + 20 * i, spec.sections[i], 0);
+    return out;
+}
+
+Bytes PatternBytes(size_t size, uint32_t seed) {
+    std::mt19937 rng(seed);
+    Bytes b(size);
+    for (auto& x : b)
+        x = static_cast<uint8_t>(rng());
+    return b;
+}
+
+void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "caldo-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("mkdtemp failed");
+    path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+bool EmulatorLink::Send(const uint8_t* data, size_t length, int) {
+    pending_ = panel_.Handle(Bytes(data, data + length), std::chrono::steady_clock::now());
+    return true;
+}
+
+bool EmulatorLink::Receive(uint8_t* buffer, size_t capacity, int, size_t& received) {
+    received = 0;
+    if (pending_.empty())
+        return false;  // the panel said nothing: a time-out
+    const size_t n = std::min(capacity, pending_.size());
+    std::memcpy(buffer, pending_.data(), n);
+    pending_.clear();
+    size_t frameLength = 0;
+    if (!AcceptReply(buffer, n, order_, order_ == LengthOrder::LowFirst ? 5 : 1, frameLength))
+        return false;
+    received = frameLength;
+    return true;
+}
+
+panelsim::Config EmulatorConfig(uint16_t model, bool bootMode, uint16_t guiVersion, bool usbOrder) {
+    panelsim::Config c;
+    c.model = model;
+    c.bootMode = bootMode;
+    c.guiVersion = guiVersion;
+    c.replyLengthLowFirst = usbOrder;
+    return c;
+}
+
+} // namespace caldo::test

@@ -1,0 +1,108 @@
+// Shared helpers of the transfer tests: a package writer that follows the
+// package table, a manual clock, recording front ends, and a link that talks to
+// the simulated panel in-process.
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "PanelModel.h"
+#include "transfer/Clock.h"
+#include "transfer/Frame.h"
+#include "transfer/TransferLink.h"
+#include "transfer/TransferUi.h"
+
+namespace caldo::test {
+
+using Bytes = std::vector<uint8_t>;
+
+struct PackageSpec {
+    uint32_t kind = 2;
+    Bytes user;
+    Bytes gui1;
+    Bytes gui2;  // kind 2 only
+    uint16_t gui1Version = 5;
+    uint16_t gui2Version = 6;
+    std::vector<Bytes> sections;
+};
+
+// Header area, then the section table, then the regions in order.
+Bytes BuildPackage(const PackageSpec& spec);
+Bytes PatternBytes(size_t size, uint32_t seed);
+void WriteFile(const std::filesystem::path& path, const Bytes& bytes);
+Bytes ReadFile(const std::filesystem::path& path);
+
+// A fresh empty folder under the system temp folder, removed on destruction.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+class ManualClock : public Clock {
+public:
+    std::chrono::milliseconds Now() override { return now_; }
+    void Sleep(std::chrono::milliseconds d) override {
+        sleeps.push_back(d);
+        now_ += d;
+    }
+    std::vector<std::chrono::milliseconds> sleeps;
+
+private:
+    std::chrono::milliseconds now_{0};
+};
+
+class RecordingProgress : public ProgressView {
+public:
+    void SetCaption(const std::string& c) override {
+        caption = c;
+        captions.push_back(c);
+    }
+    void SetRange(int lo, int hi) override {
+        lower = lo;
+        upper = hi;
+    }
+    void SetPos(int p) override { position = p; }
+    void StepIt() override {
+        ++position;
+        ++steps;
+    }
+    void Repaint() override { ++repaints; }
+
+    std::string caption;
+    std::vector<std::string> captions;
+    int lower = 0, upper = 100, position = 0, steps = 0, repaints = 0;
+};
+
+class RecordingMessages : public MessageSink {
+public:
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    std::vector<std::string> errors;
+};
+
+// A link whose far end is a PanelModel in the same process.
+class EmulatorLink : public CTransferLink {
+public:
+    EmulatorLink(panelsim::PanelModel& panel, int maxPacket, LengthOrder order)
+        : panel_(panel), maxPacket_(maxPacket), order_(order) {}
+    int MaxPacketSize() override { return maxPacket_; }
+    bool Send(const uint8_t* data, size_t length, int) override;
+    bool Receive(uint8_t* buffer, size_t capacity, int, size_t& received) override;
+
+private:
+    panelsim::PanelModel& panel_;
+    int maxPacket_;
+    LengthOrder order_;
+    Bytes pending_;
+};
+
+// The panel configuration an EmulatorLink of the given link shape needs.
+panelsim::Config EmulatorConfig(uint16_t model, bool bootMode, uint16_t guiVersion, bool usbOrder = false);
+
+} // namespace caldo::test
