@@ -18,7 +18,8 @@ public:
 // Prints "caption: text" lines to stderr.
 class StderrMessageSink : public MessageSink {
 public:
-    void Message(const std::string& text, MessageKind kind, const std::string& caption) override;
+    void Message(const std::string& text, MessageKind kind = MessageKind::Error,
+                 const std::string& caption = {}) override;
 };
 
 // Keeps every message, for tests and for callers that report later.
@@ -29,7 +30,8 @@ public:
         MessageKind kind;
         std::string caption;
     };
-    void Message(const std::string& text, MessageKind kind, const std::string& caption) override;
+    void Message(const std::string& text, MessageKind kind = MessageKind::Error,
+                 const std::string& caption = {}) override;
     const std::vector<Entry>& Entries() const { return m_entries; }
     std::vector<std::string> Texts() const;
     bool Contains(const std::string& text) const;

@@ -21,7 +21,7 @@ public:
 class FixedPrompt : public Prompt {
 public:
     explicit FixedPrompt(Answer answer) : m_answer(answer) {}
-    Answer Ask(const std::string& text, Buttons buttons, const std::string& caption) override;
+    Answer Ask(const std::string& text, Buttons buttons, const std::string& caption = {}) override;
 
 private:
     Answer m_answer;
@@ -37,7 +37,7 @@ public:
         std::string caption;
     };
     void Script(Answer answer) { m_answers.push_back(answer); }
-    Answer Ask(const std::string& text, Buttons buttons, const std::string& caption) override;
+    Answer Ask(const std::string& text, Buttons buttons, const std::string& caption = {}) override;
     const std::vector<Question>& Questions() const { return m_questions; }
 
 private:
