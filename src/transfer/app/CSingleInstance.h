@@ -1,0 +1,32 @@
+// One running copy per program and user. The first copy listens on a local
+// socket named after the program; a later copy asks it to come to the front.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+namespace caldo {
+
+class CSingleInstance : public QObject {
+    Q_OBJECT
+public:
+    explicit CSingleInstance(const QString& programName, QObject* parent = nullptr);
+    ~CSingleInstance() override;
+
+    // True when no other copy runs; this copy then answers later ones.
+    bool TryBecomePrimary();
+    // Asks the running copy to show its window; false when none answers.
+    bool ActivatePrimary();
+    QString serverName() const { return serverName_; }
+
+signals:
+    void activationRequested();
+
+private:
+    QString serverName_;
+    QLocalServer* server_ = nullptr;
+};
+
+} // namespace caldo

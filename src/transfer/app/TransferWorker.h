@@ -1,0 +1,38 @@
+// The worker thread of one download run. It reports to the dialog only through
+// signals; the dialog's widgets are never touched from here.
+#pragma once
+
+#include <QThread>
+
+#include "transfer/Downloader.h"
+
+namespace caldo {
+
+class TransferWorker : public QThread {
+    Q_OBJECT
+public:
+    TransferWorker(DownloadOptions options, LinkFactory factory, QObject* parent = nullptr)
+        : QThread(parent), options_(std::move(options)), factory_(std::move(factory)) {}
+
+    bool succeeded() const { return succeeded_; }
+
+signals:
+    void captionChanged(const QString& caption);
+    void rangeChanged(int lower, int upper);
+    void positionChanged(int position);
+    void stepped();
+    void repaintRequested();
+    // Connected blocking: the run waits until the message has been shown.
+    void errorRaised(const QString& text);
+    void runFinished(bool ok);
+
+protected:
+    void run() override;
+
+private:
+    DownloadOptions options_;
+    LinkFactory factory_;
+    bool succeeded_ = false;
+};
+
+} // namespace caldo
