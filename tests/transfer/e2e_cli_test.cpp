@@ -192,6 +192,8 @@ struct FaultCase {
     std::string message;
 };
 
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+
 class TransferE2eFault : public TransferE2e, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(TransferE2eFault, EndsWithMessageAndStatus1) {

@@ -1,0 +1,88 @@
+// Feeds outside bytes to everything that reads replies from the panel: the
+// serial frame finder, the datagram and USB acceptance rules, and the panel
+// connection judging a reply.
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "transfer/Clock.h"
+#include "transfer/Frame.h"
+#include "transfer/FrameParser.h"
+#include "transfer/PanelConnection.h"
+
+namespace {
+
+class NoWaitClock : public caldo::Clock {
+public:
+    std::chrono::milliseconds Now() override { return std::chrono::milliseconds(0); }
+    void Sleep(std::chrono::milliseconds) override {}
+};
+
+// A link whose every reply is the fuzz input, stored the way each link stores it.
+class ReplayLink : public caldo::CTransferLink {
+public:
+    ReplayLink(const uint8_t* data, size_t size, bool serial) : data_(data), size_(size), serial_(serial) {}
+    int MaxPacketSize() override { return 64; }
+    bool Receive(uint8_t* buffer, size_t capacity, int, size_t& received) override {
+        received = 0;
+        if (serial_) {
+            caldo::FrameParser parser(buffer, capacity);
+            for (size_t i = 0; i < size_; ++i) {
+                if (parser.Feed(data_[i]) == caldo::FrameParser::State::Complete) {
+                    received = parser.size();
+                    return true;
+                }
+                if (parser.Finished())
+                    return false;
+            }
+            received = parser.size();
+            return true;
+        }
+        const size_t n = size_ < capacity ? size_ : capacity;
+        std::memcpy(buffer, data_, n);
+        size_t length = 0;
+        if (!caldo::AcceptReply(buffer, n, caldo::LengthOrder::LowFirst, 5, length))
+            return false;
+        received = length;
+        return true;
+    }
+
+private:
+    const uint8_t* data_;
+    size_t size_;
+    bool serial_;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // The serial parser with a capacity taken from the input, into an exact-size heap
+    // buffer so any write past it is caught.
+    const size_t capacity = size > 0 ? data[0] : 0;
+    std::vector<uint8_t> buffer(capacity);
+    caldo::FrameParser parser(buffer.data(), capacity);
+    for (size_t i = 1; i < size; ++i)
+        parser.Feed(data[i]);
+
+    size_t length = 0;
+    caldo::AcceptReply(data, size, caldo::LengthOrder::HighFirst, 1, length);
+    caldo::AcceptReply(data, size, caldo::LengthOrder::LowFirst, 5, length);
+
+    NoWaitClock clock;
+    for (bool serial : {true, false}) {
+        caldo::CPanelConnection connection(clock, [&](const caldo::CLinkSettings&) {
+            return std::make_unique<ReplayLink>(data, size, serial);
+        });
+        if (!connection.Connect({}))
+            continue;
+        caldo::PanelInfo info;
+        connection.GetPanelInfo(info);
+        connection.EnterDownloadMode();
+        connection.EraseRegion(2, 1, 1, 1, 1);
+        const uint8_t block[3] = {1, 2, 3};
+        connection.WriteBlock(0, block);
+        connection.VerifyRegion();
+    }
+    return 0;
+}
