@@ -248,8 +248,19 @@ void CTransferDlg::OnRunFinished(bool ok) {
     }
     downloadButton_->setEnabled(true);
     emit runCompleted(ok);
-    if (variant_ == TransferVariant::Loader || closeWhenIdle_)
+    if (closeWhenIdle_)
+        done(QDialog::Rejected);
+    else if (variant_ == TransferVariant::Loader)
         close();
+}
+
+void CTransferDlg::done(int result) {
+    if (worker_) {
+        closeWhenIdle_ = true;
+        hide();
+        return;
+    }
+    QDialog::done(result);
 }
 
 void CTransferDlg::SelectProject() {
@@ -283,7 +294,7 @@ void CTransferDlg::contextMenuEvent(QContextMenuEvent* event) {
 void CTransferDlg::closeEvent(QCloseEvent* event) {
     if (worker_) {
         // The run goes on out of sight; its messages still appear and the
-        // program ends when it is over.
+        // dialog ends when it is over.
         closeWhenIdle_ = true;
         hide();
         event->ignore();

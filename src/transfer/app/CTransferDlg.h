@@ -50,6 +50,10 @@ public:
     QLineEdit* portEdit() const { return portEdit_; }
     QComboBox* serialList() const { return serialList_; }
 
+    // Ends the dialog; while a run is going on the window only hides and the
+    // dialog ends when the run is over, so a panel is never left half written.
+    void done(int result) override;
+
 public slots:
     // Command 1021: collect the settings and start the worker.
     void StartDownload();

@@ -22,6 +22,12 @@ int main(int argc, char** argv) {
     }
     caldo::CTransferDlg dialog(variant, QApplication::arguments());
     QObject::connect(&guard, &caldo::CSingleInstance::activationRequested, &dialog, &caldo::CTransferDlg::BringToFront);
-    dialog.exec();
+    // The program ends when the dialog does (after any run in progress), not
+    // when its window is hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(&dialog, &QDialog::finished, &app, &QCoreApplication::quit);
+    dialog.setModal(true);
+    dialog.show();
+    QApplication::exec();
     return 0;
 }

@@ -239,6 +239,25 @@ TEST(TransferApp, CaldoLoaderClosesAfterAFailedRunOnceTheMessageIsShown) {
     EXPECT_TRUE(WaitFor([&] { return !run.dlg->isVisible(); }));
 }
 
+TEST(TransferApp, ClosingDuringARunLetsTheRunFinishFirst) {
+    DialogRun run(TransferVariant::Transfer, test::EmulatorConfig(1, false, 5));
+    bool dialogFinished = false;
+    bool runWasOverWhenFinished = false;
+    QObject::connect(run.dlg.get(), &QDialog::finished, [&] {
+        dialogFinished = true;
+        runWasOverWhenFinished = run.finished;
+    });
+    run.dlg->downloadButton()->click();
+    run.dlg->close();    // the window button
+    run.dlg->reject();   // Escape
+    EXPECT_FALSE(run.dlg->isVisible());
+    EXPECT_TRUE(run.dlg->running());
+    ASSERT_TRUE(WaitFor([&] { return dialogFinished; }));
+    EXPECT_TRUE(runWasOverWhenFinished);
+    EXPECT_TRUE(run.result);
+    EXPECT_EQ(run.panel.regions().at("userdata.bin"), run.user);
+}
+
 } // namespace
 } // namespace caldo
 
