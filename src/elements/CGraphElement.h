@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "base/Archivable.h"
 
@@ -12,7 +14,10 @@ namespace balsar {
 
 class CXmlNodeWrapper;
 class MessageSink;
+class FontEngine;
+class PanelCanvas;
 struct CompileContext;
+struct PanelRect;
 
 class CGraphElement : public Archivable {
     BALSAR_DECLARE_CLASS(CGraphElement)
@@ -32,6 +37,64 @@ public:
     virtual void Compile(CompileContext& context) const;
     // Appends the 4-byte position record.
     void CompilePosition(CompileContext& context) const;
+    // Appends the element head: the compiled kind byte and the link counter
+    // (32-bit big-endian); the counter then takes the image length.
+    virtual void CompileHead(CompileContext& context) const;
+
+    // Glyph, text and bitmap records shared image-wide. Each returns the
+    // offset of the record, written at the first request and looked up in
+    // the context's dictionaries afterwards; 0 stands for none. The font
+    // mode decides when the built-in font is used (1: size 8 only, 2: sizes
+    // 8, 12 and 16). `owner` names who asked, for messages.
+    //
+    // Glyph record: 7, width, height, rows. A character the source cannot
+    // render leaves the kind byte 7 written and returns 0.
+    static uint32_t CompileChar(CompileContext& context, char32_t ch, const std::string& font, int size,
+                                int fontMode);
+    // Text record: 6 and the offset of the text's character table. Empty
+    // text: 0, nothing written.
+    static uint32_t CompileText(CompileContext& context, std::string_view text, const std::string& font, int size,
+                                int fontMode, std::string_view owner = {});
+    // Character table: a count byte and one glyph offset per character. A
+    // count byte cannot describe more than 255 characters: a longer text is
+    // compiled from its first 255 and the truncation is reported.
+    static uint32_t CompileTextTable(CompileContext& context, std::string_view text, const std::string& font,
+                                     int size, int fontMode, std::string_view owner = {});
+    // Bitmap record (1, 16-bit width and height, rows) of a 1-bit BMP file.
+    static uint32_t CompileBitmapFile(CompileContext& context, const std::string& path);
+    // Glyph record made from a 1-bit BMP file.
+    static uint32_t CompileBitmapFileAsChar(CompileContext& context, const std::string& path);
+    // Reads a 1-bit BMP file into rows top to bottom, ceil(width / 8) bytes
+    // each, leftmost pixel in bit 0, a 0 in the file as a lit pixel. False
+    // with a message when the file cannot be opened or is not a 1-bit BMP.
+    static bool LoadSingleColorBitmap(const std::string& path, MessageSink& sink, int& width, int& height,
+                                      std::vector<uint8_t>& data);
+    // The same from bytes already read (path only names it in messages).
+    static bool ParseSingleColorBitmap(const std::vector<uint8_t>& file, const std::string& path,
+                                       MessageSink& sink, int& width, int& height, std::vector<uint8_t>& data);
+
+    // Draws the element onto the panel canvas as the panel shows it; the
+    // base draws nothing.
+    virtual void Draw(PanelCanvas& canvas, FontEngine* fonts) const;
+
+    // Doubles (on) or halves (off) width and height when the flag changes,
+    // then moves the element, keeping its size, into the screen.
+    void ChangeDoubleSize(bool on, int screenWidth, int screenHeight);
+    // The rectangle grown by one pixel on every side holds the point.
+    bool HitTest(int x, int y) const;
+    void SetTopLeft(int x, int y) {
+        m_left = x;
+        m_top = y;
+    }
+    // Moving the top-left corner there keeps the element on the screen.
+    bool FitsOnScreenAt(int left, int top, int screenWidth, int screenHeight) const;
+    PanelRect Rect() const;
+
+    // Resize handles of resizable kinds: 1 top, 2 right, 3 bottom, 4 left,
+    // 0 none. The base has none.
+    virtual int HitHandle(int /*x*/, int /*y*/) { return 0; }
+    virtual int GetHandle() const { return 0; }
+    virtual void DragHandle(int /*handle*/, int /*dx*/, int /*dy*/, int /*screenWidth*/, int /*screenHeight*/) {}
 
     // Appends a "Part" child with the common attributes to parts.
     virtual void XmlSave(CXmlNodeWrapper& parts) const;
@@ -76,6 +139,20 @@ public:
 
 protected:
     explicit CGraphElement(int32_t kind) : m_kind(kind) {}
+
+    // The element's rectangle in the background colour (lit when reverse),
+    // then the text's glyphs side by side from the top-left corner in the
+    // other colour, clipped to the rectangle.
+    void DrawTextGlyphs(PanelCanvas& canvas, const PanelRect& rect, FontEngine* fonts, std::string_view text,
+                        const std::string& face, int pixelSize, int fontMode) const;
+    // The position record of a rectangle.
+    static void CompilePositionOf(CompileContext& context, const PanelRect& rect);
+    // Handle within one pixel of the point, tested top, right, bottom, left.
+    int HandleAt(int x, int y) const;
+    // Moves an edge by the handle's drag; refused (false) when the width
+    // would drop below 4, the height below 8, or the element would leave
+    // the screen.
+    bool MoveEdge(int handle, int dx, int dy, int screenWidth, int screenHeight);
 
     uint16_t m_id = 0xFFFF;
     int32_t m_left = 0;

@@ -1,0 +1,37 @@
+#include "elements/GlyphSource.h"
+
+#include "elements/DotMatrixFont.h"
+#include "elements/FontEngine.h"
+#include "elements/TextAttributes.h"
+
+namespace balsar {
+
+std::optional<Glyph> MakeGlyph(FontEngine* fonts, char32_t ch, const std::string& face, int pixelSize,
+                               int fontMode) {
+    if (UsesBuiltInFont(pixelSize, fontMode)) {
+        const auto rows = dotmatrix::Rows(ch, pixelSize);
+        if (rows.empty()) {
+            return std::nullopt;
+        }
+        Glyph glyph;
+        glyph.Reset(dotmatrix::GlyphWidth(pixelSize), pixelSize);
+        for (size_t r = 0; r < rows.size(); ++r) {
+            glyph.data[r] = ReverseBits(rows[r]);
+        }
+        return glyph;
+    }
+    if (fonts == nullptr) {
+        return std::nullopt;
+    }
+    const auto fitted = fonts->Fit(face, pixelSize);
+    if (!fitted) {
+        return std::nullopt;
+    }
+    Glyph glyph;
+    if (!fonts->RenderGlyph(*fitted, ch, glyph)) {
+        return std::nullopt;
+    }
+    return glyph;
+}
+
+} // namespace balsar
