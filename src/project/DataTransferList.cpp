@@ -1,8 +1,23 @@
 #include "project/DataTransferList.h"
 
 #include "base/Archive.h"
+#include "base/MessageSink.h"
+#include "elements/CompileContext.h"
 
 namespace balsar {
+
+namespace {
+
+// Compiles a source or destination address with its count field replaced
+// by the number of values transferred.
+void CompileTransferAddress(CAddr& address, uint16_t count, CompileContext& context) {
+    const size_t at = context.image.size();
+    address.Compile(context.image, context.portProtocols, context.sink);
+    const uint32_t units = address.width == WIDTH_DWORD ? (static_cast<uint32_t>(count) + 1) / 2 : count;
+    WriteAt(context.image, at + 6, units, 2);
+}
+
+} // namespace
 
 void DataTransferItem::Serialize(Archive& ar) {
     int32_t version = 1;
@@ -16,6 +31,48 @@ void DataTransferItem::Serialize(Archive& ar) {
     triggerAddress.Serialize(ar);
     sourceAddress.Serialize(ar);
     destinationAddress.Serialize(ar);
+}
+
+uint32_t DataTransferItem::CompiledFlags() const {
+    uint32_t flags = timed != 0 ? kFlagTimed : 0;
+    flags |= (static_cast<uint32_t>(triggerType) & 0x3) << 1;
+    if (validWindow != 0) {
+        flags |= kFlagWindow;
+    }
+    if (executions != 0) {
+        flags |= kFlagExecutions;
+    }
+    return flags;
+}
+
+void DataTransferItem::Compile(CompileContext& context) {
+    AppendBytes(context.image, CompiledFlags(), 4);
+    CompileTransferAddress(sourceAddress, count, context);
+    CompileTransferAddress(destinationAddress, count, context);
+    triggerAddress.Compile(context.image, context.portProtocols, context.sink);
+    AppendBytes(context.image, static_cast<uint32_t>(period), 4);
+    AppendBytes(context.image, validWindow, 2);
+    AppendBytes(context.image, executions, 2);
+}
+
+bool DataTransferItem::SameAs(const DataTransferItem& other, const PortProtocols* protocols) const {
+    if (timed != other.timed || triggerType != other.triggerType || period != other.period ||
+        validWindow != other.validWindow || executions != other.executions || count != other.count) {
+        return false;
+    }
+    // Comparing is not compiling: messages of unknown names stay here.
+    RecordingMessageSink quiet;
+    for (auto member : {&DataTransferItem::triggerAddress, &DataTransferItem::sourceAddress,
+                        &DataTransferItem::destinationAddress}) {
+        Image mine;
+        Image theirs;
+        (this->*member).Compile(mine, protocols, quiet);
+        (other.*member).Compile(theirs, protocols, quiet);
+        if (mine != theirs) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void DataTransferList::Serialize(Archive& ar) {
@@ -35,12 +92,33 @@ void DataTransferList::Serialize(Archive& ar) {
     }
 }
 
-void DataTransferList::Compile(CompileContext&) {}
+void DataTransferList::Compile(CompileContext& context) {
+    Image& image = context.image;
+    AppendBytes(image, static_cast<uint32_t>(items.size()), 4);
+    size_t slot = image.size();
+    AppendRepeated(image, 0, 4, items.size());
+    for (DataTransferItem& item : items) {
+        PadTo4(image);
+        WriteAt(image, slot, static_cast<uint32_t>(image.size()), 4);
+        slot += 4;
+        item.Compile(context);
+    }
+}
+
+int DataTransferList::AddItem(const DataTransferItem& item, const PortProtocols* protocols) {
+    for (const DataTransferItem& existing : items) {
+        if (existing.SameAs(item, protocols)) {
+            return 0;
+        }
+    }
+    items.push_back(item);
+    return 1;
+}
 
 void DataTransferList::ResetAddresses() {
     for (DataTransferItem& item : items) {
         for (CAddr* address : {&item.triggerAddress, &item.sourceAddress, &item.destinationAddress}) {
-            address->Reset(address->width);
+            address->ResetIfPortChanged();
         }
     }
 }

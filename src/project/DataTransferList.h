@@ -9,29 +9,52 @@
 namespace balsar {
 
 class Archive;
+class PortProtocols;
 struct CompileContext;
 
 struct DataTransferItem {
+    static constexpr size_t kRecordSize = 48;
+    // Flags of the compiled record.
+    static constexpr uint32_t kFlagTimed = 0x01;
+    static constexpr uint32_t kFlagWindow = 0x10;
+    static constexpr uint32_t kFlagExecutions = 0x20;
+
     void Serialize(Archive& ar);
+    // The 48-byte record. Addresses the ports' protocols do not define are
+    // reset to LOCAL defaults first.
+    void Compile(CompileContext& context);
+    uint32_t CompiledFlags() const;
+    // Equal as the list sees it: the three addresses compile to the same
+    // bytes and every other field matches.
+    bool SameAs(const DataTransferItem& other, const PortProtocols* protocols) const;
     bool operator==(const DataTransferItem& other) const = default;
 
+    // New items start with no trigger mode chosen.
     int32_t timed = 0;
+    // 1 "OFF->ON", 2 "ON->OFF", 3 "ON<->OFF"; 0 when timed or not chosen.
     int32_t triggerType = 0;
     CAddr triggerAddress{WIDTH_BIT};
     CAddr sourceAddress{WIDTH_BIT};
     CAddr destinationAddress{WIDTH_BIT};
+    // In units of 100 ms.
     int32_t period = 10;
+    // Screen during which the item is active; 0 = every screen.
     uint16_t validWindow = 0;
+    // 0 = repeat for ever.
     uint16_t executions = 1;
+    // Bits or words transferred, 1..128.
     uint16_t count = 1;
 };
 
 class DataTransferList {
 public:
     void Serialize(Archive& ar);
-    // Section 6 of the image. Not written yet: the section stays empty until
-    // the record lands.
+    // Section 6 of the image: item count, offset table, item records.
     void Compile(CompileContext& context);
+    // Appends the item unless an equal one is in the list: 1 appended, 0
+    // refused.
+    int AddItem(const DataTransferItem& item, const PortProtocols* protocols);
+    // Address operations of the project (see CAddr).
     void ResetAddresses();
     void SwapPort(int32_t a, int32_t b);
 
