@@ -28,6 +28,10 @@ public:
     virtual ~Archivable() = default;
     virtual const ClassInfo& GetRuntimeClass() const = 0;
     virtual void Serialize(Archive& ar) = 0;
+
+    // The base part holds no state; this only lets archivable value classes
+    // default their own memberwise comparison.
+    bool operator==(const Archivable&) const = default;
 };
 
 } // namespace balsar

@@ -17,6 +17,14 @@ namespace balsar {
 
 namespace {
 
+// An absolute, normalised path; the text as given when the current folder
+// cannot be determined.
+std::string AbsolutePath(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.lexically_normal().string();
+}
+
 constexpr const char* kUsage =
     "usage: balsar-cli <command> ...\n"
     "  compile PROJECT.ZPJ              write <folder>/<name>.bin~ and print its path\n"
@@ -165,14 +173,14 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
         err << kUsage;
         return 2;
     }
-    const std::string projectPath = std::filesystem::absolute(args[1]).lexically_normal().string();
+    const std::string projectPath = AbsolutePath(args[1]);
     bool json = false;
     std::string saveAs;
     for (size_t i = 2; i < args.size(); ++i) {
         if (command == "info" && args[i] == "--json") {
             json = true;
         } else if (command == "save" && args[i] == "--as" && i + 1 < args.size()) {
-            saveAs = std::filesystem::absolute(args[++i]).lexically_normal().string();
+            saveAs = AbsolutePath(args[++i]);
         } else {
             err << "unexpected argument: " << args[i] << '\n' << kUsage;
             return 2;
