@@ -33,3 +33,8 @@ inline constexpr const char* kTextTruncated =
 inline constexpr const char* kNoPositionNode = "GE find 'Position' node failure!";
 
 } // namespace balsar::strings
+
+namespace balsar::strings {
+// Legacy XML of the register element.
+inline constexpr const char* kRegisterMissingNode = "Register find '%s' node failure!";
+} // namespace balsar::strings

@@ -1,0 +1,202 @@
+#include "elements/CStaticText.h"
+
+#include "base/Archive.h"
+#include "base/MessageSink.h"
+#include "base/Prompt.h"
+#include "base/Text.h"
+#include "base/Utf.h"
+#include "elements/CompileContext.h"
+#include "elements/ElementKinds.h"
+#include "elements/ElementStrings.h"
+#include "elements/LanguageDefaults.h"
+#include "elements/PanelCanvas.h"
+#include "elements/TextAttributes.h"
+
+namespace balsar {
+
+BALSAR_IMPLEMENT_CLASS(CStaticText, 0, &CGraphElement::StaticClass())
+
+CStaticText::CStaticText() : CGraphElement(KIND_STATIC_TEXT), m_font(LanguageDefaults{}.fontName) {
+    m_height = PixelSizeOfIndex(m_sizeIndex);
+}
+
+void CStaticText::Serialize(Archive& ar) {
+    CGraphElement::Serialize(ar);
+    int32_t version = 2;
+    ar.Value(version);
+    ar.String(m_text);
+    ar.Value(m_sizeIndex);
+    ar.Value(m_language);
+    ar.String(m_font);
+    if (ar.IsStoring() || version >= 2) {
+        ar.Value(m_dotMatrix);
+    } else {
+        m_dotMatrix = 0;
+    }
+}
+
+std::unique_ptr<CGraphElement> CStaticText::Clone() const {
+    auto copy = std::make_unique<CStaticText>();
+    copy->CopyFrom(*this);
+    return copy;
+}
+
+void CStaticText::CopyFrom(const CGraphElement& other) {
+    CGraphElement::CopyFrom(other);
+    if (const auto* text = dynamic_cast<const CStaticText*>(&other)) {
+        m_text = text->m_text;
+        m_sizeIndex = text->m_sizeIndex;
+        m_language = text->m_language;
+        m_font = text->m_font;
+        m_dotMatrix = text->m_dotMatrix;
+    }
+}
+
+bool CStaticText::UsesDotMatrix() const { return balsar::UsesDotMatrix(m_sizeIndex, m_dotMatrix); }
+
+int CStaticText::FontMode() const { return FontModeOf(UsesDotMatrix()); }
+
+StaticTextAttributes CStaticText::Attributes() const {
+    return StaticTextAttributes{m_text, m_sizeIndex, m_language, m_font, m_dotMatrix};
+}
+
+PanelRect CStaticText::ComputedRect(FontEngine* fonts) const {
+    int width = m_width;
+    int height = m_height;
+    if (const auto size = TextElementSize(fonts, m_text, m_sizeIndex, m_dotMatrix, m_font)) {
+        const int factor = m_doubleSize != 0 ? 2 : 1;
+        width = size->width * factor;
+        height = size->height * factor;
+    }
+    return PanelRect{m_left, m_top, m_left + width, m_top + height};
+}
+
+void CStaticText::RecalcSize(FontEngine* fonts) {
+    const PanelRect rect = ComputedRect(fonts);
+    m_width = rect.right - rect.left;
+    m_height = rect.bottom - rect.top;
+}
+
+void CStaticText::SetText(const std::string& text, FontEngine* fonts) {
+    m_text = text;
+    RecalcSize(fonts);
+}
+
+void CStaticText::SetSizeIndex(int32_t index, FontEngine* fonts) {
+    m_sizeIndex = index;
+    RecalcSize(fonts);
+}
+
+void CStaticText::SetFont(const std::string& font, FontEngine* fonts) {
+    m_font = font;
+    RecalcSize(fonts);
+}
+
+void CStaticText::SetLanguage(int32_t index, FontEngine* fonts) {
+    m_language = index;
+    RecalcSize(fonts);
+}
+
+void CStaticText::ChangeDotMatrix(int32_t flag, FontEngine* fonts) {
+    m_dotMatrix = flag;
+    RecalcSize(fonts);
+}
+
+bool CStaticText::TrimToScreen(std::string& text, int screenWidth, FontEngine* fonts) const {
+    std::u32string chars = Utf8ToUtf32(text);
+    bool shortened = false;
+    while (!chars.empty()) {
+        const auto size = TextElementSize(fonts, Utf32ToUtf8(chars), m_sizeIndex, m_dotMatrix, m_font);
+        if (!size || size->width <= screenWidth) {
+            break;
+        }
+        chars.pop_back();
+        shortened = true;
+    }
+    if (shortened) {
+        text = Utf32ToUtf8(chars);
+    }
+    return shortened;
+}
+
+bool CStaticText::ApplyAttributes(const StaticTextAttributes& next, int screenWidth, Prompt& prompt,
+                                  FontEngine* fonts) {
+    StaticTextAttributes wanted = next;
+    const bool switching = balsar::UsesDotMatrix(next.sizeIndex, next.dotMatrix) && !UsesDotMatrix();
+    if (switching && !ConfirmDotMatrixSwitch(wanted.text, next.sizeIndex, next.dotMatrix, prompt)) {
+        return false;
+    }
+    const StaticTextAttributes before = Attributes();
+    const int widthBefore = m_width;
+    const int heightBefore = m_height;
+    m_text = wanted.text;
+    m_sizeIndex = wanted.sizeIndex;
+    m_language = wanted.language;
+    m_font = wanted.font;
+    m_dotMatrix = wanted.dotMatrix;
+    std::string trimmed = m_text;
+    if (TrimToScreen(trimmed, screenWidth, fonts)) {
+        if (prompt.Ask(strings::kTrimQuestion, Buttons::YesNo) != Answer::Yes) {
+            m_text = before.text;
+            m_sizeIndex = before.sizeIndex;
+            m_language = before.language;
+            m_font = before.font;
+            m_dotMatrix = before.dotMatrix;
+            m_width = widthBefore;
+            m_height = heightBefore;
+            return false;
+        }
+        m_text = trimmed;
+    }
+    RecalcSize(fonts);
+    return true;
+}
+
+bool CStaticText::TurnDoubleSizeOn(int screenWidth, int screenHeight, MessageSink& sink) {
+    if (m_doubleSize != 0) {
+        return true;
+    }
+    if (2 * m_width > screenWidth) {
+        sink.Message(strings::kDoubleSizeOutOfScreen, MessageKind::Warning);
+        return false;
+    }
+    ChangeDoubleSize(true, screenWidth, screenHeight);
+    return true;
+}
+
+void CStaticText::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
+    DrawTextGlyphs(canvas, ComputedRect(fonts), fonts, m_text, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode());
+}
+
+void CStaticText::Compile(CompileContext& context) const {
+    Image& image = context.image;
+    CompilePositionOf(context, ComputedRect(context.fontEngine));
+    AppendBytes(image, 0, 1);
+    AppendBytes(image, 0, 1);
+    AppendBytes(image, 0, 2);
+    AppendBytes(image, 4, 4);
+    const size_t tableField = image.size();
+    AppendBytes(image, 0, 4);
+    AppendBytes(image, 1, 1);
+    AppendBytes(image, m_reverse != 0 ? 0x10 : 0, 1);
+    AppendBytes(image, 0, 2);
+
+    const bool dotMatrix = UsesDotMatrix();
+    const std::string key =
+        Format("STATIC_TEXT_%s_%d_%s", m_text.c_str(), m_sizeIndex, dotMatrix ? "" : m_font.c_str());
+    uint32_t table = 0;
+    if (const auto it = context.textTableDictionary.find(key); it != context.textTableDictionary.end()) {
+        table = it->second;
+    } else {
+        table = static_cast<uint32_t>(image.size());
+        AppendBytes(image, 1, 1);
+        AppendBytes(image, 0, 4);
+        const uint32_t text =
+            CompileText(context, m_text, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode(), GetName());
+        WriteAt(image, table + 1, text, 4);
+        context.textTableDictionary.emplace(key, table);
+    }
+    WriteAt(image, tableField, table, 4);
+}
+
+} // namespace balsar
