@@ -49,15 +49,16 @@ bool PanelModel::FrameIsValid(const Bytes& f) {
 
 Bytes PanelModel::Reply(uint8_t code, const Bytes& payload) const {
     const size_t total = payload.size() + 6;
-    Bytes r{0x5A, 0xA5, 0, 0, code};
-    if (config_.replyLengthLowFirst) {
-        r[2] = static_cast<uint8_t>(total);
-        r[3] = static_cast<uint8_t>(total >> 8);
-    } else {
-        r[2] = static_cast<uint8_t>(total >> 8);
-        r[3] = static_cast<uint8_t>(total);
-    }
-    r.insert(r.end(), payload.begin(), payload.end());
+    const uint8_t high = static_cast<uint8_t>(total >> 8), low = static_cast<uint8_t>(total);
+    Bytes r;
+    r.reserve(total);
+    r.push_back(0x5A);
+    r.push_back(0xA5);
+    r.push_back(config_.replyLengthLowFirst ? low : high);
+    r.push_back(config_.replyLengthLowFirst ? high : low);
+    r.push_back(code);
+    for (uint8_t b : payload)
+        r.push_back(b);
     r.push_back(Sum8(r.data(), r.size()));
     return r;
 }
