@@ -33,7 +33,10 @@ bool ReadFileBytes(const std::filesystem::path& path, std::vector<uint8_t>& byte
 
 bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<uint8_t>& bytes, std::string& error) {
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string hidden = ".";
+    hidden += path.filename().string();
+    hidden += ".XXXXXX";
+    std::string pattern = (folder / hidden).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
         error = std::strerror(errno);
