@@ -30,8 +30,8 @@ struct Rig {
         };
     }
 
-    bool Run(const test::PackageSpec& spec, bool force = false) {
-        test::WriteFile(dir.path() / "p.qk", test::BuildPackage(spec));
+    bool Run(const test::PackageContents& pkg, bool force = false) {
+        test::WriteFile(dir.path() / "p.qk", test::BuildPackage(pkg));
         return RunFile(dir.path() / "p.qk", force);
     }
 
@@ -74,25 +74,25 @@ struct Rig {
     test::ManualClock clock;
 };
 
-test::PackageSpec StandardSpec() {
-    test::PackageSpec spec;
-    spec.user = test::PatternBytes(3000, 11);
-    spec.gui1 = test::PatternBytes(2100, 12);
-    spec.gui2 = test::PatternBytes(1700, 13);
-    spec.sections = {test::PatternBytes(700, 14), test::PatternBytes(0, 0), test::PatternBytes(333, 15)};
-    return spec;
+test::PackageContents StandardContents() {
+    test::PackageContents pkg;
+    pkg.user = test::PatternBytes(3000, 11);
+    pkg.gui1 = test::PatternBytes(2100, 12);
+    pkg.gui2 = test::PatternBytes(1700, 13);
+    pkg.sections = {test::PatternBytes(700, 14), test::PatternBytes(0, 0), test::PatternBytes(333, 15)};
+    return pkg;
 }
 
 TEST(TransferDownload, WritesUserDataAndDriversWithoutGuiUpdate) {
     Rig rig(test::EmulatorConfig(1, false, 5));
-    const test::PackageSpec spec = StandardSpec();
-    ASSERT_TRUE(rig.Run(spec));
+    const test::PackageContents pkg = StandardContents();
+    ASSERT_TRUE(rig.Run(pkg));
     EXPECT_TRUE(rig.messages.errors.empty());
     const auto& regions = rig.panel.regions();
     EXPECT_EQ(regions.count("gui.bin"), 0u);
-    EXPECT_EQ(regions.at("userdata.bin"), spec.user);
-    EXPECT_EQ(regions.at("driver0.bin"), spec.sections[0]);
-    EXPECT_EQ(regions.at("driver1_0.bin"), spec.sections[2]);
+    EXPECT_EQ(regions.at("userdata.bin"), pkg.user);
+    EXPECT_EQ(regions.at("driver0.bin"), pkg.sections[0]);
+    EXPECT_EQ(regions.at("driver1_0.bin"), pkg.sections[2]);
     // The empty middle section got no erase: user data, driver 0, driver 1.
     const auto erases = rig.Requests(0x10);
     ASSERT_EQ(erases.size(), 3u);
@@ -110,10 +110,10 @@ TEST(TransferDownload, WritesUserDataAndDriversWithoutGuiUpdate) {
 TEST(TransferDownload, UsbBlocksOf56Bytes) {
     for (const size_t length : {size_t{3 * 56}, size_t{3 * 56 + 1}}) {
         Rig rig(test::EmulatorConfig(2, false, 6, true), 64);
-        test::PackageSpec spec;
-        spec.user = test::PatternBytes(length, 21);
-        spec.gui2 = test::PatternBytes(10, 22);
-        ASSERT_TRUE(rig.Run(spec)) << length;
+        test::PackageContents pkg;
+        pkg.user = test::PatternBytes(length, 21);
+        pkg.gui2 = test::PatternBytes(10, 22);
+        ASSERT_TRUE(rig.Run(pkg)) << length;
         const auto writes = rig.Requests(0x11);
         const size_t blocks = length == 3 * 56 ? 3 : 4;
         ASSERT_EQ(writes.size(), blocks);
@@ -122,22 +122,22 @@ TEST(TransferDownload, UsbBlocksOf56Bytes) {
             EXPECT_EQ(writes[i].size(), i < 3 ? 64u : 9u);
             EXPECT_EQ(static_cast<size_t>(writes[i][2] | writes[i][3] << 8), writes[i].size());
         }
-        EXPECT_EQ(rig.panel.regions().at("userdata.bin"), spec.user);
+        EXPECT_EQ(rig.panel.regions().at("userdata.bin"), pkg.user);
     }
 }
 
 TEST(TransferDownload, GuiUpdateThroughTheBootloader) {
     Rig rig(test::EmulatorConfig(2, false, 1));  // panel GUI 1, package GUI 6 for model 2
-    const test::PackageSpec spec = StandardSpec();
-    ASSERT_TRUE(rig.Run(spec));
+    const test::PackageContents pkg = StandardContents();
+    ASSERT_TRUE(rig.Run(pkg));
     EXPECT_TRUE(rig.messages.errors.empty());
-    EXPECT_EQ(rig.panel.regions().at("gui.bin"), spec.gui2);
+    EXPECT_EQ(rig.panel.regions().at("gui.bin"), pkg.gui2);
     EXPECT_EQ(rig.panel.guiVersion(), 6);
     EXPECT_EQ(rig.Requests(0x04).size(), 1u);  // EnterBootMode
     // Each restart waits 3000 ms; the panel answered the first attempt both times.
     EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 3000ms), 2);
     EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 100ms), 4);
-    EXPECT_EQ(rig.panel.regions().at("userdata.bin"), spec.user);
+    EXPECT_EQ(rig.panel.regions().at("userdata.bin"), pkg.user);
 }
 
 TEST(TransferDownload, GuiUpdateDecision) {
@@ -151,20 +151,20 @@ TEST(TransferDownload, GuiUpdateDecision) {
 
     // At run level: a bootloader panel with a newer GUI still gets the update.
     Rig rig(test::EmulatorConfig(1, true, 99));
-    ASSERT_TRUE(rig.Run(StandardSpec()));
+    ASSERT_TRUE(rig.Run(StandardContents()));
     EXPECT_EQ(rig.panel.regions().count("gui.bin"), 1u);
     EXPECT_EQ(rig.Requests(0x04).size(), 0u);  // already in the bootloader
     // The check box forces it on an up-to-date panel.
     Rig forced(test::EmulatorConfig(1, false, 99));
-    ASSERT_TRUE(forced.Run(StandardSpec(), true));
-    EXPECT_EQ(forced.panel.regions().at("gui.bin"), StandardSpec().gui1);
+    ASSERT_TRUE(forced.Run(StandardContents(), true));
+    EXPECT_EQ(forced.panel.regions().at("gui.bin"), StandardContents().gui1);
 }
 
 TEST(TransferDownload, Model0xFFFFIsModel1) {
     Rig rig(test::EmulatorConfig(0xFFFF, false, 1));
-    const test::PackageSpec spec = StandardSpec();
-    ASSERT_TRUE(rig.Run(spec));
-    EXPECT_EQ(rig.panel.regions().at("gui.bin"), spec.gui1);
+    const test::PackageContents pkg = StandardContents();
+    ASSERT_TRUE(rig.Run(pkg));
+    EXPECT_EQ(rig.panel.regions().at("gui.bin"), pkg.gui1);
     CDownloader d = rig.Downloader(rig.dir.path() / "p.qk");
     EXPECT_EQ(d.PackageGuiVersion(0xFFFF), 5);
     EXPECT_EQ(d.PackageGuiVersion(1), 5);
@@ -175,11 +175,11 @@ TEST(TransferDownload, Model0xFFFFIsModel1) {
 }
 
 TEST(TransferDownload, KindOnePackageOnModelTwoPanel) {
-    test::PackageSpec spec = StandardSpec();
-    spec.kind = 1;
+    test::PackageContents pkg = StandardContents();
+    pkg.kind = 1;
     // A GUI update is needed (bootloader running): the package kind is refused.
     Rig boot(test::EmulatorConfig(2, true, 1));
-    EXPECT_FALSE(boot.Run(spec));
+    EXPECT_FALSE(boot.Run(pkg));
     EXPECT_EQ(boot.messages.errors, std::vector<std::string>{text::kPackageKindMismatch});
     EXPECT_EQ(boot.Requests(0x10).size(), 0u);
     // No GUI version for model 2 in a kind-1 package, and no message.
@@ -192,7 +192,7 @@ TEST(TransferDownload, KindOnePackageOnModelTwoPanel) {
 TEST(TransferDownload, NinetyNineReconnectionAttempts) {
     Rig rig(test::EmulatorConfig(1, false, 1));  // needs the GUI update
     rig.failOpensAfter = 2;  // the run and the GUI update connect; after the restart the panel never comes back
-    EXPECT_FALSE(rig.Run(StandardSpec()));
+    EXPECT_FALSE(rig.Run(StandardContents()));
     EXPECT_EQ(rig.linksCreated, 2 + 99);
     EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kReconnectFailed});
     EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 3000ms), 1);
@@ -207,7 +207,7 @@ TEST(TransferDownload, ReconnectionSucceedsOnALaterAttempt) {
     int attempts = 0;
     DownloadOptions options;
     options.packagePath = rig.dir.path() / "p.qk";
-    test::WriteFile(options.packagePath, test::BuildPackage(StandardSpec()));
+    test::WriteFile(options.packagePath, test::BuildPackage(StandardContents()));
     auto inner = rig.Factory();
     CDownloader d(options, rig.progress, rig.messages, rig.clock, [&](const CLinkSettings& s) -> std::unique_ptr<CTransferLink> {
         ++attempts;
@@ -216,7 +216,7 @@ TEST(TransferDownload, ReconnectionSucceedsOnALaterAttempt) {
         return inner(s);
     });
     ASSERT_TRUE(d.RunDownload());
-    EXPECT_EQ(rig.panel.regions().at("gui.bin"), StandardSpec().gui1);
+    EXPECT_EQ(rig.panel.regions().at("gui.bin"), StandardContents().gui1);
 }
 
 TEST(TransferDownload, ProjectSizeExamples) {
@@ -250,9 +250,9 @@ TEST(TransferDownload, ProjectSizeExamples) {
 
 TEST(TransferDownload, ProjectTooLargeStopsBeforeErasing) {
     Rig rig(test::EmulatorConfig(2, false, 6));
-    test::PackageSpec spec = StandardSpec();
-    spec.user = test::PatternBytes(131072 - 15, 31);
-    EXPECT_FALSE(rig.Run(spec));
+    test::PackageContents pkg = StandardContents();
+    pkg.user = test::PatternBytes(131072 - 15, 31);
+    EXPECT_FALSE(rig.Run(pkg));
     EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kProjectTooLarge});
     EXPECT_EQ(rig.Requests(0x10).size(), 0u);
 }
@@ -284,7 +284,7 @@ TEST(TransferDownload, RegionFailuresCarryTheirMessages) {
         panelsim::Config config = test::EmulatorConfig(1, false, 5);
         config.faults = c.faults;
         Rig rig(config);
-        EXPECT_FALSE(rig.Run(StandardSpec())) << c.what;
+        EXPECT_FALSE(rig.Run(StandardContents())) << c.what;
         EXPECT_EQ(rig.messages.errors, std::vector<std::string>{c.message}) << c.what;
         EXPECT_EQ(rig.panel.regions().count("userdata.bin"), 0u) << c.what;
     }
@@ -294,7 +294,7 @@ TEST(TransferDownload, VerifyFailureShowsCheckCaption) {
     panelsim::Config config = test::EmulatorConfig(1, false, 5);
     config.faults.failVerify = 1;
     Rig rig(config);
-    EXPECT_FALSE(rig.Run(StandardSpec()));
+    EXPECT_FALSE(rig.Run(StandardContents()));
     EXPECT_EQ(rig.progress.caption, text::kVerifyErrorCaption);
 }
 
@@ -307,7 +307,7 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
     }
     {
         Rig rig(test::EmulatorConfig(1, false, 0));  // version 0: no GUI update for a damaged file
-        Bytes bytes = test::BuildPackage(StandardSpec());
+        Bytes bytes = test::BuildPackage(StandardContents());
         bytes.resize(bytes.size() - 10);
         test::WriteFile(rig.dir.path() / "p.qk", bytes);
         EXPECT_FALSE(rig.RunFile(rig.dir.path() / "p.qk"));
@@ -317,7 +317,7 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
     {
         // Damage found before the GUI program is erased.
         Rig rig(test::EmulatorConfig(1, true, 0));
-        Bytes bytes = test::BuildPackage(StandardSpec());
+        Bytes bytes = test::BuildPackage(StandardContents());
         bytes[24] ^= 0x40;  // user-data length no longer matches
         test::WriteFile(rig.dir.path() / "p.qk", bytes);
         EXPECT_FALSE(rig.RunFile(rig.dir.path() / "p.qk"));
@@ -326,7 +326,7 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
     }
     {
         Rig rig(test::EmulatorConfig(1, false, 5));
-        Bytes bytes = test::BuildPackage(StandardSpec());
+        Bytes bytes = test::BuildPackage(StandardContents());
         bytes[16] = 7;  // unknown kind
         test::WriteFile(rig.dir.path() / "p.qk", bytes);
         EXPECT_FALSE(rig.RunFile(rig.dir.path() / "p.qk"));
@@ -338,12 +338,12 @@ TEST(TransferDownload, StartFailuresAndUnknownModel) {
     {
         Rig rig(test::EmulatorConfig(1, false, 5));
         rig.failOpensAfter = 0;
-        EXPECT_FALSE(rig.Run(StandardSpec()));
+        EXPECT_FALSE(rig.Run(StandardContents()));
         EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kStartFailure});
     }
     {
         Rig rig(test::EmulatorConfig(3, false, 5));
-        EXPECT_FALSE(rig.Run(StandardSpec()));
+        EXPECT_FALSE(rig.Run(StandardContents()));
         EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kUnknownModel});
     }
     {
@@ -360,9 +360,9 @@ TEST(TransferDownload, StartFailuresAndUnknownModel) {
 
 TEST(TransferDownload, ProgressOfOneRegion) {
     Rig rig(test::EmulatorConfig(1, false, 5));
-    test::PackageSpec spec;
-    spec.user = test::PatternBytes(1016 * 4 + 1, 41);
-    ASSERT_TRUE(rig.Run(spec));
+    test::PackageContents pkg;
+    pkg.user = test::PatternBytes(1016 * 4 + 1, 41);
+    ASSERT_TRUE(rig.Run(pkg));
     const std::vector<std::string> expected{"擦除FLASH", "下载用户数据:", "烧写用户数据成功！"};
     EXPECT_EQ(rig.progress.captions, expected);
     EXPECT_EQ(rig.progress.steps, 5);

@@ -18,21 +18,21 @@ void PutLe32(Bytes& b, size_t at, uint32_t v) {
         b[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
 }
 
-test::PackageSpec TwoSectionSpec(uint32_t kind) {
-    test::PackageSpec spec;
-    spec.kind = kind;
-    spec.user = test::PatternBytes(300, 1);
-    spec.gui1 = test::PatternBytes(200, 2);
+test::PackageContents TwoSectionContents(uint32_t kind) {
+    test::PackageContents pkg;
+    pkg.kind = kind;
+    pkg.user = test::PatternBytes(300, 1);
+    pkg.gui1 = test::PatternBytes(200, 2);
     if (kind == 2)
-        spec.gui2 = test::PatternBytes(150, 3);
-    spec.sections = {test::PatternBytes(90, 4), test::PatternBytes(40, 5)};
-    return spec;
+        pkg.gui2 = test::PatternBytes(150, 3);
+    pkg.sections = {test::PatternBytes(90, 4), test::PatternBytes(40, 5)};
+    return pkg;
 }
 
 TEST(TransferPackageFile, ReadsKindTwoLayout) {
-    const test::PackageSpec spec = TwoSectionSpec(2);
+    const test::PackageContents pkg = TwoSectionContents(2);
     CPackageFile p;
-    p.Assign(test::BuildPackage(spec));
+    p.Assign(test::BuildPackage(pkg));
     ASSERT_EQ(p.Parse(), Status::Ok);
     EXPECT_EQ(p.kind(), 2u);
     EXPECT_EQ(p.userData().offset, 108u + 40u);  // after the header area and the 2-entry table
@@ -40,11 +40,11 @@ TEST(TransferPackageFile, ReadsKindTwoLayout) {
     EXPECT_EQ(p.guiModel2().version, 6u);
     ASSERT_EQ(p.sectionCount(), 2u);
     const auto data = p.RegionData(p.userData());
-    EXPECT_EQ(Bytes(data.begin(), data.end()), spec.user);
+    EXPECT_EQ(Bytes(data.begin(), data.end()), pkg.user);
     const auto gui2 = p.RegionData(p.guiModel2());
-    EXPECT_EQ(Bytes(gui2.begin(), gui2.end()), spec.gui2);
+    EXPECT_EQ(Bytes(gui2.begin(), gui2.end()), pkg.gui2);
     const auto s1 = p.RegionData(p.sections()[1]);
-    EXPECT_EQ(Bytes(s1.begin(), s1.end()), spec.sections[1]);
+    EXPECT_EQ(Bytes(s1.begin(), s1.end()), pkg.sections[1]);
     uint32_t version = 0;
     ASSERT_TRUE(p.ReadU32(68, version));
     EXPECT_EQ(version, 5u);
@@ -53,8 +53,8 @@ TEST(TransferPackageFile, ReadsKindTwoLayout) {
 }
 
 TEST(TransferPackageFile, ReadsKindOneLayout) {
-    const test::PackageSpec spec = TwoSectionSpec(1);
-    const Bytes bytes = test::BuildPackage(spec);
+    const test::PackageContents pkg = TwoSectionContents(1);
+    const Bytes bytes = test::BuildPackage(pkg);
     // Kind 1: count and table offset at 80 and 84.
     uint32_t count = 0;
     std::memcpy(&count, bytes.data() + 80, 4);
@@ -68,7 +68,7 @@ TEST(TransferPackageFile, ReadsKindOneLayout) {
 }
 
 TEST(TransferPackageFile, RefusesDamage) {
-    const Bytes good = test::BuildPackage(TwoSectionSpec(2));
+    const Bytes good = test::BuildPackage(TwoSectionContents(2));
     struct Case {
         const char* what;
         std::function<void(Bytes&)> damage;
@@ -99,9 +99,9 @@ TEST(TransferPackageFile, RefusesDamage) {
 }
 
 TEST(TransferPackageFile, ZeroLengthSectionsAreSkippedNotChecked) {
-    test::PackageSpec spec = TwoSectionSpec(2);
-    spec.sections[0].clear();
-    Bytes bytes = test::BuildPackage(spec);
+    test::PackageContents pkg = TwoSectionContents(2);
+    pkg.sections[0].clear();
+    Bytes bytes = test::BuildPackage(pkg);
     PutLe32(bytes, 108, 0xFFFFFFF0u);  // offset of the empty section points nowhere
     CPackageFile p;
     p.Assign(bytes);
@@ -113,7 +113,7 @@ TEST(TransferPackageFile, LoadReportsMissingFile) {
     CPackageFile p;
     EXPECT_EQ(p.Load(dir.path() / "missing.qk"), Status::CannotOpen);
     EXPECT_EQ(p.Load(dir.path()), Status::CannotOpen);
-    test::WriteFile(dir.path() / "p.qk", test::BuildPackage(TwoSectionSpec(2)));
+    test::WriteFile(dir.path() / "p.qk", test::BuildPackage(TwoSectionContents(2)));
     EXPECT_EQ(p.Load(dir.path() / "p.qk"), Status::Ok);
     EXPECT_EQ(p.Parse(), Status::Ok);
 }

@@ -25,13 +25,13 @@ uint32_t Sum(const Bytes& b) {
 
 } // namespace
 
-Bytes BuildPackage(const PackageSpec& spec) {
-    const size_t area = spec.kind == 1 ? 88 : 108;
+Bytes BuildPackage(const PackageContents& pkg) {
+    const size_t area = pkg.kind == 1 ? 88 : 108;
     const size_t table = area;
-    size_t dataOffset = table + 20 * spec.sections.size();
+    size_t dataOffset = table + 20 * pkg.sections.size();
     Bytes out(dataOffset, 0);
     std::memcpy(out.data(), "zembra-qk", 9);  // identification text, zero byte follows
-    PutLe32(out, 16, spec.kind);
+    PutLe32(out, 16, pkg.kind);
     auto place = [&](size_t descriptorAt, const Bytes& data, uint32_t version) {
         PutLe32(out, descriptorAt, data.empty() ? 0 : static_cast<uint32_t>(dataOffset));
         PutLe32(out, descriptorAt + 4, static_cast<uint32_t>(data.size()));
@@ -41,15 +41,15 @@ Bytes BuildPackage(const PackageSpec& spec) {
         out.insert(out.end(), data.begin(), data.end());
         dataOffset += data.size();
     };
-    place(20, spec.user, 0);
+    place(20, pkg.user, 0);
     // 40..59: reserved descriptor, all zero
-    place(60, spec.gui1, spec.gui1Version);
-    if (spec.kind != 1)
-        place(80, spec.gui2, spec.gui2Version);
-    PutLe32(out, area - 8, static_cast<uint32_t>(spec.sections.size()));
+    place(60, pkg.gui1, pkg.gui1Version);
+    if (pkg.kind != 1)
+        place(80, pkg.gui2, pkg.gui2Version);
+    PutLe32(out, area - 8, static_cast<uint32_t>(pkg.sections.size()));
     PutLe32(out, area - 4, static_cast<uint32_t>(table));
-    for (size_t i = 0; i < spec.sections.size(); ++i)
-        place(table + 20 * i, spec.sections[i], 0);
+    for (size_t i = 0; i < pkg.sections.size(); ++i)
+        place(table + 20 * i, pkg.sections[i], 0);
     return out;
 }
 

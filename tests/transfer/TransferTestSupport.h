@@ -18,7 +18,7 @@ namespace caldo::test {
 
 using Bytes = std::vector<uint8_t>;
 
-struct PackageSpec {
+struct PackageContents {
     uint32_t kind = 2;
     Bytes user;
     Bytes gui1;
@@ -29,7 +29,7 @@ struct PackageSpec {
 };
 
 // Header area, then the section table, then the regions in order.
-Bytes BuildPackage(const PackageSpec& spec);
+Bytes BuildPackage(const PackageContents& pkg);
 Bytes PatternBytes(size_t size, uint32_t seed);
 void WriteFile(const std::filesystem::path& path, const Bytes& bytes);
 Bytes ReadFile(const std::filesystem::path& path);

@@ -103,20 +103,20 @@ CliResult RunCli(const std::vector<std::string>& args, const std::filesystem::pa
     return r;
 }
 
-test::PackageSpec E2eSpec() {
-    test::PackageSpec spec;
-    spec.user = test::PatternBytes(5000, 101);
-    spec.gui1 = test::PatternBytes(1900, 102);
-    spec.gui2 = test::PatternBytes(1300, 103);
-    spec.sections = {test::PatternBytes(900, 104), test::PatternBytes(450, 105)};
-    return spec;
+test::PackageContents E2eContents() {
+    test::PackageContents pkg;
+    pkg.user = test::PatternBytes(5000, 101);
+    pkg.gui1 = test::PatternBytes(1900, 102);
+    pkg.gui2 = test::PatternBytes(1300, 103);
+    pkg.sections = {test::PatternBytes(900, 104), test::PatternBytes(450, 105)};
+    return pkg;
 }
 
 class TransferE2e : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::create_directories(out());
-        test::WriteFile(package(), test::BuildPackage(spec));
+        test::WriteFile(package(), test::BuildPackage(pkg));
     }
     std::filesystem::path out() const { return dir.path() / "out"; }
     std::filesystem::path package() const { return dir.path() / "p.qk"; }
@@ -131,9 +131,9 @@ protected:
     }
 
     void ExpectRegions(bool withGui, const Bytes& gui) {
-        EXPECT_EQ(test::ReadFile(out() / "userdata.bin"), spec.user);
-        EXPECT_EQ(test::ReadFile(out() / "driver0.bin"), spec.sections[0]);
-        EXPECT_EQ(test::ReadFile(out() / "driver1_0.bin"), spec.sections[1]);
+        EXPECT_EQ(test::ReadFile(out() / "userdata.bin"), pkg.user);
+        EXPECT_EQ(test::ReadFile(out() / "driver0.bin"), pkg.sections[0]);
+        EXPECT_EQ(test::ReadFile(out() / "driver1_0.bin"), pkg.sections[1]);
         EXPECT_EQ(std::filesystem::exists(out() / "gui.bin"), withGui);
         if (withGui) {
             EXPECT_EQ(test::ReadFile(out() / "gui.bin"), gui);
@@ -141,7 +141,7 @@ protected:
     }
 
     test::TempDir dir;
-    test::PackageSpec spec = E2eSpec();
+    test::PackageContents pkg = E2eContents();
 };
 
 TEST_F(TransferE2e, UdpWithoutGuiUpdate) {
@@ -157,7 +157,7 @@ TEST_F(TransferE2e, UdpWithGuiUpdateOnModel2) {
     ASSERT_TRUE(emu.Ready());
     const CliResult r = Download(emu);
     EXPECT_EQ(r.status, 0) << r.err;
-    ExpectRegions(true, spec.gui2);
+    ExpectRegions(true, pkg.gui2);
     EXPECT_NE(r.err.find("烧写GUI成功！"), std::string::npos) << r.err;
 }
 
@@ -174,7 +174,7 @@ TEST_F(TransferE2e, PtyForcedGuiUpdateFromBootloader) {
     ASSERT_TRUE(emu.Ready());
     const CliResult r = Download(emu, true);
     EXPECT_EQ(r.status, 0) << r.err;
-    ExpectRegions(true, spec.gui1);
+    ExpectRegions(true, pkg.gui1);
 }
 
 TEST_F(TransferE2e, PtyNoiseBeforeAReplyIsSkipped) {
@@ -236,7 +236,7 @@ TEST_F(TransferE2e, NoPanelAndBadPackage) {
 
     Emulator emu({"--udp", "0", "--gui-version", "5", "--out", out().string()});
     ASSERT_TRUE(emu.Ready());
-    Bytes bytes = test::BuildPackage(spec);
+    Bytes bytes = test::BuildPackage(pkg);
     bytes.resize(bytes.size() - 1);
     test::WriteFile(package(), bytes);
     r = Download(emu);

@@ -186,13 +186,13 @@ TEST(TransferApp, SecondCopyBringsTheFirstWindowToTheFront) {
 // A dialog wired to a simulated panel in this process.
 struct DialogRun {
     DialogRun(TransferVariant variant, panelsim::Config config) : panel(std::move(config)) {
-        test::PackageSpec spec;
-        spec.user = test::PatternBytes(4000, 7);
-        spec.gui1 = test::PatternBytes(500, 8);
-        spec.gui2 = test::PatternBytes(400, 9);
-        spec.sections = {test::PatternBytes(300, 10)};
-        user = spec.user;
-        test::WriteFile(dir.path() / "p.qk", test::BuildPackage(spec));
+        test::PackageContents pkg;
+        pkg.user = test::PatternBytes(4000, 7);
+        pkg.gui1 = test::PatternBytes(500, 8);
+        pkg.gui2 = test::PatternBytes(400, 9);
+        pkg.sections = {test::PatternBytes(300, 10)};
+        user = pkg.user;
+        test::WriteFile(dir.path() / "p.qk", test::BuildPackage(pkg));
         dlg = std::make_unique<CTransferDlg>(
             variant, QStringList{"x", "-D", "-f", QString::fromStdString((dir.path() / "p.qk").string())});
         dlg->SetLinkFactory([this](const CLinkSettings&) {
