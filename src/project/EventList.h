@@ -11,11 +11,41 @@ namespace balsar {
 
 class Archive;
 class CMirloProject;
+class PortProtocols;
 struct CompileContext;
 
+namespace strings {
+// Names the list in messages about its texts.
+inline constexpr const char* kEventListName = "事件与报警列表";
+} // namespace strings
+
+// Comparisons of a word item (flags bits 1-3).
+enum EventComparison : uint32_t {
+    EVENT_LESS = 0,
+    EVENT_GREATER = 1,
+    EVENT_EQUAL = 2,
+    EVENT_NOT_EQUAL = 3,
+    EVENT_GREATER_EQUAL = 4,
+    EVENT_LESS_EQUAL = 5,
+};
+
 struct EventItem {
+    static constexpr uint32_t kWordAddress = 1u << 0;
+    static constexpr uint32_t kTriggerOnSet = 1u << 4;
+    static constexpr uint32_t kBuzzer = 1u << 5;
+
     void Serialize(Archive& ar);
     bool operator==(const EventItem& other) const = default;
+
+    uint32_t Comparison() const { return (flags >> 1) & 7; }
+    void SetComparison(uint32_t comparison) { flags = (flags & ~(7u << 1)) | (comparison & 7) << 1; }
+    // The bounds the panel compares with: by comparison, the value, the
+    // range limits or 0.
+    int32_t UpperBound() const;
+    int32_t LowerBound() const;
+    // The same condition and message: equal compiled addresses (the address
+    // fields when no protocols are given) and equal other fields.
+    bool SameAs(const EventItem& other, const PortProtocols* protocols) const;
 
     uint32_t flags = 0;
     int32_t value = 0;
@@ -34,9 +64,15 @@ public:
 
     // Version 2 with the list settings; a version-1 list has items only.
     void Serialize(Archive& ar);
-    // Section 5 of the image. Not written yet: the section stays empty until
-    // the record lands.
+    // Appends the item (1), or refuses it (0) when an equal item is there.
+    int AddItem(const EventItem& item, const PortProtocols* protocols = nullptr);
+
+    // Section 5 of the image: count, auto popup, alarm screen, the digit
+    // text record and one record per item with its message text. A stored
+    // alarm screen that no longer exists becomes the first screen.
     void Compile(CompileContext& context, CMirloProject& project);
+    // Pixel height of the list's font size.
+    int PixelSize() const;
     void ResetAddresses();
     void SwapPort(int32_t a, int32_t b);
 
