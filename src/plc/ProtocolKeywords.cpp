@@ -15,6 +15,10 @@ using Entry = std::pair<std::string_view, int32_t>;
 
 template <size_t N>
 int32_t Convert(const Entry (&table)[N], std::string_view text, const char* message, MessageSink& sink) {
+    // A missing or empty value reads as 0 like every other missing value.
+    if (text.empty()) {
+        return 0;
+    }
     const std::string upper = AsciiUpper(text);
     for (const Entry& entry : table) {
         if (upper == entry.first) {

@@ -1,7 +1,8 @@
 #pragma once
 // Keyword values of the protocol descriptions and their numeric codes. Each
 // conversion compares the text in upper case; an unknown text shows the
-// conversion's message (with the text as read) and gives 0.
+// conversion's message (with the text as read) and gives 0; an empty text
+// gives 0 without a message.
 #include <cstdint>
 #include <string>
 #include <string_view>
