@@ -170,7 +170,7 @@ bool CGraphElement::ParseSingleColorBitmap(const std::vector<uint8_t>& file, con
     constexpr size_t kFileHeader = 14;
     constexpr size_t kInfoHeader = 40;
     const auto u16 = [&file](size_t at) { return static_cast<uint32_t>(file[at] | file[at + 1] << 8); };
-    const auto u32 = [&file, &u16](size_t at) { return u16(at) | u16(at + 2) << 16; };
+    const auto u32 = [&u16](size_t at) { return u16(at) | u16(at + 2) << 16; };
     const auto notBitmap = [&sink, &path]() {
         sink.Message(Format(strings::kNotBitmap, path.c_str()));
         return false;
