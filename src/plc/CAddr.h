@@ -53,7 +53,8 @@ public:
     // a PLC port flagged in portChanged.
     void ResetIfPortChanged(const std::array<bool, 4>& portChanged);
     // Resets to the LOCAL defaults when the address was marked as lying on a
-    // changed port (MarkIfPortChanged); other addresses are left alone.
+    // changed port (MarkIfPortChanged, or a port swap onto the port's
+    // PendingResetPort number); other addresses are left alone.
     void ResetIfPortChanged();
     // Marks an address on a flagged PLC port for ResetIfPortChanged() by
     // moving it to that port's pending-reset number; UnmarkPendingReset puts

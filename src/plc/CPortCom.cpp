@@ -4,6 +4,7 @@
 
 #include "base/Archive.h"
 #include "plc/CommuUtils.h"
+#include "plc/PortProtocols.h"
 
 namespace balsar {
 
@@ -52,6 +53,14 @@ int CPortCom::Compile(Image& image, MessageSink& sink) const {
     AppendBytes(image, static_cast<uint32_t>(retries), 1);
     AppendBytes(image, retryAfterLimit == 0 ? 1 : 0, 1);
     return static_cast<int>(image.size() - start);
+}
+
+bool CPortCom::IsEnabled(const PortProtocols* protocols) const {
+    if (enabled == 0 || protocols == nullptr) {
+        return false;
+    }
+    const ProtocolDescription* description = protocols->PortProtocol(port);
+    return description != nullptr && description->HasRegisterTypes();
 }
 
 void CPortCom::CopyFrom(const CPortCom& other) {

@@ -9,6 +9,7 @@
 namespace balsar {
 
 class MessageSink;
+class PortProtocols;
 
 class CPortCom : public Archivable {
     BALSAR_DECLARE_CLASS(CPortCom)
@@ -19,6 +20,9 @@ public:
     // Appends the 36-byte port record when the port is in use; returns the
     // number of bytes appended (0 when not in use).
     int Compile(Image& image, MessageSink& sink) const;
+    // In use for the address editor: the enabled flag is set and the
+    // protocol loaded for the port has at least one register type.
+    bool IsEnabled(const PortProtocols* protocols) const;
     // Copies every setting but the port index.
     void CopyFrom(const CPortCom& other);
     // Swaps every setting but the port index with another port.

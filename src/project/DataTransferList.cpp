@@ -118,7 +118,15 @@ int DataTransferList::AddItem(const DataTransferItem& item, const PortProtocols*
 void DataTransferList::ResetAddresses() {
     for (DataTransferItem& item : items) {
         for (CAddr* address : {&item.triggerAddress, &item.sourceAddress, &item.destinationAddress}) {
-            address->ResetIfPortChanged();
+            address->Reset(address->width);
+        }
+    }
+}
+
+void DataTransferList::ResetAddressesOnPorts(const std::array<bool, 4>& portChanged) {
+    for (DataTransferItem& item : items) {
+        for (CAddr* address : {&item.triggerAddress, &item.sourceAddress, &item.destinationAddress}) {
+            address->ResetIfPortChanged(portChanged);
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The data-transfer list: blocks of bits or words the panel copies from a
 // source to a destination address, periodically or on a trigger bit.
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -54,8 +55,10 @@ public:
     // Appends the item unless an equal one is in the list: 1 appended, 0
     // refused.
     int AddItem(const DataTransferItem& item, const PortProtocols* protocols);
-    // Address operations of the project (see CAddr).
+    // Address operations of the project: every address back to its LOCAL
+    // default, only those on flagged ports, and the port swap.
     void ResetAddresses();
+    void ResetAddressesOnPorts(const std::array<bool, 4>& portChanged);
     void SwapPort(int32_t a, int32_t b);
 
     bool operator==(const DataTransferList& other) const = default;

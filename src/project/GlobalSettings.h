@@ -28,8 +28,9 @@ public:
     // Section 0 of the image: the 56-byte settings record, followed by the
     // PLC control block when a control function is on.
     void Compile(CompileContext& context);
-    // Address operations of the project (see CAddr).
-    void ResetAddress() { controlAddress.ResetIfPortChanged(); }
+    // Address operations of the project: back to the LOCAL default, and the
+    // port swap.
+    void ResetAddress() { controlAddress.Reset(controlAddress.width); }
     void SwapPorts(int32_t a, int32_t b) { controlAddress.SwapPorts(a, b); }
 
     bool operator==(const GlobalSettings& other) const = default;

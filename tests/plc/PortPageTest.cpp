@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include "base/MessageSink.h"
+#include "plc/CPortCom.h"
+#include "plc/PortPage.h"
+#include "plc/PortProtocols.h"
+#include "plc/ProtocolLibrary.h"
+#include "plc/PlcTestSupport.h"
+#include "support/TestSupport.h"
+
+namespace balsar {
+namespace {
+
+// The shipped library: manufacturer 1 "Modbus" with the RTU master (ID 1,
+// slave, RS485-2 9600 8 N 1, timeout 500) first.
+struct Library {
+    Library() : library(ProtocolLibrary::ForProgram()) { library.EnsureLoaded(sink); }
+    RecordingMessageSink sink;
+    ProtocolLibrary library;
+};
+
+TEST(PortPage, ChoosingADeviceAppliesItsDefaults) {
+    Library lib;
+    PortPage page(lib.library, SerialOptions{true, true, false});
+    const std::vector<std::string> manufacturers = page.ManufacturerChoices();
+    ASSERT_GE(manufacturers.size(), 3u);
+    EXPECT_EQ(manufacturers[0], "(未使用)");
+    EXPECT_EQ(page.SerialTypeChoices(), (std::vector<std::string>{"RS232", "RS485"}));
+    EXPECT_EQ(PortPage::ParityChoices(), (std::vector<std::string>{"无校验", "奇校验", "偶校验"}));
+    EXPECT_EQ(PortPage::BaudChoices().back(), "187500");
+
+    page.ChooseManufacturer(1, lib.sink);
+    ASSERT_TRUE(page.Used());
+    EXPECT_EQ(page.Device(), 0);
+    EXPECT_EQ(page.Devices().front(), "Modbus RTU Master");
+    EXPECT_EQ(page.serialTypeText, "RS485");
+    EXPECT_EQ(page.baud, 3);
+    EXPECT_EQ(page.dataBits, 1);
+    EXPECT_EQ(page.parity, 0);
+    EXPECT_EQ(page.stopBits, 0);
+    EXPECT_TRUE(page.StationEnabled());
+    EXPECT_EQ(page.advanced.commTimeout, 500);
+    EXPECT_EQ(page.advanced.retries, 10);
+    EXPECT_EQ(page.advanced.retryAfterLimit, 1);
+    EXPECT_EQ(page.CompatibleModelLines()[0], "Any Modbus RTU slave");
+    EXPECT_EQ(page.CompatibleModelLines()[6], "");
+
+    // Edit, restore the line defaults: the advanced values stay.
+    page.baud = 7;
+    page.parity = 2;
+    page.advanced.retries = 3;
+    page.SetStationText("");
+    page.RestoreDefaults();
+    EXPECT_EQ(page.baud, 3);
+    EXPECT_EQ(page.parity, 0);
+    EXPECT_EQ(page.advanced.retries, 3);
+
+    page.SetStationText("");
+    page.StationFocusLost();
+    CPortCom port(1);
+    page.SetStationText("17");
+    page.Store(port, lib.sink);
+    EXPECT_EQ(port.enabled, 1);
+    EXPECT_EQ(port.port, 1);
+    EXPECT_EQ(port.protocolId, 1);
+    EXPECT_EQ(port.serialType, 1);
+    EXPECT_EQ(port.hasStation, 1);
+    EXPECT_EQ(port.station, 17);
+    EXPECT_EQ(port.retries, 3);
+    EXPECT_EQ(port.commTimeout, 500);
+    EXPECT_TRUE(lib.sink.Entries().empty());
+}
+
+TEST(PortPage, DefaultSerialTypeThePortLacks) {
+    Library lib;
+    // The RTU master defaults to RS485; a port with RS232 only offers that.
+    PortPage page(lib.library, SerialOptions{true, false, false});
+    page.ChooseManufacturer(1, lib.sink);
+    EXPECT_EQ(page.serialTypeText, "RS232");
+}
+
+TEST(PortPage, OpenShowsTheStoredPortOrNotUsed) {
+    Library lib;
+    PortPage page(lib.library, SerialOptions{});
+    CPortCom stored(0);
+    stored.enabled = 1;
+    stored.protocolId = 30;
+    stored.serialType = 2;
+    stored.baud = 5;
+    stored.station = 9;
+    stored.retries = 4;
+    page.Open(stored, lib.sink);
+    ASSERT_TRUE(page.Used());
+    EXPECT_EQ(page.Devices()[static_cast<size_t>(page.Device())], "DF1 Full Duplex");
+    EXPECT_EQ(page.serialTypeText, "RS422");
+    EXPECT_EQ(page.baud, 5);
+    EXPECT_FALSE(page.StationEnabled());
+    CPortCom again(0);
+    page.Store(again, lib.sink);
+    EXPECT_EQ(again.protocolId, 30);
+    EXPECT_EQ(again.serialType, 2);
+    EXPECT_EQ(again.retries, 4);
+    EXPECT_EQ(again.hasStation, 0);
+    EXPECT_EQ(again.station, 1);  // no station: the field is not stored
+
+    stored.protocolId = 4242;
+    page.Open(stored, lib.sink);
+    EXPECT_FALSE(page.Used());
+    page.Store(again, lib.sink);
+    EXPECT_EQ(again.enabled, 0);
+}
+
+TEST(PortEnabled, NeedsTheFlagAndRegisterTypes) {
+    PortProtocols protocols;
+    CPortCom port(2);
+    port.enabled = 1;
+    EXPECT_FALSE(port.IsEnabled(&protocols));  // empty description
+    test::LoadSample(protocols, {2});
+    EXPECT_TRUE(port.IsEnabled(&protocols));
+    EXPECT_FALSE(port.IsEnabled(nullptr));
+    port.enabled = 0;
+    EXPECT_FALSE(port.IsEnabled(&protocols));
+}
+
+TEST(PortRecord, ConversionsInTheCompiledRecord) {
+    RecordingMessageSink sink;
+    CPortCom port(1);
+    port.enabled = 1;
+    port.protocolId = 0x10001;
+    port.serialType = 2;  // RS422 compiles as 1
+    port.baud = 8;
+    port.dataBits = 0;
+    port.parity = 2;  // 'E'
+    port.stopBits = 1;
+    port.hasStation = 1;
+    port.station = 0x1234;
+    port.commTimeout = 1000;
+    port.protocolTimeout1 = 3;
+    port.protocolTimeout2 = 4;
+    port.maxWordsPerPacket = 64;
+    port.maxBitsPerPacket = 256;
+    port.wordGap = 8;
+    port.bitGap = 16;
+    port.commInterval = 300;  // one byte: 0x2C
+    port.errorShowTime = 5;
+    port.retries = 10;
+    port.retryAfterLimit = 0;  // cut off compiles as 1
+    Image image;
+    EXPECT_EQ(port.Compile(image, sink), 36);
+    EXPECT_EQ(image, test::Hex("01 01 07 45 6CDC0200 02 01 0100 E8030000 03000000 04000000"
+                               "3412 4000 0001 08 10 2C 05 0A 01"));
+    port.serialType = 1;
+    port.parity = 1;
+    port.retryAfterLimit = 1;
+    port.baud = 9;
+    image.clear();
+    port.Compile(image, sink);
+    EXPECT_EQ(image[1], 2);
+    EXPECT_EQ(image[3], 'O');
+    EXPECT_EQ(ReadAt(image, 4, 4), 0u);
+    EXPECT_EQ(image[35], 0);
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"[CommuUtils::BaudRateCompileValue]Not support: 9"});
+    port.enabled = 0;
+    image.clear();
+    EXPECT_EQ(port.Compile(image, sink), 0);
+    EXPECT_TRUE(image.empty());
+}
+
+} // namespace
+} // namespace balsar
