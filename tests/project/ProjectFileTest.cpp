@@ -295,8 +295,4 @@ TEST(ProjectFile, SwapPortsMovesEveryReference) {
     EXPECT_EQ(project->GetPort(2)->port, 2);
     EXPECT_EQ(project->GetPort(0)->station, 4);
 
-    project->ResetAllAddresses();
-    EXPECT_EQ(project->settings.controlAddress.port, PORT_LOCAL);
-    EXPECT_EQ(project->eventList.items[0].address.port, PORT_LOCAL);
-    EXPECT_EQ(static_cast<const FakeElement&>(*project->Screens()[0]->GetElements()[0]).port, -1);
 }
