@@ -294,5 +294,4 @@ TEST(ProjectFile, SwapPortsMovesEveryReference) {
     EXPECT_EQ(project->GetPort(2)->protocolId, com0.protocolId);
     EXPECT_EQ(project->GetPort(2)->port, 2);
     EXPECT_EQ(project->GetPort(0)->station, 4);
-
 }
