@@ -9,9 +9,14 @@
 #include "base/Prompt.h"
 #include "compiler/ImageCompiler.h"
 #include "elements/ElementKinds.h"
+#include "hardware/HardwareModel.h"
+#include "hardware/HardwareModelList.h"
+#include "plc/PortProtocols.h"
+#include "plc/ProtocolLibrary.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
 #include "project/DesignerContext.h"
+#include "project/ProjectActivation.h"
 
 namespace balsar {
 
@@ -81,21 +86,60 @@ std::string KindLabel(int32_t kind) {
 }
 
 struct Session {
-    explicit Session(std::ostream& err) : sink(err), prompt(Answer::No), context(sink, prompt) {}
+    explicit Session(std::ostream& err)
+        : sink(err), prompt(Answer::No), context(sink, prompt), library(ProtocolLibrary::ForProgram()),
+          models(HardwareModelList::ForProgram()) {
+        context.protocolLibrary = &library;
+        context.portProtocols = &protocols;
+    }
     StreamSink sink;
     FixedPrompt prompt;
     DesignerContext context;
+    ProtocolLibrary library;
+    PortProtocols protocols;
+    HardwareModelList models;
+    HardwareModel model;
 };
 
-int Info(CMirloDoc& doc, bool json, std::ostream& out) {
+// The name the panel model gives a port ("COM<n>" when it has none).
+std::string PortLabel(const HardwareModel& model, int port) {
+    const std::string name = model.PortName(port);
+    return name.empty() ? "COM" + std::to_string(port) : name;
+}
+
+// The library name of a protocol ID; empty when the library lacks it.
+std::string ProtocolName(const ProtocolLibrary& library, int32_t id) {
+    int m = -1;
+    int p = -1;
+    if (!library.FindProtocol(id, m, p)) {
+        return {};
+    }
+    return library.Manufacturers()[static_cast<size_t>(m)].protocols[static_cast<size_t>(p)].name;
+}
+
+int Info(CMirloDoc& doc, const Session& session, bool json, std::ostream& out) {
     const CMirloProject& project = *doc.Project();
+    // The model is the project's when activation found it.
+    const bool haveModel = session.model.id == project.panelModelId;
+    const HardwareModel noModel;
+    const HardwareModel& model = haveModel ? session.model : noModel;
     if (!json) {
         out << "project: " << project.GetProjectName() << '\n';
-        out << "model: " << project.panelModelId << '\n';
+        out << "model: " << project.panelModelId;
+        if (haveModel) {
+            out << ' ' << model.name << " (" << model.resolutionX << 'x' << model.resolutionY << ')';
+        }
+        out << '\n';
         for (int i = 0; i < 3; ++i) {
             const CPortCom& port = *project.GetPort(i);
-            out << "COM" << i << ": "
-                << (port.enabled ? "protocol " + std::to_string(port.protocolId) : std::string("not used")) << '\n';
+            out << PortLabel(model, i) << ": ";
+            if (port.enabled) {
+                const std::string name = ProtocolName(session.library, port.protocolId);
+                out << "protocol " << port.protocolId << (name.empty() ? "" : " " + name);
+            } else {
+                out << "not used";
+            }
+            out << '\n';
         }
         out << "languages: " << project.languages.Count() << '\n';
         for (int i = 0; i < project.languages.Count(); ++i) {
@@ -121,11 +165,14 @@ int Info(CMirloDoc& doc, bool json, std::ostream& out) {
         return 0;
     }
     out << "{\"name\":" << JsonString(project.GetProjectName()) << ",\"model\":" << project.panelModelId
-        << ",\"ports\":[";
+        << ",\"modelName\":" << JsonString(model.name) << ",\"resolution\":[" << model.resolutionX << ','
+        << model.resolutionY << "],\"ports\":[";
     for (int i = 0; i < 3; ++i) {
         const CPortCom& port = *project.GetPort(i);
-        out << (i ? "," : "") << "{\"port\":" << i << ",\"enabled\":" << (port.enabled ? "true" : "false")
-            << ",\"protocol\":" << port.protocolId << ",\"station\":" << port.station << '}';
+        out << (i ? "," : "") << "{\"port\":" << i << ",\"name\":" << JsonString(PortLabel(model, i))
+            << ",\"enabled\":" << (port.enabled ? "true" : "false") << ",\"protocol\":" << port.protocolId
+            << ",\"protocolName\":" << JsonString(ProtocolName(session.library, port.protocolId))
+            << ",\"station\":" << port.station << '}';
     }
     out << "],\"languages\":[";
     for (int i = 0; i < project.languages.Count(); ++i) {
@@ -192,8 +239,11 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
     if (!doc.OnOpenDocument(projectPath)) {
         return 1;
     }
+    // The model sizes the panel and the ports' protocols resolve addresses.
+    session.library.EnsureLoaded(session.sink);
+    ActivateProject(doc, session.context, session.models, session.model);
     if (command == "info") {
-        return Info(doc, json, out);
+        return Info(doc, session, json, out);
     }
     if (command == "save") {
         const std::string target = saveAs.empty() ? projectPath : saveAs;
