@@ -9,6 +9,7 @@
 #include "elements/ElementStrings.h"
 #include "elements/GlyphSource.h"
 #include "elements/PanelCanvas.h"
+#include "elements/TextAttributes.h"
 #include "xml/CXmlNodeWrapper.h"
 #include "xml/XmlConvert.h"
 
@@ -112,6 +113,19 @@ bool CGraphElement::FitsOnScreenAt(int left, int top, int screenWidth, int scree
 }
 
 PanelRect CGraphElement::Rect() const { return PanelRect{m_left, m_top, m_left + m_width, m_top + m_height}; }
+
+PanelRect CGraphElement::TextSizedRect(const std::optional<TextSize>& size) const {
+    if (!size) {
+        return Rect();
+    }
+    const int factor = m_doubleSize != 0 ? 2 : 1;
+    return PanelRect{m_left, m_top, m_left + size->width * factor, m_top + size->height * factor};
+}
+
+void CGraphElement::SetSizeFrom(const PanelRect& rect) {
+    m_width = rect.right - rect.left;
+    m_height = rect.bottom - rect.top;
+}
 
 int CGraphElement::HandleAt(int x, int y) const {
     const auto near = [x, y](int hx, int hy) { return x >= hx - 1 && x <= hx + 1 && y >= hy - 1 && y <= hy + 1; };

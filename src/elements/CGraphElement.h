@@ -4,6 +4,7 @@
 // attributes, and the virtual operations each kind overrides.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,7 @@ class FontEngine;
 class PanelCanvas;
 struct CompileContext;
 struct PanelRect;
+struct TextSize;
 
 class CGraphElement : public Archivable {
     BALSAR_DECLARE_CLASS(CGraphElement)
@@ -147,6 +149,12 @@ protected:
                         const std::string& face, int pixelSize, int fontMode) const;
     // The position record of a rectangle.
     static void CompilePositionOf(CompileContext& context, const PanelRect& rect);
+    // The rectangle of an element sized by its text: the text's size,
+    // doubled while double size is on, at the element's position; the
+    // stored size when the text could not be measured.
+    PanelRect TextSizedRect(const std::optional<TextSize>& size) const;
+    // Stores the width and height of a rectangle.
+    void SetSizeFrom(const PanelRect& rect);
     // Handle within one pixel of the point, tested top, right, bottom, left.
     int HandleAt(int x, int y) const;
     // Moves an edge by the handle's drag; refused (false) when the width

@@ -97,22 +97,10 @@ int32_t CRegisterGE::GetOrder() const {
 }
 
 PanelRect CRegisterGE::ComputedRect(FontEngine* fonts) const {
-    int width = m_width;
-    int height = m_height;
-    const auto size = TextElementSize(fonts, Sample(), m_sizeIndex, 1, kRegisterFace);
-    if (size) {
-        const int factor = m_doubleSize != 0 ? 2 : 1;
-        width = size->width * factor;
-        height = size->height * factor;
-    }
-    return PanelRect{m_left, m_top, m_left + width, m_top + height};
+    return TextSizedRect(TextElementSize(fonts, Sample(), m_sizeIndex, 1, kRegisterFace));
 }
 
-void CRegisterGE::RecalcSize(FontEngine* fonts) {
-    const PanelRect rect = ComputedRect(fonts);
-    m_width = rect.right - rect.left;
-    m_height = rect.bottom - rect.top;
-}
+void CRegisterGE::RecalcSize(FontEngine* fonts) { SetSizeFrom(ComputedRect(fonts)); }
 
 void CRegisterGE::SetFormat(const RegisterFormat& format, FontEngine* fonts) {
     m_format = format;

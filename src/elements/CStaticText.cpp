@@ -61,21 +61,10 @@ StaticTextAttributes CStaticText::Attributes() const {
 }
 
 PanelRect CStaticText::ComputedRect(FontEngine* fonts) const {
-    int width = m_width;
-    int height = m_height;
-    if (const auto size = TextElementSize(fonts, m_text, m_sizeIndex, m_dotMatrix, m_font)) {
-        const int factor = m_doubleSize != 0 ? 2 : 1;
-        width = size->width * factor;
-        height = size->height * factor;
-    }
-    return PanelRect{m_left, m_top, m_left + width, m_top + height};
+    return TextSizedRect(TextElementSize(fonts, m_text, m_sizeIndex, m_dotMatrix, m_font));
 }
 
-void CStaticText::RecalcSize(FontEngine* fonts) {
-    const PanelRect rect = ComputedRect(fonts);
-    m_width = rect.right - rect.left;
-    m_height = rect.bottom - rect.top;
-}
+void CStaticText::RecalcSize(FontEngine* fonts) { SetSizeFrom(ComputedRect(fonts)); }
 
 void CStaticText::SetText(const std::string& text, FontEngine* fonts) {
     m_text = text;
