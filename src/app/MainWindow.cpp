@@ -1,0 +1,613 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/AppStrings.h"
+#include "app/CommandTable.h"
+#include "app/RecentProjects.h"
+#include "base/MessageSink.h"
+#include "base/ProgramPaths.h"
+#include "editor/CanvasWidget.h"
+#include "editor/ProjectTree.h"
+#include "editor/ScreenCommands.h"
+#include "editor/ScreenDialogs.h"
+#include "editor/ScreenEditor.h"
+#include "elements/ElementFactory.h"
+#include "project/LegacyPlcCatalogue.h"
+#include "project/PortSettingsChange.h"
+#include "project/ProjectActivation.h"
+
+namespace balsar::app {
+
+using namespace ids;
+using editor::AlignMode;
+using editor::CentreMode;
+
+namespace {
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// A small picture for commands without a standard icon: the first letters
+// of its text.
+QIcon LetterIcon(const QString& letters) {
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QColor(40, 40, 120));
+    QFont font = p.font();
+    font.setPixelSize(letters.size() > 2 ? 8 : 10);
+    p.setFont(font);
+    p.drawRect(0, 0, 19, 19);
+    p.drawText(pixmap.rect(), Qt::AlignCenter, letters);
+    return QIcon(pixmap);
+}
+
+QIcon IconFor(const CommandSpec& spec, QStyle* style) {
+    switch (spec.id) {
+    case kNewProject:
+        return style->standardIcon(QStyle::SP_FileIcon);
+    case kOpenProject:
+        return style->standardIcon(QStyle::SP_DialogOpenButton);
+    case kSaveProject:
+        return style->standardIcon(QStyle::SP_DialogSaveButton);
+    case kDelete:
+        return style->standardIcon(QStyle::SP_TrashIcon);
+    case kManual:
+        return style->standardIcon(QStyle::SP_DialogHelpButton);
+    default:
+        break;
+    }
+    if (spec.bar == Bar::None) {
+        return {};
+    }
+    QString text = QString::fromUtf8(spec.text);
+    text.remove(QLatin1Char('&'));
+    const qsizetype paren = text.indexOf(QLatin1Char('('));
+    if (paren > 0) {
+        text = text.left(paren);
+    }
+    return LetterIcon(text.left(2));
+}
+
+} // namespace
+
+MainWindow::MainWindow(DesignerServices& services, QWidget* parent)
+    : QMainWindow(parent), m_services(services), m_startFolder(QDir::currentPath()) {
+    m_editor = std::make_unique<editor::ScreenEditor>(services.doc, services.context, CoreClassRegistry(), this);
+    m_editor->portsReloader = [this] {
+        if (const CMirloProject* project = m_services.doc.Project()) {
+            ReloadPortProtocols(*project, m_services.context);
+        }
+    };
+    m_screenCommands = std::make_unique<editor::ScreenCommands>(*m_editor);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    m_tree = new editor::ProjectTree(*m_editor, central);
+    m_tree->setFixedWidth(200);
+    m_canvas = new editor::CanvasWidget(*m_editor);
+    auto* scroll = new QScrollArea(central);
+    scroll->setWidget(m_canvas);
+    scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scroll->setBackgroundRole(QPalette::Mid);
+    layout->addWidget(m_tree);
+    layout->addWidget(scroll, 1);
+    setCentralWidget(central);
+
+    BuildCommands();
+
+    m_mousePane = new QLabel(this);
+    m_mousePane->setFixedWidth(150);
+    statusBar()->addPermanentWidget(m_mousePane);
+    connect(m_canvas, &editor::CanvasWidget::mousePositionText, m_mousePane, &QLabel::setText);
+
+    connect(m_editor.get(), &editor::ScreenEditor::selectionChanged, this, &MainWindow::UpdateCommandStates);
+    connect(m_editor.get(), &editor::ScreenEditor::screenChanged, this, &MainWindow::UpdateCommandStates);
+    connect(m_editor.get(), &editor::ScreenEditor::structureChanged, this, &MainWindow::UpdateCommandStates);
+    connect(m_editor.get(), &editor::ScreenEditor::modifiedChanged, this, &MainWindow::RefreshTitle);
+    connect(m_editor->UndoStack(), &QUndoStack::canUndoChanged, this, &MainWindow::UpdateCommandStates);
+    connect(m_editor->UndoStack(), &QUndoStack::canRedoChanged, this, &MainWindow::UpdateCommandStates);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::UpdateCommandStates);
+    connect(m_editor.get(), &editor::ScreenEditor::geometryChanged, this, [this](int w, int h) {
+        statusBar()->showMessage(QStringLiteral("%1 x %2").arg(w).arg(h), 3000);
+    });
+
+    connect(m_tree, &editor::ProjectTree::newScreenRequested, this, &MainWindow::NewScreenWithDialog);
+    connect(m_tree, &editor::ProjectTree::copyScreenRequested, this, &MainWindow::CopyScreenWithDialog);
+    connect(m_tree, &editor::ProjectTree::deleteScreenRequested, this, [this] { Run(kDeleteScreen); });
+    connect(m_tree, &editor::ProjectTree::swapPortsRequested, this, [this] { Run(kSwapPorts); });
+    for (auto signal : {&editor::ProjectTree::globalSettingsRequested, &editor::ProjectTree::alarmSettingsRequested,
+                        &editor::ProjectTree::languageSettingsRequested}) {
+        connect(m_tree, signal, this, &MainWindow::NotAvailable);
+    }
+    connect(m_tree, &editor::ProjectTree::communicationRequested, this, &MainWindow::NotAvailable);
+
+    setAcceptDrops(true);
+    setFixedSize(kWidth, kHeight);
+    RefreshRecent();
+    AfterProjectChange();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::Action(int id) const {
+    const auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void MainWindow::BuildCommands() {
+    std::map<Menu, QMenu*> menus;
+    const std::pair<Menu, const char*> menuTitles[] = {
+        {Menu::Project, texts::kMenuProject},   {Menu::Edit, texts::kMenuEdit},
+        {Menu::Arrange, texts::kMenuArrange},   {Menu::Screen, texts::kMenuScreen},
+        {Menu::Elements, texts::kMenuElements}, {Menu::Settings, texts::kMenuSettings},
+        {Menu::Tools, texts::kMenuTools},       {Menu::Help, texts::kMenuHelp}};
+    for (const auto& [menu, title] : menuTitles) {
+        menus[menu] = menuBar()->addMenu(Text(title));
+    }
+    QToolBar* mainBar = addToolBar(Text(texts::kToolbarMain));
+    QToolBar* alignBar = addToolBar(Text(texts::kToolbarAlign));
+    QToolBar* toolsBar = addToolBar(Text(texts::kToolbarTools));
+    for (QToolBar* bar : {mainBar, alignBar, toolsBar}) {
+        bar->setIconSize(QSize(20, 20));
+        bar->setMovable(false);
+    }
+    for (const CommandSpec& spec : CommandTable()) {
+        auto* action = new QAction(IconFor(spec, style()), Text(spec.text), this);
+        action->setObjectName(QStringLiteral("command%1").arg(spec.id));
+        QList<QKeySequence> keys;
+        for (const QString& key : Text(spec.keys).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            keys.append(QKeySequence(key));
+        }
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action); // shortcuts work for commands without a menu entry too
+        const int id = spec.id;
+        connect(action, &QAction::triggered, this, [this, id] { Run(id); });
+        m_actions[id] = action;
+        if (spec.menu != Menu::None) {
+            menus[spec.menu]->addAction(action);
+        }
+        QToolBar* bar = spec.bar == Bar::Main ? mainBar : spec.bar == Bar::Align ? alignBar
+                                                      : spec.bar == Bar::Tools ? toolsBar
+                                                                               : nullptr;
+        if (bar != nullptr) {
+            if (spec.separatorBefore && !bar->actions().isEmpty()) {
+                bar->addSeparator();
+            }
+            bar->addAction(action);
+        }
+        if (spec.id == kSaveProjectAs) {
+            QMenu* project = menus[Menu::Project];
+            project->addSeparator();
+            for (int i = 0; i < kRecentCount; ++i) {
+                auto* recent = new QAction(this);
+                recent->setObjectName(QStringLiteral("command%1").arg(kRecentFirst + i));
+                recent->setVisible(false);
+                connect(recent, &QAction::triggered, this, [this, recent] { OpenProjectPath(recent->data().toString()); });
+                project->addAction(recent);
+                m_recentActions.append(recent);
+            }
+            project->addSeparator();
+        }
+    }
+    m_actions[kLabels]->setCheckable(true);
+}
+
+void MainWindow::Run(int id) {
+    editor::ScreenEditor& ed = *m_editor;
+    switch (id) {
+    case kOpenProject:
+        OpenWithDialog();
+        return;
+    case kCloseProject:
+        CloseProject();
+        return;
+    case kSaveProject:
+        SaveProject();
+        return;
+    case kSaveProjectAs:
+        SaveAsWithDialog();
+        return;
+    case kExit:
+        close();
+        return;
+    case kLegacyImport:
+        ImportLegacyProject();
+        return;
+    case kUndo:
+        ed.UndoStack()->undo();
+        return;
+    case kRedo:
+        ed.UndoStack()->redo();
+        return;
+    case kCut:
+        ed.Cut();
+        return;
+    case kCopy:
+        ed.Copy();
+        UpdateCommandStates();
+        return;
+    case kPaste:
+        ed.Paste();
+        return;
+    case kDelete:
+        ed.DeleteSelection();
+        return;
+    case kSelectAll:
+        ed.SelectAll();
+        return;
+    case kSelectNone:
+        ed.DisarmTool();
+        ed.SelectNone();
+        return;
+    case kBringForward:
+        ed.BringToFront();
+        return;
+    case kSendBack:
+        ed.SendToBack();
+        return;
+    case kNudgeLeft:
+        ed.Nudge(-1, 0);
+        return;
+    case kNudgeRight:
+        ed.Nudge(1, 0);
+        return;
+    case kNudgeUp:
+        ed.Nudge(0, -1);
+        return;
+    case kNudgeDown:
+        ed.Nudge(0, 1);
+        return;
+    case kAlignLeft:
+    case kAlignHCentre:
+    case kAlignRight:
+    case kAlignTop:
+    case kAlignVCentre:
+    case kAlignBottom:
+        ed.Align(static_cast<AlignMode>(id - kAlignLeft));
+        return;
+    case kSpaceHorizontal:
+    case kSpaceVertical:
+        ed.Distribute(id == kSpaceHorizontal);
+        return;
+    case kCentreHorizontal:
+        ed.Centre(CentreMode::Horizontal);
+        return;
+    case kCentreVertical:
+        ed.Centre(CentreMode::Vertical);
+        return;
+    case kCentreBoth:
+        ed.Centre(CentreMode::Both);
+        return;
+    case kNewScreen:
+        NewScreenWithDialog();
+        return;
+    case kCopyScreen:
+        CopyScreenWithDialog();
+        return;
+    case kDeleteScreen:
+        m_screenCommands->DeleteScreen();
+        return;
+    case kScreenProperties:
+        ScreenPropertiesWithDialog();
+        return;
+    case kLabels:
+        ed.ToggleLabels();
+        UpdateCommandStates();
+        return;
+    case kSwapPorts:
+        ed.SwapPorts(0, 1);
+        return;
+    case kManual:
+        ShowManual();
+        return;
+    case kAbout:
+        ShowAbout();
+        return;
+    case kNextPane:
+        (m_tree->hasFocus() ? static_cast<QWidget*>(m_canvas) : m_tree)->setFocus();
+        return;
+    case kPrevPane:
+        (m_canvas->hasFocus() ? static_cast<QWidget*>(m_tree) : m_canvas)->setFocus();
+        return;
+    default:
+        break;
+    }
+    if (const int tool = ToolCodeOf(id); tool >= 0) {
+        ed.ArmTool(tool);
+        m_canvas->setFocus();
+    }
+}
+
+void MainWindow::UpdateCommandStates() {
+    editor::ScreenEditor& ed = *m_editor;
+    const bool project = m_services.doc.Project() != nullptr;
+    const bool screen = ed.HasScreen();
+    const int selected = ed.Selection().Size();
+    const auto enable = [this](int id, bool on) {
+        if (QAction* action = Action(id)) {
+            action->setEnabled(on);
+        }
+    };
+    // Commands whose features other parts of the designer bring.
+    for (int id : {kNewProject, kGlobalSettings, kAlarmSettings, kLanguageSettings, kDataTransfer, kCommunication,
+                   kOfflineSimulation, kDownload, kSimulator, kUploadDownload, kToolbarCommand3, kToolbarCommand4,
+                   kHiddenCommand}) {
+        enable(id, false);
+    }
+    enable(kCloseProject, project);
+    enable(kSaveProject, project);
+    enable(kSaveProjectAs, project);
+    enable(kUndo, ed.UndoStack()->canUndo());
+    enable(kRedo, ed.UndoStack()->canRedo());
+    for (int id : {kCut, kCopy, kDelete, kBringForward, kSendBack, kNudgeLeft, kNudgeRight, kNudgeUp, kNudgeDown,
+                   kCentreHorizontal, kCentreVertical, kCentreBoth}) {
+        enable(id, selected >= 1);
+    }
+    for (int id = kAlignLeft; id <= kAlignBottom; ++id) {
+        enable(id, selected >= 2);
+    }
+    enable(kSpaceHorizontal, selected >= 3);
+    enable(kSpaceVertical, selected >= 3);
+    enable(kPaste, ed.CanPaste());
+    enable(kSelectAll, ed.CanSelectAll());
+    enable(kSelectNone, screen);
+    enable(kNewScreen, project);
+    enable(kCopyScreen, screen);
+    enable(kDeleteScreen, screen);
+    enable(kScreenProperties, screen);
+    for (const CommandSpec& spec : CommandTable()) {
+        if (const int tool = ToolCodeOf(spec.id); tool >= 0) {
+            enable(spec.id, screen && editor::ScreenEditor::ToolAvailable(tool));
+        }
+    }
+    enable(kLabels, project);
+    Action(kLabels)->setChecked(m_services.context.showLabels != 0);
+    enable(kSwapPorts, project);
+}
+
+void MainWindow::RefreshTitle() { setWindowTitle(QString::fromStdString(m_services.doc.GetTitle())); }
+
+void MainWindow::AfterProjectChange() {
+    if (m_services.doc.Project() != nullptr) {
+        ActivateProject(m_services.doc, m_services.context, m_services.models, m_services.model);
+    }
+    m_editor->ResetView();
+    m_canvas->UpdateSize();
+    RefreshTitle();
+    UpdateCommandStates();
+}
+
+void MainWindow::RefreshRecent() {
+    const std::vector<std::string> existing = ExistingRecentProjects(LoadRecentEntries());
+    for (int i = 0; i < m_recentActions.size(); ++i) {
+        QAction* action = m_recentActions[i];
+        const auto index = static_cast<size_t>(i);
+        if (index < existing.size()) {
+            const QString path = QString::fromStdString(existing[index]);
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+            action->setData(path);
+            action->setVisible(true);
+        } else {
+            action->setVisible(false);
+        }
+    }
+}
+
+void MainWindow::RememberRecent(const QString& path) {
+    StoreRecentEntries(WithRecentProject(LoadRecentEntries(), path.toStdString()));
+    RefreshRecent();
+}
+
+bool MainWindow::OpenProjectPath(const QString& path) {
+    const bool hadProject = m_services.doc.Project() != nullptr;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const bool opened = m_services.doc.OpenProject(absolute.toStdString());
+    if (opened) {
+        RememberRecent(absolute);
+    }
+    if (opened || (hadProject && m_services.doc.Project() == nullptr)) {
+        m_mousePane->clear();
+        AfterProjectChange();
+    }
+    return opened;
+}
+
+bool MainWindow::SaveProject() {
+    CMirloDoc& doc = m_services.doc;
+    if (doc.Project() == nullptr) {
+        return false;
+    }
+    if (doc.Project()->GetProjectPath().empty()) {
+        SaveAsWithDialog();
+        return !doc.IsModified();
+    }
+    if (!doc.OnSaveDocument(doc.Project()->GetProjectPath())) {
+        return false;
+    }
+    m_editor->UndoStack()->setClean();
+    RefreshTitle();
+    return true;
+}
+
+bool MainWindow::SaveProjectAsPath(const QString& path) {
+    if (!m_services.doc.SaveProjectAs(QFileInfo(path).absoluteFilePath().toStdString())) {
+        return false;
+    }
+    m_editor->UndoStack()->setClean();
+    RememberRecent(QFileInfo(path).absoluteFilePath());
+    RefreshTitle();
+    return true;
+}
+
+bool MainWindow::CloseProject() {
+    if (m_services.doc.Project() == nullptr) {
+        return true;
+    }
+    if (!m_services.doc.CloseProject()) {
+        return false;
+    }
+    QApplication::clipboard()->clear();
+    m_mousePane->clear();
+    QDir::setCurrent(m_startFolder);
+    AfterProjectChange();
+    return true;
+}
+
+void MainWindow::OpenDroppedFiles(const QStringList& paths) {
+    activateWindow();
+    if (!CloseProject()) {
+        return;
+    }
+    for (const QString& path : paths) {
+        OpenProjectPath(path);
+    }
+}
+
+void MainWindow::ImportLegacyProject() {
+    if (!CloseProject()) {
+        return;
+    }
+    DesignerContext& context = m_services.context;
+    context.currentLegacyPlc.reset();
+    if (context.legacyCatalogue != nullptr && context.legacyCatalogue->FindName(0)) {
+        context.currentLegacyPlc = 0;
+    }
+    context.systemScreenMode = true;
+    m_services.doc.LoadLegacyXml("sys.xml", CreateElementForXmlType);
+    AfterProjectChange();
+    // The import leaves a modified document.
+    m_services.doc.SetModifiedFlag(true);
+    RefreshTitle();
+}
+
+void MainWindow::OpenWithDialog() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, Text(Action(kOpenProject)->text().toUtf8().constData()).remove('&'),
+                                     QString(), Text(texts::kFileFilter) + QStringLiteral(";;*"));
+    if (!path.isEmpty()) {
+        OpenProjectPath(path);
+    }
+}
+
+void MainWindow::SaveAsWithDialog() {
+    const CMirloProject* project = m_services.doc.Project();
+    if (project == nullptr) {
+        return;
+    }
+    const QString proposed = QString::fromStdString(project->GetProjectName()) + QStringLiteral("_1") +
+                             Text(texts::kProjectExtension);
+    const QString path = QFileDialog::getSaveFileName(this, QString(), proposed, Text(texts::kFileFilter), nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (!path.isEmpty()) {
+        SaveProjectAsPath(path);
+    }
+}
+
+void MainWindow::NewScreenWithDialog() {
+    if (!m_screenCommands->CanAddScreen()) {
+        return;
+    }
+    editor::NewScreenDialog dialog(m_screenCommands->ProposedNumber(), m_services.context.systemScreenMode, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_screenCommands->NewScreen(dialog.Number(), dialog.Description());
+    }
+}
+
+void MainWindow::CopyScreenWithDialog() {
+    const CHMIFrame* screen = m_editor->Screen();
+    if (screen == nullptr) {
+        return;
+    }
+    editor::CopyScreenDialog dialog(screen->GetNumber(), m_screenCommands->ProposedNumber(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_screenCommands->CopyScreen(dialog.Target());
+    }
+}
+
+void MainWindow::ScreenPropertiesWithDialog() {
+    const CHMIFrame* screen = m_editor->Screen();
+    if (screen == nullptr) {
+        return;
+    }
+    editor::ScreenPropertiesDialog dialog(screen->GetNumber(), m_screenCommands->CurrentProperties(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_screenCommands->ApplyProperties(dialog.Properties());
+    }
+}
+
+QString MainWindow::ManualPath() {
+    const QString installed =
+        QString::fromStdString((ProgramFolder() / "docs" / "manual" / "README.md").string());
+    if (QFileInfo::exists(installed)) {
+        return installed;
+    }
+#ifdef BALSAR_SOURCE_DIR
+    return QStringLiteral(BALSAR_SOURCE_DIR "/docs/manual/README.md");
+#else
+    return installed;
+#endif
+}
+
+void MainWindow::ShowManual() {
+    const QString path = ManualPath();
+    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        m_services.context.sink.Message(
+            Text(texts::kManualOpenFailed).arg(QLatin1Char('"') + path + QLatin1Char('"')).toStdString(),
+            MessageKind::Error);
+    }
+}
+
+void MainWindow::ShowAbout() {
+    const QString version = QString::fromStdString(VersionText(ProgramFolder().string()));
+    QMessageBox::about(this, Text(texts::kAboutTitle), Text(texts::kAboutProduct) + QStringLiteral("\n") + version);
+}
+
+void MainWindow::NotAvailable() { statusBar()->showMessage(Text(texts::kNotAvailable), 3000); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_services.doc.Project() != nullptr && !m_services.doc.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            paths.append(url.toLocalFile());
+        }
+    }
+    event->acceptProposedAction();
+    OpenDroppedFiles(paths);
+}
+
+} // namespace balsar::app

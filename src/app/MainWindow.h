@@ -1,0 +1,88 @@
+#pragma once
+// The designer's main window: menus, toolbars and status bar built from the
+// command table, the project tree beside the screen editor, and the
+// project commands of the shell.
+#include <QMainWindow>
+#include <QStringList>
+#include <map>
+#include <memory>
+
+#include "app/DesignerServices.h"
+
+class QAction;
+class QLabel;
+
+namespace balsar::editor {
+class CanvasWidget;
+class ProjectTree;
+class ScreenCommands;
+class ScreenEditor;
+} // namespace balsar::editor
+
+namespace balsar::app {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 860;
+    static constexpr int kHeight = 730;
+
+    explicit MainWindow(DesignerServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The project commands without their file dialogs.
+    bool OpenProjectPath(const QString& path);
+    bool SaveProject();
+    bool SaveProjectAsPath(const QString& path);
+    bool CloseProject();
+    // Closes the current project, then opens every file in order.
+    void OpenDroppedFiles(const QStringList& paths);
+    void ImportLegacyProject();
+
+    QAction* Action(int id) const;
+    QList<QAction*> RecentActions() const { return m_recentActions; }
+    editor::ScreenEditor& Editor() const { return *m_editor; }
+    editor::ScreenCommands& ScreenCommands() const { return *m_screenCommands; }
+    editor::ProjectTree* Tree() const { return m_tree; }
+    editor::CanvasWidget* Canvas() const { return m_canvas; }
+    QLabel* MousePane() const { return m_mousePane; }
+    // The user manual's file: docs/manual/README.md beside the program or in
+    // the source tree.
+    static QString ManualPath();
+
+public slots:
+    void UpdateCommandStates();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildCommands();
+    void Run(int id);
+    void AfterProjectChange();
+    void RefreshTitle();
+    void RefreshRecent();
+    void RememberRecent(const QString& path);
+    void OpenWithDialog();
+    void SaveAsWithDialog();
+    void NewScreenWithDialog();
+    void CopyScreenWithDialog();
+    void ScreenPropertiesWithDialog();
+    void ShowManual();
+    void ShowAbout();
+    void NotAvailable();
+
+    DesignerServices& m_services;
+    std::unique_ptr<editor::ScreenEditor> m_editor;
+    std::unique_ptr<editor::ScreenCommands> m_screenCommands;
+    editor::ProjectTree* m_tree = nullptr;
+    editor::CanvasWidget* m_canvas = nullptr;
+    QLabel* m_mousePane = nullptr;
+    std::map<int, QAction*> m_actions;
+    QList<QAction*> m_recentActions;
+    QString m_startFolder;
+};
+
+} // namespace balsar::app

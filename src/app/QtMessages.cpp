@@ -1,0 +1,45 @@
+#include "app/QtMessages.h"
+
+#include <QMessageBox>
+
+#include "app/AppStrings.h"
+
+namespace balsar::app {
+
+namespace {
+
+QString Caption(const std::string& caption) {
+    return QString::fromStdString(caption.empty() ? std::string(texts::kAppName) : caption);
+}
+
+} // namespace
+
+void QtMessageSink::Message(const std::string& text, MessageKind kind, const std::string& caption) {
+    const QMessageBox::Icon icon = kind == MessageKind::Info      ? QMessageBox::Information
+                                   : kind == MessageKind::Warning ? QMessageBox::Warning
+                                                                  : QMessageBox::Critical;
+    QMessageBox box(icon, Caption(caption), QString::fromStdString(text), QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+Answer QtPrompt::Ask(const std::string& text, Buttons buttons, const std::string& caption) {
+    QMessageBox::StandardButtons set = QMessageBox::Yes | QMessageBox::No;
+    if (buttons == Buttons::YesNoCancel) {
+        set |= QMessageBox::Cancel;
+    } else if (buttons == Buttons::OkCancel) {
+        set = QMessageBox::Ok | QMessageBox::Cancel;
+    }
+    QMessageBox box(QMessageBox::Question, Caption(caption), QString::fromStdString(text), set, m_parent);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+} // namespace balsar::app
