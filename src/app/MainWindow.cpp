@@ -91,7 +91,7 @@ QIcon IconFor(const CommandSpec& spec, QStyle* style) {
 
 MainWindow::MainWindow(DesignerServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_startFolder(QDir::currentPath()) {
-    m_editor = std::make_unique<editor::ScreenEditor>(services.doc, services.context, CoreClassRegistry(), this);
+    m_editor = std::make_unique<editor::ScreenEditor>(services.doc, services.context, CoreClassRegistry());
     m_editor->portsReloader = [this] {
         if (const CMirloProject* project = m_services.doc.Project()) {
             ReloadPortProtocols(*project, m_services.context);
@@ -147,7 +147,12 @@ MainWindow::MainWindow(DesignerServices& services, QWidget* parent)
     AfterProjectChange();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The editor outlives the actions while members go; it must not call back.
+    m_editor->UndoStack()->disconnect(this);
+    m_editor->disconnect(this);
+    QApplication::clipboard()->disconnect(this);
+}
 
 QAction* MainWindow::Action(int id) const {
     const auto it = m_actions.find(id);
