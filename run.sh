@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds the programs and runs the main job:
-# the demo project is generated and compiled into its download image.
+# the demo project is generated, compiled into its download image and opened
+# in the designer (when there is a desktop to show it on).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
@@ -12,3 +13,9 @@ mkdir -p examples/demo
 "$bin/demo-generator" examples/demo/demo.ZPJ
 "$bin/balsar-cli" info examples/demo/demo.ZPJ
 "$bin/balsar-cli" compile examples/demo/demo.ZPJ
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  "$bin/Balsar" examples/demo/demo.ZPJ
+else
+  echo "No desktop (DISPLAY / WAYLAND_DISPLAY unset): the designer was not started."
+  echo "Open it later with: $bin/Balsar examples/demo/demo.ZPJ"
+fi
