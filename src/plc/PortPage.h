@@ -72,6 +72,7 @@ public:
     bool StationEnabled() const { return m_used && m_protocol.isSlave != 0; }
     void SetStationText(const std::string& text) { m_stationText = text; }
     void StationFocusLost();
+    const std::string& StationText() const { return m_stationText; }
     // The first seven compatible models, empty lines after the last.
     std::array<std::string, 7> CompatibleModelLines() const;
     // Writes the page into a port (its index is kept).
