@@ -201,7 +201,11 @@ void CMirloProject::XmlSave(CXmlNodeWrapper& node, const DesignerContext& contex
         for (const auto& screen : m_screens) {
             screen->XmlSave(frames);
         }
-        node.InsertNode(node.NumNodes(), "AlarmList");
+        if (legacyAlarmList) {
+            legacyAlarmList->XmlSave(node);
+        } else {
+            CAlarmList().XmlSave(node);
+        }
     }
 }
 
@@ -246,8 +250,8 @@ bool CMirloProject::XmlLoad(const CXmlNodeWrapper& node, DesignerContext& contex
         plcId = static_cast<uint8_t>(*context.currentLegacyPlc);
     }
     m_communication.XmlLoad(communication, plcId);
-    // The legacy settings and alarm list are read for their presence only:
-    // nothing of them reaches the project file.
+    // The legacy settings are checked for their presence only; the legacy
+    // alarm list is kept with the project. Neither reaches the project file.
     if (!node.FindNode("Sarvo")) {
         context.sink.Message(texts::kFindSarvo);
         return false;
@@ -258,11 +262,13 @@ bool CMirloProject::XmlLoad(const CXmlNodeWrapper& node, DesignerContext& contex
         return false;
     }
     LoadFrames(frames, *this, context.sink, factory);
-    if (!node.FindNode("AlarmList")) {
+    const CXmlNodeWrapper alarms = node.FindNode("AlarmList");
+    if (!alarms) {
         context.sink.Message(texts::kFindAlarmList);
         return false;
     }
-    return true;
+    legacyAlarmList = std::make_unique<CAlarmList>();
+    return legacyAlarmList->XmlLoad(alarms, context.sink);
 }
 
 } // namespace balsar

@@ -14,6 +14,7 @@
 #include "plc/CCommunication.h"
 #include "plc/CPortCan.h"
 #include "plc/CPortCom.h"
+#include "project/CAlarmList.h"
 #include "project/CHMIFrame.h"
 #include "project/DataTransferList.h"
 #include "project/EventList.h"
@@ -89,6 +90,8 @@ public:
     DataTransferList dataTransfers;
     CSingleColorBitmapLib bitmapLibrary;
     CCommunication& Communication() { return m_communication; }
+    // Filled only by the legacy XML import; not part of the project file.
+    std::unique_ptr<CAlarmList> legacyAlarmList;
 
 private:
     CCommunication m_communication;

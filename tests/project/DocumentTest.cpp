@@ -200,7 +200,15 @@ TEST(Document, LegacyXmlImport) {
 
     std::ofstream(xml) << R"(<MirloProject PLCID="7"><Communication BaudRate="9600" DataBit="8"/>
       <Sarvo/><Frames><Frame ID="2"><Parts/></Frame></Frames><AlarmList/></MirloProject>)";
+    EXPECT_FALSE(f.doc.LoadLegacyXml(xml, factory));
+    EXPECT_TRUE(f.sink.Contains("AlarmList find 'Alarm' node failure!"));
+
+    std::ofstream(xml) << R"(<MirloProject PLCID="7"><Communication BaudRate="9600" DataBit="8"/>
+      <Sarvo/><Frames><Frame ID="2"><Parts/></Frame></Frames>
+      <AlarmList><Alarm/><Items><Item>过压</Item><Item>欠压</Item></Items></AlarmList></MirloProject>)";
     ASSERT_TRUE(f.doc.LoadLegacyXml(xml, factory));
+    ASSERT_NE(f.doc.Project()->legacyAlarmList, nullptr);
+    EXPECT_EQ(f.doc.Project()->legacyAlarmList->messages, (std::vector<std::string>{"过压", "欠压"}));
     const auto block = f.doc.Project()->GetCommunicationBlock();
     EXPECT_EQ(block[0], 7);  // plcId from the current catalogue entry
     EXPECT_EQ(block[4], 3);  // baud index of 9600
