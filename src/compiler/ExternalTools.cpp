@@ -1,0 +1,143 @@
+#include "compiler/ExternalTools.h"
+
+#include "base/MessageSink.h"
+#include "compiler/ImageCompiler.h"
+#include "compiler/PackageBuilder.h"
+#include "compiler/ProcessLauncher.h"
+#include "compiler/ToolCommandLines.h"
+#include "compiler/ToolStrings.h"
+#include "hardware/HardwareModel.h"
+#include "hardware/HardwareModelList.h"
+#include "project/CMirloDoc.h"
+#include "project/DesignerContext.h"
+
+namespace balsar {
+
+namespace {
+
+bool Start(ToolEnvironment& env, const ToolCommand& command) {
+    const std::string program = ResolveProgram(command.program, env.programFolder, env.searchPath);
+    return env.launcher.StartDetached(program, command.ArgumentList());
+}
+
+bool StartAndWait(ToolEnvironment& env, const ToolCommand& command) {
+    const std::string program = ResolveProgram(command.program, env.programFolder, env.searchPath);
+    int exitCode = 0;
+    return env.launcher.StartAndWait(program, command.ArgumentList(), exitCode);
+}
+
+void ReportStartFailure(ToolEnvironment& env, const char* program) {
+    env.context.sink.Message(std::string(texts::kStartFailed) + program);
+}
+
+} // namespace
+
+bool CompileToFile(CMirloDoc& doc, const DesignerContext& context) {
+    CMirloProject* project = doc.Project();
+    if (project == nullptr || project->GetProjectPath().empty()) {
+        return false;
+    }
+    // A failed save is reported by the document; the image is compiled from
+    // the project in memory all the same.
+    doc.OnSaveDocument(project->GetProjectPath());
+    const Image image = CompileProject(*project, context);
+    return WriteCompileOutput(project->GetCompileOutputPath(), image, context.sink);
+}
+
+bool MakeDownloadPackage(const CMirloDoc& doc, const DesignerContext& context,
+                         const std::filesystem::path& programFolder) {
+    const CMirloProject* project = doc.Project();
+    if (project == nullptr) {
+        return false;
+    }
+    const std::string packagePath = PackagePath(*project);
+    PackageSources sources;
+    const HardwareModel noModel;
+    const HardwareModel& model = context.panelModel != nullptr ? *context.panelModel : noModel;
+    bool built = context.protocolLibrary != nullptr &&
+                 ResolvePackageSources(*project, *context.protocolLibrary, model,
+                                       programFolder / "lib" / "hardware", sources, context.sink);
+    if (built) {
+        built = BuildPackage(packagePath, sources, context.sink);
+    } else {
+        std::error_code ec;
+        std::filesystem::remove(packagePath, ec);
+    }
+    if (!built) {
+        context.sink.Message(texts::kMakePackageFailed);
+    }
+    return built;
+}
+
+bool DownloadCommand(ToolEnvironment& env) {
+    if (!CompileToFile(env.doc, env.context)) {
+        return false;
+    }
+    if (!MakeDownloadPackage(env.doc, env.context, env.programFolder)) {
+        return false;
+    }
+    if (!Start(env, DownloadToolCommand(PackagePath(*env.doc.Project())))) {
+        ReportStartFailure(env, programs::kDownloadTool);
+        return false;
+    }
+    return true;
+}
+
+bool OfflineSimulationCommand(ToolEnvironment& env) {
+    const CMirloProject* project = env.doc.Project();
+    if (project == nullptr) {
+        return false;
+    }
+    HardwareModel model;
+    if (env.models != nullptr) {
+        env.models->LoadModelById(model, project->panelModelId, env.context.sink);
+    }
+    const std::string picture = model.name + ".bmp";
+    CompileToFile(env.doc, env.context);
+    const ToolCommand command =
+        OfflineSimulatorCommand(project->panelModelId, project->GetCompileOutputPath(), model.encoder, picture);
+    if (!Start(env, command)) {
+        ReportStartFailure(env, programs::kOfflineSimulator);
+        return false;
+    }
+    return true;
+}
+
+bool SimulatorCommand(ToolEnvironment& env) {
+    const bool compiled = CompileToFile(env.doc, env.context);
+    if (compiled) {
+        Start(env, SimulatorCommand(env.doc.Project()->GetCompileOutputPath()));
+    }
+    return compiled;
+}
+
+bool BuilderAvailable(const std::filesystem::path& programFolder) {
+    std::error_code ec;
+    return std::filesystem::exists(programFolder / programs::kBuilder, ec) ||
+           std::filesystem::exists(programFolder / (std::string(programs::kBuilder) + ".exe"), ec);
+}
+
+bool BuilderCommand(ToolEnvironment& env) {
+    const ToolCommand command = BuilderCommand(env.programFolder);
+    int exitCode = 0;
+    return env.launcher.StartAndWait(command.program, command.ArgumentList(), exitCode);
+}
+
+std::string DefaultSerialTaskTarget(const std::filesystem::path& currentFolder) {
+    return (currentFolder / "upload.dat").string();
+}
+
+bool SerialTaskCommand(ToolEnvironment& env, const SerialTask& task) {
+    const int port = task.portIndex + 1;
+    if (!task.download) {
+        return StartAndWait(env, SerialUploadCommand(task.targetFile, port));
+    }
+    if (!StartAndWait(env, SerialDownloadCommand(task.targetFile, port))) {
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::remove(task.targetFile, ec);
+    return true;
+}
+
+} // namespace balsar

@@ -1,0 +1,80 @@
+#pragma once
+// The main-window commands that hand the project to outside programs:
+// compile to file, Download, Offline simulation, Simulator, Builder and the
+// serial Upload/download task. No windows: the designer's commands and
+// dialogs call these, with messages through the context's MessageSink and
+// processes through a ProcessLauncher.
+#include <filesystem>
+#include <string>
+
+namespace balsar {
+
+class CMirloDoc;
+class HardwareModelList;
+class ProcessLauncher;
+struct DesignerContext;
+
+// What the commands work with. The current panel model and the protocol
+// library come from the designer context.
+struct ToolEnvironment {
+    CMirloDoc& doc;
+    DesignerContext& context;
+    ProcessLauncher& launcher;
+    // The designer's own folder: lib/ lies below it and the outside programs
+    // are looked for there before PATH.
+    std::filesystem::path programFolder;
+    // The folders searched after the program folder (normally $PATH).
+    std::string searchPath;
+    // The model list, for the offline simulator's model record.
+    const HardwareModelList* models = nullptr;
+};
+
+// Saves the project to its own path, compiles it and writes the compile
+// output file (<folder>/<name>.bin~). False, with "Create Compile File
+// Failed!", when that file cannot be written; false without a project.
+bool CompileToFile(CMirloDoc& doc, const DesignerContext& context);
+
+// Builds the project's package (<folder>/<name>.qk) from the compile output
+// already on disk. On failure "制作下载文件包失败！" follows the reason and no
+// package is left at that path.
+bool MakeDownloadPackage(const CMirloDoc& doc, const DesignerContext& context,
+                         const std::filesystem::path& programFolder);
+
+// Download: compile to file, build the package, start the download tool
+// with "-D -f <package>" and return without waiting. Stops after a failed
+// compile or package (nothing stale is handed to the tool). A tool that
+// cannot be started gives "未能正常启动" followed by its name.
+bool DownloadCommand(ToolEnvironment& env);
+
+// Offline simulation: compile to file (its outcome does not stop the
+// simulator, which shows whatever image is on disk), then start the offline
+// simulator with the project's model ID, the compile output, the encoder
+// flag and "<model name>.bmp".
+bool OfflineSimulationCommand(ToolEnvironment& env);
+
+// Simulator: compile to file; on success start the simulator with
+// "-o -f <compile output>". A failed start shows nothing. Returns the
+// compile result, which the main window remembers.
+bool SimulatorCommand(ToolEnvironment& env);
+
+// Whether the Builder command is enabled: the program folder holds
+// "MirloBuilder" or "MirloBuilder.exe".
+bool BuilderAvailable(const std::filesystem::path& programFolder);
+// Builder: start "<program folder>/MirloBuilder -s 0" and wait; the exit
+// code is not used. A failed start shows nothing.
+bool BuilderCommand(ToolEnvironment& env);
+
+// The Upload/download task dialog's result.
+struct SerialTask {
+    std::string targetFile;
+    bool download = false;
+    // The port list's index (0 for com1).
+    int portIndex = 0;
+};
+// The dialog's initial target file: "<current folder>/upload.dat".
+std::string DefaultSerialTaskTarget(const std::filesystem::path& currentFolder);
+// Starts the serial tool for the task and waits for it; after a download
+// the target file is deleted. A failed start shows nothing.
+bool SerialTaskCommand(ToolEnvironment& env, const SerialTask& task);
+
+} // namespace balsar
