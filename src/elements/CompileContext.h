@@ -7,12 +7,14 @@
 #include <unordered_map>
 
 #include "base/ByteWriter.h"
+#include "elements/TrendChannelTable.h"
 
 namespace balsar {
 
 class MessageSink;
 class PortProtocols;
 class FontEngine;
+class CSingleColorBitmapLib;
 
 struct CompileContext {
     CompileContext(Image& out, MessageSink& messages, int width, int height)
@@ -31,6 +33,11 @@ struct CompileContext {
     const PortProtocols* portProtocols = nullptr;
     // Operating-system fonts for non-built-in glyphs; may be null.
     FontEngine* fontEngine = nullptr;
+    // The bitmap library pictures take their bitmaps from; may be null.
+    const CSingleColorBitmapLib* bitmapLibrary = nullptr;
+    // Trend channels of the project, built before the screens are compiled
+    // so that trend records can name their channel.
+    TrendChannelTable trendChannels;
 };
 
 } // namespace balsar
