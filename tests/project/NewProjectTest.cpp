@@ -51,9 +51,18 @@ protected:
         context.protocolLibrary = &library;
         context.portProtocols = &protocols;
         library.EnsureLoaded(sink);
-        savedFolder = fs::current_path();
+        // Opening and creating projects moves the current folder, which an
+        // earlier test may have left in a folder that is gone by now.
+        std::error_code ec;
+        savedFolder = fs::current_path(ec);
+        if (ec) {
+            savedFolder = fs::temp_directory_path();
+        }
     }
-    ~NewProjectTest() override { fs::current_path(savedFolder); }
+    ~NewProjectTest() override {
+        std::error_code ec;
+        fs::current_path(savedFolder, ec);
+    }
 
     void InstallModel(const std::string& file) {
         fs::copy_file(fs::path(BALSAR_SOURCE_DIR) / "lib" / "hardware" / file, folder.Path() / "hardware" / file);
