@@ -7,6 +7,7 @@
 
 #include "base/MessageSink.h"
 #include "base/Prompt.h"
+#include "cli/CliCommands.h"
 #include "compiler/ImageCompiler.h"
 #include "elements/ElementKinds.h"
 #include "hardware/HardwareModel.h"
@@ -32,7 +33,10 @@ std::string AbsolutePath(const std::string& path) {
 
 constexpr const char* kUsage =
     "usage: balsar-cli <command> ...\n"
+    "  new NAME --folder DIR --model ID [--port N=PROTOCOL_ID ...]\n"
+    "                                   create DIR/NAME/NAME.ZPJ and print its path\n"
     "  compile PROJECT.ZPJ              write <folder>/<name>.bin~ and print its path\n"
+    "  package PROJECT.ZPJ              compile and write <folder>/<name>.qk; print its path\n"
     "  info PROJECT.ZPJ [--json]        model, ports, languages, screens and element counts\n"
     "  save PROJECT.ZPJ [--as NEW.ZPJ]  load and save again in the current file version\n";
 
@@ -212,7 +216,10 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
         return args.empty() ? 2 : 0;
     }
     const std::string& command = args[0];
-    if (command != "compile" && command != "info" && command != "save") {
+    if (command == "new") {
+        return RunNewCommand({args.begin() + 1, args.end()}, out, err);
+    }
+    if (command != "compile" && command != "package" && command != "info" && command != "save") {
         err << "unknown command: " << command << '\n' << kUsage;
         return 2;
     }
@@ -252,6 +259,9 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
         }
         out << target << '\n';
         return 0;
+    }
+    if (command == "package") {
+        return RunPackageCommand(doc, session.context, out);
     }
     CMirloProject& project = *doc.Project();
     const Image image = CompileProject(project, session.context);
