@@ -11,6 +11,8 @@ ImageCompiler::ImageCompiler(CMirloProject& project, Image& image, const Designe
     : m_project(project), m_context(image, context.sink, context.panelWidth, context.panelHeight) {
     m_context.portProtocols = context.portProtocols;
     m_context.fontEngine = context.fontEngine;
+    m_context.bitmapLibrary = &project.bitmapLibrary;
+    m_context.trendChannels.BuildChannels(project.Screens(), context.portProtocols);
     image.clear();
 }
 
@@ -57,6 +59,10 @@ void ImageCompiler::WriteSection(int index) {
     case SECTION_SCREENS:
         WriteScreenBlock();
         break;
+    case SECTION_TRENDS:
+        m_context.trendChannels.BuildChannels(m_project.Screens(), m_context.portProtocols, &m_context.sink);
+        m_context.trendChannels.WriteChannels(m_context.image);
+        break;
     case SECTION_EVENTS:
         m_project.eventList.Compile(m_context, m_project);
         break;
@@ -64,8 +70,7 @@ void ImageCompiler::WriteSection(int index) {
         m_project.dataTransfers.Compile(m_context);
         break;
     default:
-        // Section 2 is never written; the trend channel table (section 4)
-        // comes with the trend graphs.
+        // Section 2 is never written.
         break;
     }
 }
