@@ -1,8 +1,19 @@
 #include "DemoProject.h"
 
+#include "elements/CDynamicText.h"
+#include "elements/CFunckeyGE.h"
+#include "elements/CLedGE.h"
+#include "elements/CRegisterGE.h"
+#include "elements/CStaticText.h"
+
 namespace balsar::demo {
 
 namespace {
+
+// Key codes of the TP-128 keypad.
+constexpr int32_t kKeyF1 = 1;
+constexpr int32_t kKeyF2 = 2;
+constexpr int32_t kKeyEsc = 21;
 
 struct ScreenPlan {
     uint16_t number;
@@ -15,6 +26,101 @@ constexpr ScreenPlan kScreens[] = {
     {3, "报警记录"},
     {10, "设置"},
 };
+
+// Texts in the built-in dot-matrix font need no font engine to compile.
+std::unique_ptr<CStaticText> Label(const std::string& text, int x, int y, int32_t sizeIndex = 0) {
+    auto label = std::make_unique<CStaticText>();
+    label->ChangeDotMatrix(1, nullptr);
+    label->SetSizeIndex(sizeIndex, nullptr);
+    label->SetText(text, nullptr);
+    label->SetTopLeft(x, y);
+    return label;
+}
+
+CAddr Com0(int32_t width, const char* regType, int32_t address) {
+    CAddr addr(width);
+    addr.Reset(width, 0, 1);
+    addr.regType = regType;
+    addr.address = address;
+    return addr;
+}
+
+std::unique_ptr<CRegisterGE> Value(const CAddr& address, int x, int y, uint8_t digits, uint8_t decimals) {
+    auto value = std::make_unique<CRegisterGE>();
+    RegisterFormat format = value->GetFormat();
+    format.integerDigits = digits;
+    format.decimalDigits = decimals;
+    format.inputAllowed = 1;
+    value->SetSizeIndex(0, nullptr);
+    value->SetFormat(format, nullptr);
+    value->Address() = address;
+    value->SetTopLeft(x, y);
+    value->RecalcSize(nullptr);
+    return value;
+}
+
+std::unique_ptr<CFunckeyGE> JumpKey(int32_t keyCode, uint16_t target, int x, int y) {
+    auto key = std::make_unique<CFunckeyGE>();
+    key->SetKeyCode(keyCode);
+    key->SetFunction(CFunckeyGE::FUNCTION_JUMP);
+    key->Jump().kind = CJumpFrame::JUMP_TO_SCREEN;
+    key->Jump().targetScreen = target;
+    key->SetTopLeft(x, y);
+    key->RecalcSize();
+    return key;
+}
+
+// Start screen: title, the machine state as text and lamp, keys to the
+// parameters and the settings.
+void FillStartScreen(CHMIFrame& screen) {
+    screen.AddElement(Label("DEMO PLANT", 4, 2, 1));
+    screen.AddElement(Label("STATE:", 4, 20));
+    auto state = std::make_unique<CDynamicText>();
+    state->ChangeDotMatrix(1, nullptr);
+    state->SetSizeIndex(0, nullptr);
+    state->Row(1)->SetValue("0");
+    state->Row(1)->SetText("STOP");
+    state->Row(2)->SetValue("1");
+    state->Row(2)->SetText("RUN");
+    state->Address() = Com0(WIDTH_BIT, "0X", 1);
+    state->BuildStateMap();
+    state->SetTopLeft(44, 20);
+    state->RecalcSize(nullptr);
+    screen.AddElement(std::move(state));
+    auto lamp = std::make_unique<CLedGE>();
+    lamp->Address() = Com0(WIDTH_BIT, "0X", 1);
+    lamp->SetTopLeft(100, 16);
+    lamp->flash = 1;
+    screen.AddElement(std::move(lamp));
+    screen.AddElement(JumpKey(kKeyF1, 2, 4, 44));
+    screen.AddElement(JumpKey(kKeyF2, 10, 40, 44));
+}
+
+// Parameters: speed and temperature from holding registers.
+void FillParameterScreen(CHMIFrame& screen) {
+    screen.AddElement(Label("SPEED", 4, 4));
+    screen.AddElement(Value(Com0(WIDTH_WORD, "4X", 100), 60, 4, 4, 0));
+    screen.AddElement(Label("TEMP", 4, 16));
+    screen.AddElement(Value(Com0(WIDTH_WORD, "4X", 101), 60, 16, 3, 1));
+    screen.AddElement(JumpKey(kKeyEsc, 1, 4, 44));
+}
+
+void FillAlarmScreen(CHMIFrame& screen) {
+    screen.AddElement(Label("ALARMS", 4, 2, 1));
+    screen.AddElement(JumpKey(kKeyEsc, 1, 4, 44));
+}
+
+// Settings: a panel register the operator may change.
+void FillSettingsScreen(CHMIFrame& screen) {
+    screen.AddElement(Label("SETTINGS", 4, 2, 1));
+    screen.AddElement(Label("DELAY", 4, 20));
+    CAddr local(WIDTH_WORD);
+    local.Reset(WIDTH_WORD);
+    local.regType = "RW";
+    local.address = 10;
+    screen.AddElement(Value(local, 60, 20, 3, 0));
+    screen.AddElement(JumpKey(kKeyEsc, 1, 4, 44));
+}
 
 } // namespace
 
@@ -49,6 +155,20 @@ std::unique_ptr<CMirloProject> BuildDemoProject(const LanguageDefaults& language
         screen->SetDescription(plan.description);
         screen->SetUpKeyTarget(static_cast<uint16_t>(plan.number - 1));
         screen->SetDownKeyTarget(static_cast<uint16_t>(plan.number + 1));
+        switch (plan.number) {
+        case 1:
+            FillStartScreen(*screen);
+            break;
+        case 2:
+            FillParameterScreen(*screen);
+            break;
+        case 3:
+            FillAlarmScreen(*screen);
+            break;
+        default:
+            FillSettingsScreen(*screen);
+            break;
+        }
         project->AddScreen(std::move(screen));
     }
 
@@ -77,6 +197,23 @@ std::unique_ptr<CMirloProject> BuildDemoProject(const LanguageDefaults& language
     copy.destinationAddress.regType = "RW";
     copy.destinationAddress.address = 100;
     project->dataTransfers.items.push_back(copy);
+    return project;
+}
+
+std::unique_ptr<CMirloProject> BuildModelTemplate(const LanguageDefaults& languages, int32_t modelId,
+                                                  const std::string& modelName) {
+    auto project = std::make_unique<CMirloProject>(languages);
+    project->panelModelId = modelId;
+    for (uint16_t number : {1, 2}) {
+        auto screen = std::make_unique<CHMIFrame>();
+        screen->SetNumber(number);
+        screen->SetUpKeyTarget(static_cast<uint16_t>(number - 1));
+        screen->SetDownKeyTarget(static_cast<uint16_t>(number + 1));
+        screen->AddElement(Label(number == 1 ? modelName : "PAGE 2", 4, 2, 1));
+        screen->AddElement(JumpKey(kKeyF1, number == 1 ? 2 : 1, 4, 44));
+        project->AddScreen(std::move(screen));
+    }
+    project->settings.initialScreen = 1;
     return project;
 }
 

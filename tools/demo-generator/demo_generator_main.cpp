@@ -1,6 +1,10 @@
 // demo-generator OUTPUT.ZPJ: writes the demo project.
+// demo-generator --template MODEL_ID MODEL_NAME OUTPUT.SFP: writes the
+// template project of a panel model.
+#include <charconv>
 #include <filesystem>
 #include <iostream>
+#include <string>
 
 #include "DemoProject.h"
 #include "base/MessageSink.h"
@@ -10,18 +14,30 @@
 #include "project/DesignerContext.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: demo-generator OUTPUT.ZPJ\n";
+    const bool isTemplate = argc == 5 && std::string(argv[1]) == "--template";
+    int32_t modelId = 0;
+    if (isTemplate) {
+        const std::string id = argv[2];
+        const auto parsed = std::from_chars(id.data(), id.data() + id.size(), modelId);
+        if (parsed.ec != std::errc() || parsed.ptr != id.data() + id.size()) {
+            std::cerr << "bad model ID: " << id << '\n';
+            return 2;
+        }
+    } else if (argc != 2) {
+        std::cerr << "usage: demo-generator OUTPUT.ZPJ\n"
+                     "       demo-generator --template MODEL_ID MODEL_NAME OUTPUT.SFP\n";
         return 2;
     }
     balsar::StderrMessageSink sink;
     balsar::FixedPrompt prompt(balsar::Answer::No);
     balsar::DesignerContext context(sink, prompt);
     balsar::CMirloDoc doc(context, balsar::CoreClassRegistry());
-    doc.SetProject(balsar::demo::BuildDemoProject(context.languageDefaults));
+    doc.SetProject(isTemplate ? balsar::demo::BuildModelTemplate(context.languageDefaults, modelId, argv[3])
+                              : balsar::demo::BuildDemoProject(context.languageDefaults));
     std::error_code ec;
-    const std::filesystem::path output = std::filesystem::absolute(argv[1], ec);
-    if (ec || !doc.OnSaveDocument(output.string())) {
+    const std::filesystem::path output = std::filesystem::absolute(argv[argc - 1], ec);
+    // A template keeps no path of its own: the wizard gives it the new one.
+    if (ec || !doc.SaveToFile(output.string(), !isTemplate)) {
         return 1;
     }
     std::cout << output.string() << '\n';
