@@ -68,6 +68,19 @@ TEST_F(CliNewPackageTest, NewCreatesTheProjectWithItsPortsAndPrintsThePath) {
     EXPECT_NE(info.out.find("screens: 1\n  1 "), std::string::npos) << info.out;
 }
 
+// TP-128 ships a template: two screens, each with a key to the other.
+TEST_F(CliNewPackageTest, NewCopiesTheShippedTemplateOfTheModelAndSetsThePorts) {
+    ASSERT_TRUE(fs::exists(fs::path(BALSAR_SOURCE_DIR) / "lib" / "hardware" / "TP-128.SFP"));
+    const CliResult run = Cli({"new", "t", "--folder", folder.Path().string(), "--model", "1", "--port", "1=30"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const CliResult info = Cli({"info", (folder.Path() / "t" / "t.ZPJ").string()});
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_NE(info.out.find("project: t\nmodel: 1 TP-128"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("COM0: not used"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("COM1: protocol 30"), std::string::npos) << info.out;
+    EXPECT_NE(info.out.find("screens: 2\n  1 HMI1: 2 elements FK=1 ST=1\n  2 "), std::string::npos) << info.out;
+}
+
 TEST_F(CliNewPackageTest, NewNeverOverwritesAnExistingFolder) {
     ASSERT_EQ(Cli({"new", "plant", "--folder", folder.Path().string(), "--model", "2"}).status, 0);
     const fs::path path = folder.Path() / "plant" / "plant.ZPJ";
