@@ -1,0 +1,78 @@
+#include "dialogs/DataTransferDialog.h"
+
+#include "base/MessageSink.h"
+#include "dialogs/DataTransferItemDialog.h"
+#include "dialogs/DialogStrings.h"
+#include "dialogs/QtText.h"
+#include "plc/AddressText.h"
+#include "project/CMirloDoc.h"
+#include "project/DesignerContext.h"
+#include "project/SettingsStrings.h"
+
+namespace balsar::dialogs {
+
+DataTransferDialog::DataTransferDialog(CMirloDoc& doc, DesignerContext& context, QWidget* parent)
+    : ItemListDialog(context,
+                     {Q(texts::kNumber), Q(texts::kColumnTrigger), Q(texts::kColumnSource),
+                      Q(texts::kColumnDestination), Q(texts::kColumnCount), Q(texts::kColumnExecutions),
+                      Q(texts::kColumnWindow)},
+                     {50, 80, 100, 100, 70, 70, 70}, parent),
+      m_doc(doc), m_list(doc.Project() ? doc.Project()->dataTransfers : DataTransferList()) {
+    setWindowTitle(Q(balsar::texts::kDataTransferCaption));
+    Populate();
+}
+
+QStringList DataTransferDialog::RowTexts(int row) const {
+    DataTransferItem item = m_list.items[static_cast<size_t>(row)];
+    const QString trigger = item.timed != 0         ? Q(balsar::texts::kTimedTrigger)
+                            : item.triggerType != 0 ? Q(balsar::texts::kRegisterTrigger)
+                                                    : QString();
+    auto address = [this](CAddr& a) { return Q(a.regType + AddressValueText(a, m_context.portProtocols)); };
+    return {QString::number(row + 1),          trigger,
+            address(item.sourceAddress),       address(item.destinationAddress),
+            QString::number(item.count),       QString::number(item.executions),
+            QString::number(item.validWindow)};
+}
+
+bool DataTransferDialog::EditItem(int row) {
+    const bool adding = row < 0;
+    const DataTransferItem start = adding ? DataTransferItem() : m_list.items[static_cast<size_t>(row)];
+    DataTransferItemDialog dialog(start, m_doc.Project(), m_context, this);
+    const bool ok = runItemDialog ? runItemDialog(dialog) : dialog.exec() == QDialog::Accepted;
+    if (!ok) {
+        return false;
+    }
+    if (!adding) {
+        m_list.items[static_cast<size_t>(row)] = dialog.Item();
+        return true;
+    }
+    if (m_list.AddItem(dialog.Item(), m_context.portProtocols) == 0) {
+        m_context.sink.Message(balsar::texts::kEntryExists, MessageKind::Warning);
+        return false;
+    }
+    return true;
+}
+
+void DataTransferDialog::RemoveItem(int row) { m_list.items.erase(m_list.items.begin() + row); }
+
+void DataTransferDialog::Apply() {
+    CMirloProject* project = m_doc.Project();
+    if (project == nullptr) {
+        return;
+    }
+    project->dataTransfers.items.clear();
+    for (const DataTransferItem& item : m_list.items) {
+        project->dataTransfers.AddItem(item, m_context.portProtocols);
+    }
+    m_doc.SetModifiedFlag();
+}
+
+bool ShowDataTransferDialog(QWidget* parent, CMirloDoc& doc, DesignerContext& context) {
+    if (doc.Project() == nullptr) {
+        return false;
+    }
+    DataTransferDialog dialog(doc, context, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace balsar::dialogs

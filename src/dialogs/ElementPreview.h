@@ -1,0 +1,30 @@
+#pragma once
+// The sample of an element page: the element drawn on the same 1-bit panel
+// canvas the editor uses, two screen pixels per panel pixel.
+#include <QWidget>
+
+namespace balsar {
+class CGraphElement;
+class FontEngine;
+class PanelCanvas;
+} // namespace balsar
+
+namespace balsar::dialogs {
+
+class ElementPreview : public QWidget {
+    Q_OBJECT
+public:
+    ElementPreview(const CGraphElement& element, FontEngine* fonts, QWidget* parent = nullptr);
+    // The element drawn at the canvas origin, as large as the element.
+    PanelCanvas Render() const;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const CGraphElement& m_element;
+    FontEngine* m_fonts;
+};
+
+} // namespace balsar::dialogs

@@ -1,0 +1,98 @@
+#include "dialogs/ElementPropertiesDialog.h"
+
+#include <QDialogButtonBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "dialogs/CommonAttributePage.h"
+#include "dialogs/DialogStrings.h"
+#include "dialogs/ElementPreview.h"
+#include "dialogs/QtText.h"
+#include "dialogs/RegisterPage.h"
+#include "dialogs/StaticTextPage.h"
+#include "elements/CRegisterGE.h"
+#include "elements/CStaticText.h"
+#include "project/CMirloDoc.h"
+#include "project/DesignerContext.h"
+
+namespace balsar::dialogs {
+
+namespace {
+
+constexpr int32_t kStaticTextKind = 2;
+constexpr int32_t kRegisterKind = 4;
+
+} // namespace
+
+bool ElementPropertiesDialog::HasPage(int32_t kind) { return kind == kStaticTextKind || kind == kRegisterKind; }
+
+ElementPropertiesDialog::ElementPropertiesDialog(const CGraphElement& element, const PageContext& pageContext,
+                                                 QWidget* parent)
+    : QDialog(parent), m_copy(element.Clone()) {
+    auto* layout = new QVBoxLayout(this);
+    m_tabs = new QTabWidget(this);
+    if (auto* text = dynamic_cast<CStaticText*>(m_copy.get())) {
+        setWindowTitle(Q(texts::kStaticTextCaption));
+        m_kindPage = new StaticTextPage(*text, pageContext, m_tabs);
+        m_tabs->addTab(m_kindPage, Q(texts::kStaticTextCaption));
+    } else if (auto* reg = dynamic_cast<CRegisterGE*>(m_copy.get())) {
+        setWindowTitle(Q(texts::kRegisterCaption));
+        m_kindPage = new RegisterPage(*reg, pageContext, m_tabs);
+        m_tabs->addTab(m_kindPage, Q(texts::kRegisterPage));
+    }
+    if (m_copy != nullptr) {
+        m_commonPage = new CommonAttributePage(*m_copy, pageContext, m_tabs);
+        m_tabs->addTab(m_commonPage, Q(texts::kCommonPage));
+        m_preview = new ElementPreview(*m_copy, pageContext.context.fontEngine, this);
+        layout->addWidget(m_preview);
+    }
+    layout->addWidget(m_tabs);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    // A change on one page shows on the others and in the sample.
+    for (ElementPage* page : {m_kindPage, static_cast<ElementPage*>(m_commonPage)}) {
+        if (page == nullptr) {
+            continue;
+        }
+        connect(page, &ElementPage::changed, this, [this, page] {
+            for (ElementPage* other : {m_kindPage, static_cast<ElementPage*>(m_commonPage)}) {
+                if (other != nullptr && other != page) {
+                    other->Load();
+                }
+            }
+            if (m_preview != nullptr) {
+                m_preview->updateGeometry();
+                m_preview->update();
+            }
+        });
+    }
+}
+
+ElementPropertiesDialog::~ElementPropertiesDialog() = default;
+
+void ElementPropertiesDialog::accept() {
+    for (ElementPage* page : {m_kindPage, static_cast<ElementPage*>(m_commonPage)}) {
+        if (page != nullptr && !page->Commit()) {
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
+std::unique_ptr<CGraphElement> EditElementProperties(QWidget* parent, const CGraphElement& element, CMirloDoc& doc,
+                                                     DesignerContext& context) {
+    if (!ElementPropertiesDialog::HasPage(element.GetKind())) {
+        return nullptr;
+    }
+    const PageContext pageContext{context, doc.Project(), doc.PanelWidth() > 0 ? doc.PanelWidth() : context.panelWidth,
+                                  doc.PanelHeight() > 0 ? doc.PanelHeight() : context.panelHeight};
+    ElementPropertiesDialog dialog(element, pageContext, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return nullptr;
+    }
+    return dialog.TakeResult();
+}
+
+} // namespace balsar::dialogs

@@ -1,0 +1,162 @@
+#include "dialogs/EventListDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPointer>
+
+#include "base/MessageSink.h"
+#include "dialogs/DialogStrings.h"
+#include "dialogs/EventItemDialog.h"
+#include "dialogs/FontChoices.h"
+#include "dialogs/LanguageNames.h"
+#include "dialogs/QtText.h"
+#include "dialogs/ScreenChoices.h"
+#include "elements/ElementStrings.h"
+#include "project/CMirloDoc.h"
+#include "project/DesignerContext.h"
+#include "project/SettingsStrings.h"
+#include "plc/PlcStrings.h"
+
+namespace balsar::dialogs {
+
+EventListDialog::EventListDialog(CMirloDoc& doc, DesignerContext& context, QWidget* parent)
+    : ItemListDialog(context,
+                     {Q(texts::kNumber), Q(texts::kColumnPort), Q(texts::kColumnRegisterType),
+                      Q(texts::kColumnMessage)},
+                     {50, 50, 80, 400}, parent),
+      m_doc(doc), m_list(doc.Project() ? doc.Project()->eventList : EventList()) {
+    setWindowTitle(Q(texts::kEventListCaption));
+    const CMirloProject* project = doc.Project();
+    auto* grid = new QGridLayout;
+    SettingsArea()->addLayout(grid);
+    m_size = new QComboBox(this);
+    m_size->addItem(Q(strings::kSize8EnglishOnly));
+    for (const char* size : {"12", "16", "24", "32"}) {
+        m_size->addItem(QString::fromLatin1(size));
+    }
+    m_size->setCurrentIndex(std::clamp(m_list.fontSizeIndex, 0, 4));
+    m_language = new QComboBox(this);
+    const int languages = project ? project->languages.Count() : 0;
+    for (int i = 0; i < languages; ++i) {
+        m_language->addItem(LanguageName(project->languages.GetLangID(i)));
+    }
+    m_language->setCurrentIndex(std::clamp(m_list.language, 0, std::max(0, languages - 1)));
+    m_font = new QComboBox(this);
+    FillFonts();
+    m_alarmScreen = new QComboBox(this);
+    if (project == nullptr || project->Screens().empty()) {
+        m_alarmScreen->addItem(QStringLiteral("0"));
+    } else {
+        FillScreenNumbers(m_alarmScreen, project);
+    }
+    ShowNumber(m_alarmScreen, m_list.alarmScreen);
+    m_autoPopup = new QCheckBox(Q(texts::kAutoPopup), this);
+    m_autoPopup->setChecked(m_list.autoPopup != 0);
+    grid->addWidget(new QLabel(Q(texts::kFontSize), this), 0, 0);
+    grid->addWidget(m_size, 0, 1);
+    grid->addWidget(new QLabel(Q(texts::kLanguage), this), 0, 2);
+    grid->addWidget(m_language, 0, 3);
+    grid->addWidget(new QLabel(Q(texts::kFont), this), 1, 0);
+    grid->addWidget(m_font, 1, 1, 1, 3);
+    grid->addWidget(new QLabel(Q(texts::kAlarmScreen), this), 2, 0);
+    grid->addWidget(m_alarmScreen, 2, 1);
+    grid->addWidget(m_autoPopup, 2, 2, 1, 2);
+
+    connect(m_size, &QComboBox::activated, this, [this] {
+        MarkChanged();
+        UpdateEnabling();
+    });
+    connect(m_language, &QComboBox::activated, this, [this] {
+        MarkChanged();
+        FillFonts();
+    });
+    for (QComboBox* box : {m_font, m_alarmScreen}) {
+        connect(box, &QComboBox::activated, this, [this] { MarkChanged(); });
+    }
+    connect(m_autoPopup, &QCheckBox::toggled, this, [this] { MarkChanged(); });
+    UpdateEnabling();
+    Populate();
+}
+
+void EventListDialog::FillFonts() {
+    const CMirloProject* project = m_doc.Project();
+    const uint16_t id = project ? project->languages.GetLangID(std::max(0, m_language->currentIndex()))
+                                : m_context.languageDefaults.languageId;
+    dialogs::FillFonts(m_font, m_context.fontEngine, id, m_list.font);
+}
+
+void EventListDialog::UpdateEnabling() {
+    const bool english = m_size->currentIndex() == 0;
+    m_language->setEnabled(!english);
+    m_font->setEnabled(!english);
+}
+
+QStringList EventListDialog::RowTexts(int row) const {
+    const EventItem& item = m_list.items[static_cast<size_t>(row)];
+    const QString port = item.address.port == PORT_LOCAL ? Q(balsar::texts::kLocalPortName)
+                                                         : QString::number(item.address.port);
+    return {QString::number(row + 1), port, Q(item.address.regType), Q(item.message)};
+}
+
+bool EventListDialog::EditItem(int row) {
+    const bool adding = row < 0;
+    const EventItem start = adding ? EventItem() : m_list.items[static_cast<size_t>(row)];
+    EventItemDialog dialog(start, m_doc.Project(), m_context, m_size->currentIndex() == 0, this);
+    const bool ok = runItemDialog ? runItemDialog(dialog) : dialog.exec() == QDialog::Accepted;
+    if (!ok) {
+        return false;
+    }
+    if (!adding) {
+        m_list.items[static_cast<size_t>(row)] = dialog.Item();
+        return true;
+    }
+    if (m_list.AddItem(dialog.Item(), m_context.portProtocols) == 0) {
+        m_context.sink.Message(balsar::texts::kEntryExists, MessageKind::Warning);
+        return false;
+    }
+    return true;
+}
+
+void EventListDialog::RemoveItem(int row) { m_list.items.erase(m_list.items.begin() + row); }
+
+void EventListDialog::Apply() {
+    CMirloProject* project = m_doc.Project();
+    if (project == nullptr) {
+        return;
+    }
+    EventList& target = project->eventList;
+    target.items.clear();
+    for (const EventItem& item : m_list.items) {
+        target.AddItem(item, m_context.portProtocols);
+    }
+    target.fontSizeIndex = m_size->currentIndex();
+    target.language = std::max(0, m_language->currentIndex());
+    if (!m_font->currentText().isEmpty()) {
+        target.font = S(m_font->currentText());
+    }
+    target.alarmScreen = static_cast<int32_t>(NumberOf(m_alarmScreen, target.alarmScreen));
+    target.autoPopup = m_autoPopup->isChecked() ? 1 : 0;
+    m_list = target;
+    m_doc.SetModifiedFlag();
+}
+
+EventListDialog* ShowEventListDialog(QWidget* parent, CMirloDoc& doc, DesignerContext& context) {
+    static QPointer<EventListDialog> open;
+    if (open != nullptr && open->isVisible()) {
+        open->raise();
+        open->activateWindow();
+        return open;
+    }
+    if (doc.Project() == nullptr) {
+        return nullptr;
+    }
+    delete open;
+    open = new EventListDialog(doc, context, parent);
+    open->setAttribute(Qt::WA_DeleteOnClose);
+    open->show();
+    return open;
+}
+
+} // namespace balsar::dialogs
