@@ -1,10 +1,16 @@
 #include "DemoProject.h"
 
+#include "base/ProgramPaths.h"
+#include "elements/CAsciiGE.h"
+#include "elements/CBarGE.h"
 #include "elements/CDynamicText.h"
+#include "elements/CEventListGE.h"
 #include "elements/CFunckeyGE.h"
 #include "elements/CLedGE.h"
+#include "elements/CPictureGE.h"
 #include "elements/CRegisterGE.h"
 #include "elements/CStaticText.h"
+#include "elements/CTrendGE.h"
 
 namespace balsar::demo {
 
@@ -24,6 +30,7 @@ constexpr ScreenPlan kScreens[] = {
     {1, "启动画面"},
     {2, "运行参数"},
     {3, "报警记录"},
+    {4, "趋势"},
     {10, "设置"},
 };
 
@@ -102,12 +109,51 @@ void FillParameterScreen(CHMIFrame& screen) {
     screen.AddElement(Value(Com0(WIDTH_WORD, "4X", 100), 60, 4, 4, 0));
     screen.AddElement(Label("TEMP", 4, 16));
     screen.AddElement(Value(Com0(WIDTH_WORD, "4X", 101), 60, 16, 3, 1));
+    auto bar = std::make_unique<CBarGE>();
+    bar->Address() = Com0(WIDTH_WORD, "4X", 100);
+    bar->Scale().fullScale = 1500.0;
+    bar->ChangeDirection(CBarGE::DIR_RIGHT);
+    bar->SetTopLeft(4, 28);
+    bar->SetWidth(80);
+    bar->SetHeight(8);
+    screen.AddElement(std::move(bar));
+    auto batch = std::make_unique<CAsciiGE>();
+    batch->Address() = Com0(WIDTH_WORD, "4X", 110);
+    batch->SetSizeIndex(0);
+    batch->SetCharCount(8);
+    batch->SetTopLeft(60, 44);
+    screen.AddElement(std::move(batch));
     screen.AddElement(JumpKey(kKeyEsc, 1, 4, 44));
 }
 
+// The alarm screen shows the event list.
 void FillAlarmScreen(CHMIFrame& screen) {
-    screen.AddElement(Label("ALARMS", 4, 2, 1));
-    screen.AddElement(JumpKey(kKeyEsc, 1, 4, 44));
+    screen.AddElement(Label("ALARMS", 4, 0));
+    auto events = std::make_unique<CEventListGE>();
+    events->CoverScreen(128, 64);
+    events->SetTopLeft(0, 10);
+    events->SetHeight(40);
+    events->showDate = 1;
+    screen.AddElement(std::move(events));
+    screen.AddElement(JumpKey(kKeyEsc, 1, 4, 52));
+}
+
+// The temperature over time, and a picture from the shipped artwork.
+void FillTrendScreen(CHMIFrame& screen, CSingleColorBitmapLib& bitmaps) {
+    auto trend = std::make_unique<CTrendGE>();
+    trend->Address() = Com0(WIDTH_WORD, "4X", 101);
+    trend->Scale().fullScale = 1000.0;
+    trend->SetTopLeft(0, 0);
+    trend->SetWidth(96);
+    trend->SetHeight(48);
+    screen.AddElement(std::move(trend));
+    const std::filesystem::path art = LibraryFolder() / "component" / "led" / "LED1_0_24.dat";
+    PicturePlacement placed = PlacePictureFromFile(art.string(), bitmaps, 128, 64);
+    if (placed.picture) {
+        placed.picture->SetTopLeft(100, 4);
+        screen.AddElement(std::move(placed.picture));
+    }
+    screen.AddElement(JumpKey(kKeyEsc, 1, 4, 52));
 }
 
 // Settings: a panel register the operator may change.
@@ -164,6 +210,9 @@ std::unique_ptr<CMirloProject> BuildDemoProject(const LanguageDefaults& language
             break;
         case 3:
             FillAlarmScreen(*screen);
+            break;
+        case 4:
+            FillTrendScreen(*screen, project->bitmapLibrary);
             break;
         default:
             FillSettingsScreen(*screen);
