@@ -80,7 +80,9 @@ void CPictureGE::Serialize(Archive& ar) {
                               static_cast<uint32_t>(bytes[4 * i + 2]) << 16 |
                               static_cast<uint32_t>(bytes[4 * i + 3]) << 24;
         }
-        m_library = library;
+        if (library != nullptr) {
+            m_library = library;
+        }
     }
 
     if (version >= 2) {

@@ -187,6 +187,15 @@ TEST(Picture, CopiedOnItsOwnItBringsItsBitmap) {
     arrived.Serialize(inEmpty);
     EXPECT_EQ(arrived.bitmapId, 0);
     EXPECT_EQ(target.Items().size(), 2u);
+
+    // Read back without any library (an edit kept for later), the picture
+    // keeps its ID and the library it was bound to.
+    Archive plain;
+    pasted.Serialize(plain);
+    Archive reread(plain.Data(), CoreClassRegistry());
+    pasted.Serialize(reread);
+    EXPECT_EQ(pasted.bitmapId, 2);
+    EXPECT_EQ(pasted.Library(), &target);
 }
 
 TEST(Picture, VersionOneLoadsItsBitmapFromTheSourceFile) {
