@@ -18,6 +18,8 @@ std::unique_ptr<CBitSet> CBitSet::Clone() const {
     return copy;
 }
 
-void CBitSet::CopyFrom(const CBitSet& other) { mode = other.mode; }
+void CBitSet::CopyFrom(const CBitSet& other) {
+    mode = other.mode;
+}
 
 } // namespace balsar

@@ -119,7 +119,8 @@ void CDynamicText::DropStatesAbove(int64_t limit) {
 }
 
 bool CDynamicText::HasNonAscii() const {
-    return std::any_of(m_rows.begin(), m_rows.end(), [](const CTextItem& row) { return CountNonAscii(row.GetText()) > 0; });
+    return std::any_of(m_rows.begin(), m_rows.end(),
+                       [](const CTextItem& row) { return CountNonAscii(row.GetText()) > 0; });
 }
 
 void CDynamicText::KeepAsciiTexts(FontEngine* fonts) {
@@ -132,9 +133,13 @@ void CDynamicText::KeepAsciiTexts(FontEngine* fonts) {
     RecalcSize(fonts);
 }
 
-bool CDynamicText::UsesDotMatrix() const { return balsar::UsesDotMatrix(m_sizeIndex, m_dotMatrix); }
+bool CDynamicText::UsesDotMatrix() const {
+    return balsar::UsesDotMatrix(m_sizeIndex, m_dotMatrix);
+}
 
-int CDynamicText::FontMode() const { return FontModeOf(UsesDotMatrix()); }
+int CDynamicText::FontMode() const {
+    return FontModeOf(UsesDotMatrix());
+}
 
 std::optional<int> CDynamicText::TextWidth(std::string_view text, FontEngine* fonts) const {
     if (text.empty()) {
@@ -240,8 +245,9 @@ void CDynamicText::Compile(CompileContext& context) const {
     std::map<int32_t, std::string> states = StateMap();
     if (states.size() > kMaxCompiledStates) {
         const auto first = std::next(states.begin(), static_cast<std::ptrdiff_t>(kMaxCompiledStates));
-        context.sink.Message(Format(strings::kTooManyStates, GetName().c_str(), static_cast<int>(first->first)),
-                             MessageKind::Warning);
+        context.sink.Message(
+            Format(strings::kTooManyStates, GetName().c_str(), static_cast<int>(first->first)),
+            MessageKind::Warning);
         states.erase(first, states.end());
     }
 

@@ -14,7 +14,9 @@ namespace balsar {
 
 BALSAR_IMPLEMENT_CLASS(CFunckeyGE, 0, &CGraphElement::StaticClass())
 
-CFunckeyGE::CFunckeyGE() : CGraphElement(KIND_FUNCKEY) { RecalcSize(); }
+CFunckeyGE::CFunckeyGE() : CGraphElement(KIND_FUNCKEY) {
+    RecalcSize();
+}
 
 void CFunckeyGE::TakeFirstKey(const std::vector<HardwareKey>& keys) {
     SetKeyCode(keys.empty() ? kNoKey : keys.front().code);
@@ -128,7 +130,8 @@ std::vector<uint32_t> CFunckeyGE::FunctionBlock() const {
         firstValue = m_jump.targetScreen;
         break;
     }
-    uint32_t first = static_cast<uint32_t>(words) | code << 8 | (static_cast<uint32_t>(m_keyCode) & 0x3F) << 16;
+    uint32_t first =
+        static_cast<uint32_t>(words) | code << 8 | (static_cast<uint32_t>(m_keyCode) & 0x3F) << 16;
     if (m_reverse != 0) {
         first |= 1u << 22;
     }
@@ -241,7 +244,8 @@ void CFunckeyGE::Draw(PanelCanvas& canvas, FontEngine*) const {
         handRect.right = keyRect.left + (keyRect.right - keyRect.left) / 2;
         keyRect.left = handRect.right;
         const int handVariant = m_reverse != 0 ? 1 : 0;
-        artwork::DrawPictureFile(canvas, artwork::KeyFolder() / artwork::HandFileName(handVariant, size), handRect);
+        artwork::DrawPictureFile(canvas, artwork::KeyFolder() / artwork::HandFileName(handVariant, size),
+                                 handRect);
     }
     artwork::DrawPictureFile(canvas, keyPath, keyRect);
 }

@@ -12,7 +12,9 @@ namespace balsar {
 
 BALSAR_IMPLEMENT_CLASS(CLedGE, 0, &CGraphElement::StaticClass())
 
-CLedGE::CLedGE() : CGraphElement(KIND_LED) { SetSizeIndex(m_sizeIndex); }
+CLedGE::CLedGE() : CGraphElement(KIND_LED) {
+    SetSizeIndex(m_sizeIndex);
+}
 
 void CLedGE::Serialize(Archive& ar) {
     CGraphElement::Serialize(ar);
@@ -65,7 +67,8 @@ uint16_t CLedGE::Flags() const {
 }
 
 std::string CLedGE::PictureFile(int state) const {
-    return (artwork::LampFolder() / artwork::LampFileName(shape, state, PixelSizeOfIndex(m_sizeIndex))).string();
+    return (artwork::LampFolder() / artwork::LampFileName(shape, state, PixelSizeOfIndex(m_sizeIndex)))
+        .string();
 }
 
 void CLedGE::Compile(CompileContext& context) const {
@@ -90,8 +93,8 @@ void CLedGE::Compile(CompileContext& context) const {
         AppendBytes(image, 2, 1);
         AppendRepeated(image, 0, 4, 2);
         for (int state = 0; state < 2; ++state) {
-            WriteAt(image, table + 1 + 4 * static_cast<size_t>(state), CompileBitmapFile(context, PictureFile(state)),
-                    4);
+            WriteAt(image, table + 1 + 4 * static_cast<size_t>(state),
+                    CompileBitmapFile(context, PictureFile(state)), 4);
         }
         context.textTableDictionary.emplace(key, table);
     }

@@ -22,7 +22,9 @@ std::unique_ptr<CWordSet> CWordSet::Clone() const {
     return copy;
 }
 
-void CWordSet::CopyFrom(const CWordSet& other) { *this = other; }
+void CWordSet::CopyFrom(const CWordSet& other) {
+    *this = other;
+}
 
 int CWordSet::BlockWords(int32_t m) {
     switch (m) {
@@ -75,7 +77,9 @@ const char* CWordSet::LimitLabel(int32_t m) {
     }
 }
 
-bool CWordSet::UsesLimit(int32_t m) { return *LimitLabel(m) != '\0'; }
+bool CWordSet::UsesLimit(int32_t m) {
+    return *LimitLabel(m) != '\0';
+}
 
 bool CWordSet::UsesTiming(int32_t m) {
     return m == WORD_INCREMENT || m == WORD_DECREMENT || m == WORD_INCREMENT_CYCLING;

@@ -13,15 +13,21 @@ std::string KeyFileName(int keyCode, int variant, int pixelSize) {
     return Format("FUNCKEY%d_%d_%d.dat", keyCode, variant, pixelSize);
 }
 
-std::string HandFileName(int variant, int pixelSize) { return Format("HAND_%d_%d.dat", variant, pixelSize); }
+std::string HandFileName(int variant, int pixelSize) {
+    return Format("HAND_%d_%d.dat", variant, pixelSize);
+}
 
 std::string LampFileName(int shape, int state, int pixelSize) {
     return Format("LED%d_%d_%d.dat", shape, state, pixelSize);
 }
 
-std::filesystem::path KeyFolder() { return LibraryFolder() / "component" / "funckey"; }
+std::filesystem::path KeyFolder() {
+    return LibraryFolder() / "component" / "funckey";
+}
 
-std::filesystem::path LampFolder() { return LibraryFolder() / "component" / "led"; }
+std::filesystem::path LampFolder() {
+    return LibraryFolder() / "component" / "led";
+}
 
 std::optional<Glyph> LoadPicture(const std::filesystem::path& path) {
     std::vector<uint8_t> file;

@@ -34,7 +34,9 @@ void SetAttributes(CDynamicText& element, const Attributes& a, FontEngine* fonts
 
 } // namespace
 
-ValueRange StateValueRange(bool bitAddress) { return ValueRange{0, bitAddress ? 1 : 65535}; }
+ValueRange StateValueRange(bool bitAddress) {
+    return ValueRange{0, bitAddress ? 1 : 65535};
+}
 
 bool EnterStateValue(CDynamicText& element, int row, std::string_view entry, MessageSink& sink) {
     CTextItem* item = element.Row(row);
@@ -51,8 +53,8 @@ bool EnterStateValue(CDynamicText& element, int row, std::string_view entry, Mes
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
     if (error != std::errc() || end != text.data() + text.size() || value < range.lowest ||
         value > range.highest) {
-        sink.Message(Format("%s ( %s-%s )", strings::kInputOutOfRangeText, std::to_string(range.lowest).c_str(),
-                            std::to_string(range.highest).c_str()),
+        sink.Message(Format("%s ( %s-%s )", strings::kInputOutOfRangeText,
+                            std::to_string(range.lowest).c_str(), std::to_string(range.highest).c_str()),
                      MessageKind::Warning, strings::kInputOutOfRangeCaption);
         return false;
     }
@@ -95,8 +97,8 @@ bool SwitchDataType(CDynamicText& element, int32_t width, Prompt& prompt) {
 }
 
 Attributes AttributesOf(const CDynamicText& element) {
-    return Attributes{element.GetSizeIndex(), element.GetLanguage(), element.GetFont(), element.GetDotMatrix(),
-                      element.GetAlignment()};
+    return Attributes{element.GetSizeIndex(), element.GetLanguage(), element.GetFont(),
+                      element.GetDotMatrix(), element.GetAlignment()};
 }
 
 bool ApplyAttributes(CDynamicText& element, const Attributes& next, int screenWidth, Prompt& prompt,

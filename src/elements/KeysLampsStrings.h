@@ -16,8 +16,8 @@ inline constexpr const char* kJumpAlarmList = "报警列表画面";
 
 // Bit and word action pages.
 inline constexpr const char* kSetMode = "设定方式";
-inline constexpr const char* kBitModeNames[8] = {"设定为ON",       "设定为OFF",      "取反",
-                                                 "复位开关",       "进入画面设为ON", "离开画面设为ON",
+inline constexpr const char* kBitModeNames[8] = {"设定为ON",        "设定为OFF",      "取反",
+                                                 "复位开关",        "进入画面设为ON", "离开画面设为ON",
                                                  "进入画面设为OFF", "离开画面设为OFF"};
 inline constexpr const char* kWordModeNames[9] = {"设定常数",       "加",           "减",
                                                   "递加",           "递减",         "进入画面时设置",

@@ -2,10 +2,10 @@
 
 #include <set>
 
+#include "ArtworkTestSupport.h"
 #include "base/MessageSink.h"
 #include "elements/ComponentArtwork.h"
 #include "hardware/HardwareModel.h"
-#include "ArtworkTestSupport.h"
 
 namespace balsar {
 namespace {
@@ -17,8 +17,8 @@ constexpr int kSizes[] = {8, 12, 16, 24, 32};
 std::set<int> ShippedKeyCodes() {
     std::set<int> codes;
     RecordingMessageSink sink;
-    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(BALSAR_SOURCE_DIR) / "lib" /
-                                                                 "hardware")) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::path(BALSAR_SOURCE_DIR) / "lib" / "hardware")) {
         if (entry.path().extension() != ".CFG") {
             continue;
         }

@@ -24,7 +24,8 @@ ProgramFolderOverride::~ProgramFolderOverride() {
 
 ShippedArtwork::ShippedArtwork() : m_override(BALSAR_SOURCE_DIR) {}
 
-std::vector<uint8_t> PictureRows(const std::string& subfolder, const std::string& name, int& width, int& height) {
+std::vector<uint8_t> PictureRows(const std::string& subfolder, const std::string& name, int& width,
+                                 int& height) {
     const auto path = std::filesystem::path(BALSAR_SOURCE_DIR) / "lib" / "component" / subfolder / name;
     RecordingMessageSink sink;
     std::vector<uint8_t> rows;

@@ -33,6 +33,7 @@ private:
 
 // The glyph data the compile routine reads from a picture of the shipped
 // library (rows top to bottom, leftmost pixel in bit 0, lit set).
-std::vector<uint8_t> PictureRows(const std::string& subfolder, const std::string& name, int& width, int& height);
+std::vector<uint8_t> PictureRows(const std::string& subfolder, const std::string& name, int& width,
+                                 int& height);
 
 } // namespace balsar::test

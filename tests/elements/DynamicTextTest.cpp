@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ElementsTestSupport.h"
 #include "base/Archive.h"
 #include "base/Prompt.h"
 #include "elements/CDynamicText.h"
@@ -10,7 +11,6 @@
 #include "elements/PanelCanvas.h"
 #include "elements/TextAttributes.h"
 #include "project/CoreClasses.h"
-#include "ElementsTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace balsar {
@@ -61,10 +61,10 @@ TEST(DynamicText, StatesCompileInAscendingOrder) {
     text.Compile(f.context);
     const Image expected = Cat({Hex("00 00 11 07  01 00 0100"), AddressRecord(text.Address()),
                                 Hex("04000000 28000000  01 00 0000  0300 0200 0700 0A00"
-                                    "03 35000000 4A000000 58000000" // state text table at 40
-                                    "06 3A000000 01 3F000000"),     // "A" at 53
-                                Hex(kGlyphA),                       // its glyph at 63
-                                Hex("06 4F000000 02 3F000000 3F000000"             // "AA" at 74
+                                    "03 35000000 4A000000 58000000"                 // state text table at 40
+                                    "06 3A000000 01 3F000000"),                     // "A" at 53
+                                Hex(kGlyphA),                                       // its glyph at 63
+                                Hex("06 4F000000 02 3F000000 3F000000"              // "AA" at 74
                                     "06 5D000000 03 3F000000 3F000000 3F000000")}); // "AAA" at 88
     EXPECT_EQ(f.image, expected);
     EXPECT_TRUE(f.sink.Entries().empty());
@@ -201,7 +201,7 @@ TEST(DynamicText, OlderVersionsLoadWithDefaults) {
     SetRow(text, 2, "5", "X");
     Archive out;
     text.Serialize(out);
-    const size_t versionAt = 50;                           // after the common prefix of an unnamed element
+    const size_t versionAt = 50;                          // after the common prefix of an unnamed element
     const size_t alignmentAt = versionAt + 4 + 4 + 4 + 6; // version, size, language, "F"
     ASSERT_EQ(ReadAt(out.Data(), versionAt, 4), 3u);
     ASSERT_EQ(ReadAt(out.Data(), alignmentAt, 4), 2u);
@@ -216,7 +216,8 @@ TEST(DynamicText, OlderVersionsLoadWithDefaults) {
         loaded.ChangeDotMatrix(1, nullptr);
         loaded.Serialize(in);
         EXPECT_EQ(in.Remaining(), 0u) << version;
-        EXPECT_EQ(loaded.GetAlignment(), version == 2 ? CDynamicText::ALIGN_CENTRE : CDynamicText::ALIGN_LEFT);
+        EXPECT_EQ(loaded.GetAlignment(),
+                  version == 2 ? CDynamicText::ALIGN_CENTRE : CDynamicText::ALIGN_LEFT);
         EXPECT_EQ(loaded.GetDotMatrix(), 0);
         EXPECT_EQ(loaded.StateMap().at(5), "X");
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "ArtworkTestSupport.h"
+#include "ElementsTestSupport.h"
 #include "base/Archive.h"
 #include "base/Text.h"
 #include "elements/CFunckeyGE.h"
@@ -8,8 +10,6 @@
 #include "elements/PanelCanvas.h"
 #include "hardware/HardwareModel.h"
 #include "project/CoreClasses.h"
-#include "ArtworkTestSupport.h"
-#include "ElementsTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace balsar {
@@ -59,11 +59,11 @@ TEST(Funckey, JumpKeyBlockAndRecord) {
     ASSERT_EQ(w, 16);
     ASSERT_EQ(h, 16);
     const Image expected = Cat({Hex("0A 14 19 23  00 00 0000  04000000 1C000000"
-                                    "02000500 03000000  01000000"  // block, level 0
-                                    "01 21000000"                  // key picture table at 28
-                                    "06 26000000"                  // picture text record at 33
-                                    "01 2B000000"                  // picture character table at 38
-                                    "07 10 10"),                   // key glyph at 43
+                                    "02000500 03000000  01000000" // block, level 0
+                                    "01 21000000"                 // key picture table at 28
+                                    "06 26000000"                 // picture text record at 33
+                                    "01 2B000000"                 // picture character table at 38
+                                    "07 10 10"),                  // key glyph at 43
                                 picture});
     EXPECT_EQ(f.image, expected);
     EXPECT_TRUE(f.sink.Entries().empty());
@@ -141,8 +141,8 @@ TEST(Funckey, BareAndMissingKeys) {
     EXPECT_EQ(none.GetOrder(), 0xFFFF);
     CompileFixture g;
     none.Compile(g.context);
-    const Image expected =
-        Cat({Hex("0A 14 19 23  01 00 0200"), AddressRecord(none.Address()), Hex("00000000 01100000 01000000")});
+    const Image expected = Cat(
+        {Hex("0A 14 19 23  01 00 0200"), AddressRecord(none.Address()), Hex("00000000 01100000 01000000")});
     EXPECT_EQ(g.image, expected);
 }
 

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "ArtworkTestSupport.h"
+#include "ElementsTestSupport.h"
 #include "base/Archive.h"
 #include "elements/CLedGE.h"
 #include "elements/ElementFactory.h"
 #include "elements/PanelCanvas.h"
 #include "project/CoreClasses.h"
-#include "ArtworkTestSupport.h"
-#include "ElementsTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace balsar {
@@ -56,8 +56,8 @@ TEST(Lamp, SquareFlashingLampRecord) {
     ASSERT_EQ(on.size(), 72u);
     const Image expected = Cat({Hex("02 04 19 1B  01 00 0100"), AddressRecord(lamp.Address()),
                                 Hex("01000000 20000000 0105 0500"
-                                    "02 29000000 76000000"  // picture table at 32
-                                    "01 1800 1800"),        // off picture at 41
+                                    "02 29000000 76000000"      // picture table at 32
+                                    "01 1800 1800"),            // off picture at 41
                                 off, Hex("01 1800 1800"), on}); // on picture at 118
     EXPECT_EQ(f.image, expected);
     EXPECT_TRUE(f.sink.Entries().empty());

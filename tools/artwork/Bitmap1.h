@@ -8,7 +8,8 @@ namespace artwork {
 
 class Bitmap1 {
 public:
-    Bitmap1(int width, int height) : m_width(width), m_height(height), m_lit(static_cast<std::size_t>(width * height)) {}
+    Bitmap1(int width, int height)
+        : m_width(width), m_height(height), m_lit(static_cast<std::size_t>(width * height)) {}
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }

@@ -28,9 +28,9 @@ std::vector<uint8_t> EncodeBmp(const Bitmap1& picture) {
     Put(out, 40, 4);
     Put(out, width, 4);
     Put(out, height, 4);
-    Put(out, 1, 2);  // planes
-    Put(out, 1, 2);  // bits per pixel
-    Put(out, 0, 4);  // uncompressed
+    Put(out, 1, 2); // planes
+    Put(out, 1, 2); // bits per pixel
+    Put(out, 0, 4); // uncompressed
     Put(out, imageSize, 4);
     Put(out, 2835, 4); // 72 dpi
     Put(out, 2835, 4);

@@ -6,9 +6,9 @@
 //
 // --check compares the pictures with the files already in the output folder
 // and fails when any differs or is missing; nothing is written.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -126,7 +126,8 @@ int main(int argc, char** argv) {
             }
         }
         for (int variant = 0; variant < 2; ++variant) {
-            out.Put("funckey", balsar::artwork::HandFileName(variant, size), artwork::DrawHand(variant, size));
+            out.Put("funckey", balsar::artwork::HandFileName(variant, size),
+                    artwork::DrawHand(variant, size));
         }
         for (int shape = 0; shape < 2; ++shape) {
             for (int state = 0; state < 2; ++state) {
