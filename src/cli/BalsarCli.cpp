@@ -9,6 +9,8 @@
 #include "base/Prompt.h"
 #include "cli/CliCommands.h"
 #include "compiler/ImageCompiler.h"
+#include "elements/FreeTypeFontEngine.h"
+#include "elements/Languages.h"
 #include "elements/ElementKinds.h"
 #include "hardware/HardwareModel.h"
 #include "hardware/HardwareModelList.h"
@@ -95,9 +97,12 @@ struct Session {
           models(HardwareModelList::ForProgram()) {
         context.protocolLibrary = &library;
         context.portProtocols = &protocols;
+        context.fontEngine = &fonts;
+        context.languageDefaults = SystemLanguageDefaults(&fonts);
     }
     StreamSink sink;
     FixedPrompt prompt;
+    FreeTypeFontEngine fonts;
     DesignerContext context;
     ProtocolLibrary library;
     PortProtocols protocols;
