@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds the programs and runs the main job:
-# the demo project is generated, compiled into its download image and opened
-# in the designer (when there is a desktop to show it on).
+# the demo project is generated, compiled into its download image, packaged and
+# downloaded into the simulated panel, and opened in the designer (when there
+# is a desktop to show it on).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
@@ -13,6 +14,8 @@ mkdir -p examples/demo
 "$bin/demo-generator" examples/demo/demo.ZPJ
 "$bin/balsar-cli" info examples/demo/demo.ZPJ
 "$bin/balsar-cli" compile examples/demo/demo.ZPJ
+# The demo travels into the simulated panel over UDP on loopback.
+scripts/demo-download.sh "$bin" udp
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   "$bin/Balsar" examples/demo/demo.ZPJ
 else
