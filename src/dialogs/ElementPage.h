@@ -22,8 +22,8 @@ struct PageContext {
 class ElementPage : public QWidget {
     Q_OBJECT
 public:
-    ElementPage(CGraphElement& element, const PageContext& pageContext, QWidget* parent = nullptr)
-        : QWidget(parent), m_element(element), m_page(pageContext) {}
+    ElementPage(CGraphElement& element, const PageContext& pageContext, QWidget* parent = nullptr);
+    ~ElementPage() override;
 
     // Shows the element's current state in the controls.
     virtual void Load() = 0;

@@ -161,6 +161,9 @@ NewProjectWizard::NewProjectWizard(CMirloDoc& doc, DesignerContext& context, Har
     m_namePage = new NamePage(DefaultParentFolder(programFolder), this);
     m_modelPage = new ModelPage(models, context.sink, this);
     m_protocolPage = new ProtocolPage(*m_modelPage, context, this);
+    // Finish is offered on every page; the later pages keep their defaults.
+    m_namePage->setFinalPage(true);
+    m_modelPage->setFinalPage(true);
     addPage(m_namePage);
     addPage(m_modelPage);
     addPage(m_protocolPage);

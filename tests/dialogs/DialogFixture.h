@@ -1,0 +1,53 @@
+#pragma once
+// An open project of the first shipped panel model with the shipped
+// protocol library, recording messages and scripted answers, and helpers
+// that drive widgets through real events.
+#include <QComboBox>
+#include <QTest>
+#include <memory>
+
+#include "base/MessageSink.h"
+#include "base/Prompt.h"
+#include "hardware/HardwareModel.h"
+#include "hardware/HardwareModelList.h"
+#include "plc/PortProtocols.h"
+#include "plc/ProtocolLibrary.h"
+#include "project/CMirloDoc.h"
+#include "project/DesignerContext.h"
+#include "support/TestSupport.h"
+
+namespace balsar::test {
+
+class DialogFixture {
+public:
+    DialogFixture();
+    ~DialogFixture();
+
+    CMirloProject& Project() { return *doc.Project(); }
+    // Port 0 uses the shipped Modbus RTU master (ID 1) and the protocols
+    // are reloaded.
+    void EnablePort0();
+    // The texts of the recorded messages, in order.
+    std::vector<std::string> Messages() const { return sink.Texts(); }
+
+    RecordingMessageSink sink;
+    RecordingPrompt prompt;
+    DesignerContext context{sink, prompt};
+    ProtocolLibrary protocols;
+    PortProtocols ports;
+    HardwareModelList models;
+    HardwareModel model;
+    CMirloDoc doc;
+    TempFolder folder;
+};
+
+// Picks a row of a combo box the way a user does: a mouse-driven choice
+// that emits activated().
+void Choose(QComboBox* box, int row);
+void Choose(QComboBox* box, const QString& text);
+// Clicks a widget's centre with the left button.
+void Click(QWidget* widget);
+// Replaces a line edit's text with typed keys and finishes the edit.
+void TypeInto(QWidget* edit, const QString& text);
+
+} // namespace balsar::test
