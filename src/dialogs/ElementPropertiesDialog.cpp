@@ -2,9 +2,11 @@
 
 #include <QDialogButtonBox>
 #include <QTabWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "dialogs/CommonAttributePage.h"
+#include "dialogs/ElementPropertiesCommand.h"
 #include "dialogs/DialogStrings.h"
 #include "dialogs/ElementPreview.h"
 #include "dialogs/QtText.h"
@@ -93,6 +95,21 @@ std::unique_ptr<CGraphElement> EditElementProperties(QWidget* parent, const CGra
         return nullptr;
     }
     return dialog.TakeResult();
+}
+
+bool EditElementPropertiesUndoable(QWidget* parent, CMirloDoc& doc, DesignerContext& context, QUndoStack& undo,
+                                   uint16_t screen, int index, std::function<void(CGraphElement&)> changed) {
+    CHMIFrame* frame = doc.FindScreen(screen);
+    if (frame == nullptr || index < 0 || static_cast<size_t>(index) >= frame->GetElements().size()) {
+        return false;
+    }
+    const CGraphElement& element = *frame->GetElements()[static_cast<size_t>(index)];
+    std::unique_ptr<CGraphElement> edited = EditElementProperties(parent, element, doc, context);
+    if (edited == nullptr) {
+        return false;
+    }
+    undo.push(new ElementPropertiesCommand(doc, screen, index, element, std::move(edited), std::move(changed)));
+    return true;
 }
 
 } // namespace balsar::dialogs

@@ -3,12 +3,14 @@
 // page and the sample, all working on one copy of the element. The designer
 // applies the finished copy as one undo step (ElementPropertiesCommand).
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "dialogs/ElementPage.h"
 #include "elements/CGraphElement.h"
 
 class QTabWidget;
+class QUndoStack;
 
 namespace balsar {
 class CMirloDoc;
@@ -49,5 +51,11 @@ private:
 // copy after OK, nothing after Cancel or for a kind without a page.
 std::unique_ptr<CGraphElement> EditElementProperties(QWidget* parent, const CGraphElement& element, CMirloDoc& doc,
                                                      DesignerContext& context);
+
+// The designer's double click on an element: runs its property dialog and
+// pushes OK's result as one undo step. changed runs after every redo and
+// undo of that step. False after Cancel or for a kind without a page.
+bool EditElementPropertiesUndoable(QWidget* parent, CMirloDoc& doc, DesignerContext& context, QUndoStack& undo,
+                                   uint16_t screen, int index, std::function<void(CGraphElement&)> changed);
 
 } // namespace balsar::dialogs

@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QApplication>
+#include <QTimer>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
@@ -229,6 +231,46 @@ TEST(ElementPropertiesDialog, SampleFollowsTheCopyAndOkIsOneUndoStep) {
     stack.redo();
     EXPECT_EQ(reg.GetWidth(), 24);
     EXPECT_EQ(notified, 3);
+}
+
+} // namespace
+} // namespace balsar::dialogs
+
+namespace balsar::dialogs {
+namespace {
+
+TEST(ElementPropertiesDialog, DesignerEntryPushesOneStepOnlyAfterOk) {
+    test::DialogFixture f;
+    auto screen = std::make_unique<CHMIFrame>();
+    screen->SetNumber(2);
+    f.doc.AddScreen(std::move(screen));
+    f.doc.SetCurrentScreen(f.doc.FindScreen(2));
+    auto text = std::make_unique<CStaticText>();
+    text->ChangeDotMatrix(1, nullptr);
+    text->SetText("AB", nullptr);
+    f.doc.AddElement(std::move(text));
+    const auto& element = dynamic_cast<const CStaticText&>(*f.doc.FindScreen(2)->GetElements()[0]);
+    QUndoStack stack;
+    // The modal dialog is answered as soon as its event loop runs.
+    auto answer = [](bool ok) {
+        QTimer::singleShot(0, [ok] {
+            auto* dialog = qobject_cast<ElementPropertiesDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            auto* page = dynamic_cast<StaticTextPage*>(dialog->KindPage());
+            ASSERT_NE(page, nullptr);
+            Click(page->Reverse());
+            ok ? dialog->accept() : dialog->reject();
+        });
+    };
+    answer(false);
+    EXPECT_FALSE(EditElementPropertiesUndoable(nullptr, f.doc, f.context, stack, 2, 0, nullptr));
+    EXPECT_EQ(stack.count(), 0);
+    EXPECT_EQ(element.GetReverse(), 0);
+    answer(true);
+    EXPECT_TRUE(EditElementPropertiesUndoable(nullptr, f.doc, f.context, stack, 2, 0, nullptr));
+    EXPECT_EQ(stack.count(), 1);
+    EXPECT_EQ(element.GetReverse(), 1);
+    EXPECT_FALSE(EditElementPropertiesUndoable(nullptr, f.doc, f.context, stack, 2, 5, nullptr));
 }
 
 } // namespace
