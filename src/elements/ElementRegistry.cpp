@@ -4,6 +4,7 @@
 #include "elements/CBarGE.h"
 #include "elements/CEventListGE.h"
 #include "elements/CPictureGE.h"
+#include "elements/CTrendBufferGE.h"
 #include "elements/CTrendGE.h"
 #include "elements/CDynamicText.h"
 #include "elements/CFunckeyGE.h"
@@ -20,6 +21,7 @@ const std::vector<ElementClass>& ElementClasses() {
         {KIND_REGISTER, &CRegisterGE::StaticClass()},
         {KIND_BAR, &CBarGE::StaticClass()},
         {KIND_TREND, &CTrendGE::StaticClass()},
+        {KIND_TREND_BUFFER, &CTrendBufferGE::StaticClass()},
         {KIND_PICTURE, &CPictureGE::StaticClass()},
         {KIND_ASCII, &CAsciiGE::StaticClass()},
         {KIND_EVENT_LIST, &CEventListGE::StaticClass()},
