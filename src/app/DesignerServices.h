@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "elements/FreeTypeFontEngine.h"
+#include "elements/Languages.h"
 #include "hardware/HardwareModel.h"
 #include "hardware/HardwareModelList.h"
 #include "plc/PortProtocols.h"
@@ -22,6 +23,7 @@ struct DesignerServices {
         context.protocolLibrary = &protocols;
         context.portProtocols = &ports;
         context.fontEngine = fonts.get();
+        context.languageDefaults = SystemLanguageDefaults(fonts.get());
     }
 
     DesignerContext context;

@@ -22,9 +22,11 @@
 
 #include "app/AppStrings.h"
 #include "app/CommandTable.h"
+#include "app/QtProcessLauncher.h"
 #include "app/RecentProjects.h"
 #include "base/MessageSink.h"
 #include "base/ProgramPaths.h"
+#include "compiler/ExternalTools.h"
 #include "editor/CanvasWidget.h"
 #include "editor/ProjectTree.h"
 #include "editor/ScreenCommands.h"
@@ -323,6 +325,11 @@ void MainWindow::Run(int id) {
     case kSwapPorts:
         ed.SwapPorts(0, 1);
         return;
+    case kDownload:
+    case kOfflineSimulation:
+    case kSimulator:
+        RunTool(id);
+        return;
     case kManual:
         ShowManual();
         return;
@@ -356,9 +363,11 @@ void MainWindow::UpdateCommandStates() {
     };
     // Commands whose features other parts of the designer bring.
     for (int id : {kNewProject, kGlobalSettings, kAlarmSettings, kLanguageSettings, kDataTransfer, kCommunication,
-                   kOfflineSimulation, kDownload, kSimulator, kUploadDownload, kToolbarCommand3, kToolbarCommand4,
-                   kHiddenCommand}) {
+                   kUploadDownload, kToolbarCommand3, kToolbarCommand4, kHiddenCommand}) {
         enable(id, false);
+    }
+    for (int id : {kOfflineSimulation, kDownload, kSimulator}) {
+        enable(id, project);
     }
     enable(kCloseProject, project);
     enable(kSaveProject, project);
@@ -586,6 +595,30 @@ void MainWindow::ShowManual() {
 void MainWindow::ShowAbout() {
     const QString version = QString::fromStdString(VersionText(ProgramFolder().string()));
     QMessageBox::about(this, Text(texts::kAboutTitle), Text(texts::kAboutProduct) + QStringLiteral("\n") + version);
+}
+
+void MainWindow::RunTool(int id) {
+    if (m_services.doc.Project() == nullptr) {
+        return;
+    }
+    QtProcessLauncher launcher;
+    ToolEnvironment env{m_services.doc, m_services.context, launcher, ProgramFolder(),
+                        qEnvironmentVariable("PATH").toStdString(), &m_services.models};
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (id == kDownload) {
+        DownloadCommand(env);
+    } else if (id == kOfflineSimulation) {
+        OfflineSimulationCommand(env);
+    } else {
+        SimulatorCommand(env);
+    }
+    QApplication::restoreOverrideCursor();
+    // The commands save the project first; a successful save is the new
+    // clean state of the undo history.
+    if (!m_services.doc.IsModified()) {
+        m_editor->UndoStack()->setClean();
+    }
+    RefreshTitle();
 }
 
 void MainWindow::NotAvailable() { statusBar()->showMessage(Text(texts::kNotAvailable), 3000); }

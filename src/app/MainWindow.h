@@ -73,6 +73,8 @@ private:
     void ShowManual();
     void ShowAbout();
     void NotAvailable();
+    // Download, Offline simulation or Simulator through the outside programs.
+    void RunTool(int id);
 
     DesignerServices& m_services;
     std::unique_ptr<editor::ScreenEditor> m_editor;

@@ -160,6 +160,10 @@ TEST_F(Window, OpenChecksTheExtensionAndTheLock) {
     EXPECT_TRUE(window.Action(ids::kToolRegister)->isEnabled());
     EXPECT_TRUE(window.Action(ids::kToolStaticText)->isEnabled());
     EXPECT_FALSE(window.Action(ids::kCut)->isEnabled()) << "nothing selected";
+    // The tool commands work on an open project.
+    EXPECT_TRUE(window.Action(ids::kDownload)->isEnabled());
+    EXPECT_TRUE(window.Action(ids::kSimulator)->isEnabled());
+    EXPECT_TRUE(window.Action(ids::kOfflineSimulation)->isEnabled());
     EXPECT_EQ(window.Tree()->ItemOfScreen(3)->text(0), QStringLiteral("3:报警记录"));
     // The recent list offers it.
     ASSERT_FALSE(window.RecentActions().isEmpty());
@@ -232,6 +236,7 @@ TEST_F(Window, MadeEditedSavedClosedAndReopenedIsWhatTheCoreWrites) {
     RecordingMessageSink coreSink;
     RecordingPrompt corePrompt;
     DesignerContext core(coreSink, corePrompt);
+    core.languageDefaults = services.context.languageDefaults;
     core.panelWidth = services.doc.PanelWidth();
     core.panelHeight = services.doc.PanelHeight();
     auto built = std::make_unique<CMirloProject>(core.languageDefaults);
