@@ -14,7 +14,7 @@
 namespace balsar {
 namespace {
 
-using test::BmpSpec;
+using test::BmpLayout;
 using test::CompileFixture;
 using test::Hex;
 using test::MakeBmp;
@@ -30,7 +30,7 @@ std::unique_ptr<CSingleColorBitmapLibItem> Entry(int width, int height, const st
 TEST(BitmapLibrary, EightPixelRowGivesReversedInvertedByte) {
     // Pixels 0-3 use palette index 0 (stored bits 0), 4-7 index 1: 0x0F.
     CSingleColorBitmapLib library;
-    EXPECT_EQ(library.LoadFromBytes(MakeBmp(BmpSpec{}, Hex("0F000000"))), 1);
+    EXPECT_EQ(library.LoadFromBytes(MakeBmp(BmpLayout{}, Hex("0F000000"))), 1);
     const auto* item = library.FindItem(1);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->width, 8);
@@ -40,7 +40,7 @@ TEST(BitmapLibrary, EightPixelRowGivesReversedInvertedByte) {
     EXPECT_FALSE(item->Pixel(4, 0));
 
     // Rows come out top first; only ceil(width / 8) bytes of each stored row.
-    BmpSpec tall;
+    BmpLayout tall;
     tall.width = 12;
     tall.height = 2;
     EXPECT_EQ(library.LoadFromBytes(MakeBmp(tall, Hex("FFF0AAAA  7FFFAAAA"))), 2);
@@ -51,7 +51,7 @@ TEST(BitmapLibrary, SameBitmapTwiceIsOneEntry) {
     test::TempFolder folder;
     const std::string path = folder.File("a.bmp");
     std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path, MakeBmp(BmpSpec{}, Hex("0F000000")), error));
+    ASSERT_TRUE(WriteFileAtomically(path, MakeBmp(BmpLayout{}, Hex("0F000000")), error));
     CSingleColorBitmapLib library;
     EXPECT_EQ(library.LoadFromFile(path), 1);
     EXPECT_EQ(library.LoadFromFile(path), 1);
@@ -81,7 +81,7 @@ TEST(BitmapLibrary, SmallestFreeIdAfterAnUnusedEntryIsDropped) {
     ASSERT_EQ(reloaded.Items().size(), 3u);
     EXPECT_EQ(reloaded.FindItem(3), nullptr);
     EXPECT_EQ(reloaded.FindItem(4)->useCount, 2);
-    EXPECT_EQ(reloaded.LoadFromBytes(MakeBmp(BmpSpec{}, Hex("55000000"))), 3);
+    EXPECT_EQ(reloaded.LoadFromBytes(MakeBmp(BmpLayout{}, Hex("55000000"))), 3);
     // An equal entry keeps its ID.
     EXPECT_EQ(reloaded.AddItem(Entry(8, 1, {2})), 2);
     EXPECT_EQ(reloaded.Items().size(), 4u);
@@ -90,43 +90,43 @@ TEST(BitmapLibrary, SmallestFreeIdAfterAnUnusedEntryIsDropped) {
 TEST(BitmapLibrary, RefusesFilesThatAreNotOneBitOrLie) {
     CSingleColorBitmapLib library;
     EXPECT_EQ(library.LoadFromFile("/nonexistent/a.bmp"), CSingleColorBitmapLib::kCannotOpen);
-    auto notBmp = MakeBmp(BmpSpec{}, Hex("0F000000"));
+    auto notBmp = MakeBmp(BmpLayout{}, Hex("0F000000"));
     notBmp[0] = 'X';
     EXPECT_EQ(library.LoadFromBytes(notBmp), CSingleColorBitmapLib::kNotBitmap);
     EXPECT_EQ(library.LoadFromBytes(Hex("42 4D 00")), CSingleColorBitmapLib::kNotBitmap);
     // Header complete up to the bit count only.
-    const auto whole = MakeBmp(BmpSpec{}, {});
+    const auto whole = MakeBmp(BmpLayout{}, {});
     EXPECT_EQ(library.LoadFromBytes(std::vector<uint8_t>(whole.begin(), whole.begin() + 40)),
               CSingleColorBitmapLib::kNotBitmap);
-    BmpSpec fourBit;
+    BmpLayout fourBit;
     fourBit.bits = 4;
     EXPECT_EQ(library.LoadFromBytes(MakeBmp(fourBit, Hex("00000000"))), CSingleColorBitmapLib::kNotMonochrome);
 
-    const auto refused = [&library](BmpSpec spec, const std::string& rows) {
-        return library.LoadFromBytes(MakeBmp(spec, Hex(rows)));
+    const auto refused = [&library](BmpLayout layout, const std::string& rows) {
+        return library.LoadFromBytes(MakeBmp(layout, Hex(rows)));
     };
-    BmpSpec spec;
-    spec.height = 0;
-    EXPECT_EQ(refused(spec, "00000000"), CSingleColorBitmapLib::kNotBitmap);
-    spec.height = -1; // top-down files are not taken
-    EXPECT_EQ(refused(spec, "00000000"), CSingleColorBitmapLib::kNotBitmap);
-    spec = BmpSpec{};
-    spec.imageSize = 0;
-    EXPECT_EQ(refused(spec, "00000000"), CSingleColorBitmapLib::kNotBitmap);
-    spec = BmpSpec{};
-    spec.width = 64; // 8 bytes a row do not fit a 4-byte image
-    EXPECT_EQ(refused(spec, "00000000"), CSingleColorBitmapLib::kNotBitmap);
-    spec = BmpSpec{};
-    spec.height = 4; // 16 bytes announced, 4 present
-    spec.imageSize = 16;
-    EXPECT_EQ(refused(spec, "00000000"), CSingleColorBitmapLib::kNotBitmap);
-    spec = BmpSpec{};
-    spec.width = 70000; // wider than a bitmap record can say
-    spec.imageSize = 8752;
-    EXPECT_EQ(library.LoadFromBytes(MakeBmp(spec, std::vector<uint8_t>(8752, 0))), CSingleColorBitmapLib::kNotBitmap);
-    spec = BmpSpec{};
-    spec.height = 0x7FFFFFFF; // huge: the stride is 0
-    EXPECT_EQ(refused(spec, "00000000"), CSingleColorBitmapLib::kNotBitmap);
+    BmpLayout layout;
+    layout.height = 0;
+    EXPECT_EQ(refused(layout, "00000000"), CSingleColorBitmapLib::kNotBitmap);
+    layout.height = -1; // top-down files are not taken
+    EXPECT_EQ(refused(layout, "00000000"), CSingleColorBitmapLib::kNotBitmap);
+    layout = BmpLayout{};
+    layout.imageSize = 0;
+    EXPECT_EQ(refused(layout, "00000000"), CSingleColorBitmapLib::kNotBitmap);
+    layout = BmpLayout{};
+    layout.width = 64; // 8 bytes a row do not fit a 4-byte image
+    EXPECT_EQ(refused(layout, "00000000"), CSingleColorBitmapLib::kNotBitmap);
+    layout = BmpLayout{};
+    layout.height = 4; // 16 bytes announced, 4 present
+    layout.imageSize = 16;
+    EXPECT_EQ(refused(layout, "00000000"), CSingleColorBitmapLib::kNotBitmap);
+    layout = BmpLayout{};
+    layout.width = 70000; // wider than a bitmap record can say
+    layout.imageSize = 8752;
+    EXPECT_EQ(library.LoadFromBytes(MakeBmp(layout, std::vector<uint8_t>(8752, 0))), CSingleColorBitmapLib::kNotBitmap);
+    layout = BmpLayout{};
+    layout.height = 0x7FFFFFFF; // huge: the stride is 0
+    EXPECT_EQ(refused(layout, "00000000"), CSingleColorBitmapLib::kNotBitmap);
     EXPECT_TRUE(library.Items().empty());
 }
 

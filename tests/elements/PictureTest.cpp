@@ -20,7 +20,7 @@
 namespace balsar {
 namespace {
 
-using test::BmpSpec;
+using test::BmpLayout;
 using test::CompileFixture;
 using test::Hex;
 using test::MakeBmp;
@@ -202,7 +202,7 @@ TEST(Picture, VersionOneLoadsItsBitmapFromTheSourceFile) {
     test::TempFolder folder;
     const std::string bmp = folder.File("old.bmp");
     std::string error;
-    ASSERT_TRUE(WriteFileAtomically(bmp, MakeBmp(BmpSpec{}, Hex("0F000000")), error));
+    ASSERT_TRUE(WriteFileAtomically(bmp, MakeBmp(BmpLayout{}, Hex("0F000000")), error));
     const auto versionOne = [](const std::string& path) {
         CPictureGE picture;
         Archive out;
@@ -264,10 +264,10 @@ TEST(Picture, LegacyXml) {
     test::TempFolder folder;
     std::filesystem::create_directories(folder.Path() / "image");
     std::string error;
-    BmpSpec spec;
-    spec.width = 2;
-    spec.palette = {0x00000000, 0x00FF0000};
-    ASSERT_TRUE(WriteFileAtomically(folder.Path() / "image" / "logo.bmp", MakeBmp(spec, Hex("40000000")), error));
+    BmpLayout layout;
+    layout.width = 2;
+    layout.palette = {0x00000000, 0x00FF0000};
+    ASSERT_TRUE(WriteFileAtomically(folder.Path() / "image" / "logo.bmp", MakeBmp(layout, Hex("40000000")), error));
 
     CXmlDocumentWrapper doc;
     ASSERT_TRUE(doc.LoadXml("<Parts/>"));
@@ -321,12 +321,12 @@ TEST(Picture, LegacyXml) {
 TEST(Picture, PlacementFromAFile) {
     test::TempFolder folder;
     std::string error;
-    BmpSpec big;
+    BmpLayout big;
     big.width = 130;
     big.imageSize = 20;
-    BmpSpec fourBit;
+    BmpLayout fourBit;
     fourBit.bits = 4;
-    ASSERT_TRUE(WriteFileAtomically(folder.File("ok.bmp"), MakeBmp(BmpSpec{}, Hex("0F000000")), error));
+    ASSERT_TRUE(WriteFileAtomically(folder.File("ok.bmp"), MakeBmp(BmpLayout{}, Hex("0F000000")), error));
     ASSERT_TRUE(WriteFileAtomically(folder.File("big.bmp"), MakeBmp(big, std::vector<uint8_t>(20, 0)), error));
     ASSERT_TRUE(WriteFileAtomically(folder.File("four.bmp"), MakeBmp(fourBit, Hex("00000000")), error));
     ASSERT_TRUE(WriteFileAtomically(folder.File("text.bmp"), Hex("68656C6C6F"), error));
