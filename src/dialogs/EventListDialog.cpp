@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDialog>
+#include <QToolButton>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPointer>
@@ -59,7 +61,24 @@ EventListDialog::EventListDialog(CMirloDoc& doc, DesignerContext& context, QWidg
     grid->addWidget(new QLabel(Q(texts::kLanguage), this), 0, 2);
     grid->addWidget(m_language, 0, 3);
     grid->addWidget(new QLabel(Q(texts::kFont), this), 1, 0);
-    grid->addWidget(m_font, 1, 1, 1, 3);
+    grid->addWidget(m_font, 1, 1, 1, 2);
+    auto* chooser = new QToolButton(this);
+    m_fontChooser = chooser;
+    chooser->setText(QStringLiteral(".."));
+    grid->addWidget(chooser, 1, 3);
+    connect(chooser, &QToolButton::clicked, this, [this] {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, QFont(m_font->currentText()), this);
+        if (!ok) {
+            return;
+        }
+        if (m_font->findText(font.family()) < 0) {
+            m_font->addItem(font.family());
+        }
+        m_font->setCurrentIndex(m_font->findText(font.family()));
+        MarkChanged();
+    });
+
     grid->addWidget(new QLabel(Q(texts::kAlarmScreen), this), 2, 0);
     grid->addWidget(m_alarmScreen, 2, 1);
     grid->addWidget(m_autoPopup, 2, 2, 1, 2);
@@ -91,6 +110,7 @@ void EventListDialog::UpdateEnabling() {
     const bool english = m_size->currentIndex() == 0;
     m_language->setEnabled(!english);
     m_font->setEnabled(!english);
+    m_fontChooser->setEnabled(!english);
 }
 
 QStringList EventListDialog::RowTexts(int row) const {

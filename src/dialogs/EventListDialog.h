@@ -24,6 +24,8 @@ public:
     QComboBox* SizeBox() const { return m_size; }
     QComboBox* LanguageBox() const { return m_language; }
     QComboBox* FontBox() const { return m_font; }
+    // ".." beside the font list: the platform's font chooser.
+    QWidget* FontChooser() const { return m_fontChooser; }
     QComboBox* AlarmScreenBox() const { return m_alarmScreen; }
     QCheckBox* AutoPopupBox() const { return m_autoPopup; }
 
@@ -47,6 +49,7 @@ private:
     QComboBox* m_size;
     QComboBox* m_language;
     QComboBox* m_font;
+    QWidget* m_fontChooser;
     QComboBox* m_alarmScreen;
     QCheckBox* m_autoPopup;
 };

@@ -124,6 +124,7 @@ TEST(EventListDialog, AddDeleteModifyAndOk) {
     Choose(dialog.SizeBox(), "8(仅限英文)");
     EXPECT_FALSE(dialog.LanguageBox()->isEnabled());
     EXPECT_FALSE(dialog.FontBox()->isEnabled());
+    EXPECT_FALSE(dialog.FontChooser()->isEnabled());
     Click(dialog.AutoPopupBox());
     Click(dialog.OkButton());
     EXPECT_TRUE(applied);
