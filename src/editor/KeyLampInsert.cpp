@@ -1,0 +1,33 @@
+#include "editor/KeyLampInsert.h"
+
+#include "editor/EditorStrings.h"
+#include "elements/CDynamicText.h"
+#include "elements/CFunckeyGE.h"
+#include "elements/CLedGE.h"
+#include "hardware/HardwareModel.h"
+#include "project/CMirloProject.h"
+#include "project/DesignerContext.h"
+
+namespace balsar::editor {
+
+void SetUpInsertedKeyLampText(CGraphElement& element, const DesignerContext& context, const CMirloProject* project) {
+    if (auto* key = dynamic_cast<CFunckeyGE*>(&element)) {
+        // A model without keys leaves the key without code: it shows as an
+        // outline until the user picks a key.
+        key->TakeFirstKey(context.panelModel != nullptr ? context.panelModel->Keys() : std::vector<HardwareKey>{});
+        key->RecalcSize();
+    } else if (auto* lamp = dynamic_cast<CLedGE*>(&element)) {
+        lamp->SetSizeIndex(lamp->GetSizeIndex());
+    } else if (auto* text = dynamic_cast<CDynamicText*>(&element)) {
+        if (project != nullptr) {
+            text->SetFont(project->languages.GetFontName(0), context.fontEngine);
+        }
+        CTextItem* first = text->Row(1);
+        first->SetValue("0");
+        first->SetText(texts::kDynamicTextDefault);
+        // Without a fitted face the ghost's size stays.
+        text->RecalcSize(context.fontEngine);
+    }
+}
+
+} // namespace balsar::editor
