@@ -44,6 +44,18 @@ void AdvancedSettings::ApplyTo(CPortCom& port) const {
     port.retryAfterLimit = retryAfterLimit;
 }
 
+std::vector<std::string> PcComPortChoices() {
+    std::vector<std::string> choices;
+    for (int i = 1; i <= 9; ++i) {
+        choices.push_back("com" + std::to_string(i));
+    }
+    return choices;
+}
+
+int PcComPortChoiceIndex(int storedPort) { return (storedPort >= 1 && storedPort <= 9) ? storedPort - 1 : 0; }
+
+int PcComPortFromChoice(int index) { return std::clamp(index, 0, 8) + 1; }
+
 PortPage::PortPage(const ProtocolLibrary& library, SerialOptions options) : m_library(library), m_options(options) {}
 
 std::vector<std::string> PortPage::ManufacturerChoices() const {

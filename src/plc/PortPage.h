@@ -43,6 +43,13 @@ struct AdvancedSettings {
     bool operator==(const AdvancedSettings& other) const = default;
 };
 
+// The PC serial port selection: entries "com1" to "com9"; a stored number
+// of 10 or more (or below 1) shows the first entry. The chosen entry's
+// position + 1 is stored.
+std::vector<std::string> PcComPortChoices();
+int PcComPortChoiceIndex(int storedPort);
+int PcComPortFromChoice(int index);
+
 class PortPage {
 public:
     PortPage(const ProtocolLibrary& library, SerialOptions options);

@@ -3,6 +3,8 @@
 #include "base/Archive.h"
 #include "base/MessageSink.h"
 #include "elements/CompileContext.h"
+#include "plc/AddressText.h"
+#include "project/SettingsStrings.h"
 
 namespace balsar {
 
@@ -73,6 +75,17 @@ bool DataTransferItem::SameAs(const DataTransferItem& other, const PortProtocols
         }
     }
     return true;
+}
+
+std::string TriggerColumnText(const DataTransferItem& item) {
+    if (item.timed != 0) {
+        return texts::kTimedTrigger;
+    }
+    return item.triggerType != 0 ? texts::kRegisterTrigger : std::string();
+}
+
+std::string AddressColumnText(CAddr& address, const PortProtocols* protocols) {
+    return address.regType + AddressValueText(address, protocols);
 }
 
 void DataTransferList::Serialize(Archive& ar) {

@@ -3,6 +3,7 @@
 // source to a destination address, periodically or on a trigger bit.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "plc/CAddr.h"
@@ -46,6 +47,11 @@ struct DataTransferItem {
     // Bits or words transferred, 1..128.
     uint16_t count = 1;
 };
+
+// List view texts: the trigger column ("定时触发", "寄存器触发" or empty) and
+// an address column (register type followed by the address value).
+std::string TriggerColumnText(const DataTransferItem& item);
+std::string AddressColumnText(CAddr& address, const PortProtocols* protocols);
 
 class DataTransferList {
 public:

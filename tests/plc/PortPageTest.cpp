@@ -110,6 +110,15 @@ TEST(PortPage, OpenShowsTheStoredPortOrNotUsed) {
     EXPECT_EQ(again.enabled, 0);
 }
 
+TEST(PortPage, PcSerialPortChoice) {
+    EXPECT_EQ(PcComPortChoices().size(), 9u);
+    EXPECT_EQ(PcComPortChoices()[8], "com9");
+    EXPECT_EQ(PcComPortChoiceIndex(3), 2);
+    EXPECT_EQ(PcComPortChoiceIndex(10), 0);
+    EXPECT_EQ(PcComPortChoiceIndex(0), 0);
+    EXPECT_EQ(PcComPortFromChoice(2), 3);
+}
+
 TEST(PortEnabled, NeedsTheFlagAndRegisterTypes) {
     PortProtocols protocols;
     CPortCom port(2);

@@ -129,6 +129,18 @@ TEST(DataTransferList, AddItemRefusesEqualItems) {
     EXPECT_EQ(list.items.size(), 3u);
 }
 
+TEST(DataTransferList, ListViewTexts) {
+    DataTransferItem item;
+    EXPECT_EQ(TriggerColumnText(item), "");
+    item.triggerType = 2;
+    EXPECT_EQ(TriggerColumnText(item), "寄存器触发");
+    item.timed = 1;
+    EXPECT_EQ(TriggerColumnText(item), "定时触发");
+    item.sourceAddress.address = 12;
+    item.sourceAddress.sub = 10;
+    EXPECT_EQ(AddressColumnText(item.sourceAddress, nullptr), "LW.B12.A");
+}
+
 TEST(DataTransferList, ArchiveRoundTrip) {
     DataTransferList list;
     DataTransferItem item;
