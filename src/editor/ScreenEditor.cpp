@@ -7,6 +7,7 @@
 
 #include "base/MessageSink.h"
 #include "editor/EditorStrings.h"
+#include "editor/InsertSetup.h"
 #include "editor/commands/DeleteElementsCommand.h"
 #include "editor/commands/InsertElementsCommand.h"
 #include "editor/commands/MoveElementsCommand.h"
@@ -14,6 +15,7 @@
 #include "editor/commands/StackOrderCommand.h"
 #include "editor/commands/SwapPortsCommand.h"
 #include "editor/commands/ToggleLabelsCommand.h"
+#include "elements/CPictureGE.h"
 #include "elements/CStaticText.h"
 #include "elements/ElementKinds.h"
 #include "elements/ElementRegistry.h"
@@ -74,7 +76,27 @@ bool ScreenEditor::ArmTool(int toolCode) {
         return false;
     }
     m_tool = toolCode;
+    m_toolElement.reset();
     m_ghost = GhostAt(0, 0, *size, ScreenWidth(), ScreenHeight());
+    emit toolChanged();
+    emit contentChanged();
+    return true;
+}
+
+bool ScreenEditor::ArmPicture(const std::string& path) {
+    CMirloProject* project = m_doc.Project();
+    if (!HasScreen() || project == nullptr) {
+        return false;
+    }
+    PicturePlacement placement = PlacePictureFromFile(path, project->bitmapLibrary, ScreenWidth(), ScreenHeight());
+    if (placement.picture == nullptr) {
+        m_context.sink.Message(placement.message, MessageKind::Error);
+        return false;
+    }
+    const PanelSize size{placement.picture->GetWidth(), placement.picture->GetHeight()};
+    m_tool = KIND_PICTURE;
+    m_toolElement = std::move(placement.picture);
+    m_ghost = GhostAt(0, 0, size, ScreenWidth(), ScreenHeight());
     emit toolChanged();
     emit contentChanged();
     return true;
@@ -86,6 +108,7 @@ void ScreenEditor::DisarmTool() {
     }
     m_tool = -1;
     m_ghost = {};
+    m_toolElement.reset();
     emit toolChanged();
     emit contentChanged();
 }
@@ -112,7 +135,7 @@ bool ScreenEditor::InsertAtGhost() {
         m_context.sink.Message(texts::kTooManyTrends, MessageKind::Warning);
         return false;
     }
-    std::unique_ptr<CGraphElement> element = CreateElement(m_tool);
+    std::unique_ptr<CGraphElement> element = m_toolElement ? m_toolElement->Clone() : CreateElement(m_tool);
     if (!element) {
         return false;
     }
@@ -122,11 +145,13 @@ bool ScreenEditor::InsertAtGhost() {
     if (auto* text = dynamic_cast<CStaticText*>(element.get())) {
         text->SetText(texts::kStaticTextDefault, m_context.fontEngine);
     }
+    SetUpInsertedElement(*element, m_doc.Project(), ScreenWidth(), ScreenHeight());
     std::vector<std::unique_ptr<CGraphElement>> elements;
     elements.push_back(std::move(element));
     m_selection.Clear();
     m_tool = -1;
     m_ghost = {};
+    m_toolElement.reset();
     emit toolChanged();
     m_undo.push(new InsertElementsCommand(*this, screen->GetNumber(), std::move(elements), Text(texts::kUndoInsert)));
     return true;

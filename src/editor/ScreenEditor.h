@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "elements/PanelCanvas.h"
@@ -49,6 +50,10 @@ public:
     // Arms the tool with its ghost at the canvas origin; false (nothing
     // armed) without a current screen or for a kind this build lacks.
     bool ArmTool(int toolCode);
+    // The picture tool: the BMP file goes into the project's bitmap library
+    // and the ghost takes the bitmap's size. A refused file shows its
+    // message and arms nothing (false).
+    bool ArmPicture(const std::string& path);
     void DisarmTool();
     const PanelRect& Ghost() const { return m_ghost; }
     // The ghost follows the mouse (panel pixels).
@@ -125,6 +130,9 @@ private:
     EditorSelection m_selection;
     int m_tool = -1;
     PanelRect m_ghost{};
+    // The element the armed tool places, when the tool carries one (the
+    // picture with its chosen bitmap).
+    std::unique_ptr<CGraphElement> m_toolElement;
     Offset m_pasteOffset{};
 };
 
