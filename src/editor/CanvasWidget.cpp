@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "editor/EditorStrings.h"
+#include "editor/HandleDrag.h"
 #include "editor/ScreenEditor.h"
 #include "project/DesignerContext.h"
 
@@ -113,6 +114,14 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
                            Qt::black);
             }
         }
+        // Resizable kinds show their edge handles as hollow white squares.
+        p.setPen(Qt::white);
+        for (const PanelRect& square : HandleSquares(*element)) {
+            const QRect w = WindowRect(square);
+            p.fillRect(w, Qt::black);
+            p.drawRect(w.adjusted(0, 0, -1, -1));
+        }
+        p.setPen(Qt::black);
     }
     if (selection.Size() > 1) {
         p.setPen(QPen(QColor(128, 0, 128), 1, Qt::DotLine));
