@@ -5,13 +5,25 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include "dialogs/AsciiPage.h"
+#include "dialogs/BarPage.h"
 #include "dialogs/CommonAttributePage.h"
 #include "dialogs/ElementPropertiesCommand.h"
 #include "dialogs/DialogStrings.h"
 #include "dialogs/ElementPreview.h"
+#include "dialogs/EventListPage.h"
+#include "dialogs/PicturePage.h"
 #include "dialogs/QtText.h"
 #include "dialogs/RegisterPage.h"
 #include "dialogs/StaticTextPage.h"
+#include "dialogs/TrendPage.h"
+#include "elements/CAsciiGE.h"
+#include "elements/CBarGE.h"
+#include "elements/CEventListGE.h"
+#include "elements/CPictureGE.h"
+#include "elements/CTrendGE.h"
+#include "elements/ElementKinds.h"
+#include "elements/GraphKindStrings.h"
 #include "elements/CRegisterGE.h"
 #include "elements/CStaticText.h"
 #include "project/CMirloDoc.h"
@@ -26,7 +38,10 @@ constexpr int32_t kRegisterKind = 4;
 
 } // namespace
 
-bool ElementPropertiesDialog::HasPage(int32_t kind) { return kind == kStaticTextKind || kind == kRegisterKind; }
+bool ElementPropertiesDialog::HasPage(int32_t kind) {
+    return kind == kStaticTextKind || kind == kRegisterKind || kind == KIND_BAR || kind == KIND_TREND ||
+           kind == KIND_PICTURE || kind == KIND_ASCII || kind == KIND_EVENT_LIST;
+}
 
 ElementPropertiesDialog::ElementPropertiesDialog(const CGraphElement& element, const PageContext& pageContext,
                                                  QWidget* parent)
@@ -41,6 +56,24 @@ ElementPropertiesDialog::ElementPropertiesDialog(const CGraphElement& element, c
         setWindowTitle(Q(texts::kRegisterCaption));
         m_kindPage = new RegisterPage(*reg, pageContext, m_tabs);
         m_tabs->addTab(m_kindPage, Q(texts::kRegisterPage));
+    } else if (auto* bar = dynamic_cast<CBarGE*>(m_copy.get())) {
+        m_kindPage = new BarPage(*bar, pageContext, m_tabs);
+        m_tabs->addTab(m_kindPage, Q(strings::kBarPageTitle));
+    } else if (auto* trend = dynamic_cast<CTrendGE*>(m_copy.get())) {
+        m_kindPage = new TrendPage(*trend, pageContext, m_tabs);
+        m_tabs->addTab(m_kindPage, Q(strings::kTrendPageTitle));
+    } else if (auto* picture = dynamic_cast<CPictureGE*>(m_copy.get())) {
+        m_kindPage = new PicturePage(*picture, pageContext, m_tabs);
+        m_tabs->addTab(m_kindPage, Q(strings::kPicturePageTitle));
+    } else if (auto* ascii = dynamic_cast<CAsciiGE*>(m_copy.get())) {
+        m_kindPage = new AsciiPage(*ascii, pageContext, m_tabs);
+        m_tabs->addTab(m_kindPage, QStringLiteral("ASCII字串"));
+    } else if (auto* list = dynamic_cast<CEventListGE*>(m_copy.get())) {
+        m_kindPage = new EventListPage(*list, pageContext, m_tabs);
+        m_tabs->addTab(m_kindPage, QStringLiteral("事件显示元件"));
+    }
+    if (m_kindPage != nullptr && windowTitle().isEmpty()) {
+        setWindowTitle(m_tabs->tabText(0));
     }
     if (m_copy != nullptr) {
         m_commonPage = new CommonAttributePage(*m_copy, pageContext, m_tabs);
