@@ -19,13 +19,14 @@ void SetUpInsertedKeyLampText(CGraphElement& element, const DesignerContext& con
     } else if (auto* lamp = dynamic_cast<CLedGE*>(&element)) {
         lamp->SetSizeIndex(lamp->GetSizeIndex());
     } else if (auto* text = dynamic_cast<CDynamicText*>(&element)) {
-        if (project != nullptr) {
-            text->SetFont(project->languages.GetFontName(0), context.fontEngine);
-        }
+        // The state first: the size follows the text, and without a fitted
+        // face the placed size stays.
         CTextItem* first = text->Row(1);
         first->SetValue("0");
         first->SetText(texts::kDynamicTextDefault);
-        // Without a fitted face the ghost's size stays.
+        if (project != nullptr) {
+            text->SetFont(project->languages.GetFontName(0), context.fontEngine);
+        }
         text->RecalcSize(context.fontEngine);
     }
 }
