@@ -27,6 +27,12 @@
 #include "base/MessageSink.h"
 #include "base/ProgramPaths.h"
 #include "compiler/ExternalTools.h"
+#include "dialogs/CommunicationDialog.h"
+#include "dialogs/DataTransferDialog.h"
+#include "dialogs/EventListDialog.h"
+#include "dialogs/GlobalSettingsDialog.h"
+#include "dialogs/LanguageDialog.h"
+#include "dialogs/NewProjectWizard.h"
 #include "editor/CanvasWidget.h"
 #include "editor/ProjectTree.h"
 #include "editor/ScreenCommands.h"
@@ -137,11 +143,10 @@ MainWindow::MainWindow(DesignerServices& services, QWidget* parent)
     connect(m_tree, &editor::ProjectTree::copyScreenRequested, this, &MainWindow::CopyScreenWithDialog);
     connect(m_tree, &editor::ProjectTree::deleteScreenRequested, this, [this] { Run(kDeleteScreen); });
     connect(m_tree, &editor::ProjectTree::swapPortsRequested, this, [this] { Run(kSwapPorts); });
-    for (auto signal : {&editor::ProjectTree::globalSettingsRequested, &editor::ProjectTree::alarmSettingsRequested,
-                        &editor::ProjectTree::languageSettingsRequested}) {
-        connect(m_tree, signal, this, &MainWindow::NotAvailable);
-    }
-    connect(m_tree, &editor::ProjectTree::communicationRequested, this, &MainWindow::NotAvailable);
+    connect(m_tree, &editor::ProjectTree::globalSettingsRequested, this, [this] { Run(kGlobalSettings); });
+    connect(m_tree, &editor::ProjectTree::alarmSettingsRequested, this, [this] { Run(kAlarmSettings); });
+    connect(m_tree, &editor::ProjectTree::languageSettingsRequested, this, [this] { Run(kLanguageSettings); });
+    connect(m_tree, &editor::ProjectTree::communicationRequested, this, &MainWindow::CommunicationWithDialog);
 
     setAcceptDrops(true);
     setFixedSize(kWidth, kHeight);
@@ -222,7 +227,39 @@ void MainWindow::BuildCommands() {
 
 void MainWindow::Run(int id) {
     editor::ScreenEditor& ed = *m_editor;
+    CMirloDoc& doc = m_services.doc;
+    DesignerContext& context = m_services.context;
     switch (id) {
+    case kNewProject:
+        NewProjectWithWizard();
+        return;
+    case kGlobalSettings:
+        if (dialogs::ShowGlobalSettingsDialog(this, doc, context)) {
+            AfterSettingsChange();
+        }
+        return;
+    case kAlarmSettings:
+        if (dialogs::EventListDialog* dialog = dialogs::ShowEventListDialog(this, doc, context)) {
+            connect(dialog, &dialogs::ItemListDialog::applied, this, &MainWindow::AfterSettingsChange,
+                    Qt::UniqueConnection);
+        }
+        return;
+    case kLanguageSettings:
+        if (dialogs::ShowLanguageDialog(this, doc, context)) {
+            AfterSettingsChange();
+        }
+        return;
+    case kDataTransfer:
+        if (dialogs::ShowDataTransferDialog(this, doc, context)) {
+            AfterSettingsChange();
+        }
+        return;
+    case kCommunication:
+        CommunicationWithDialog(0);
+        return;
+    case kHiddenCommand:
+        dialogs::ShowSerialPortDialog(this, context);
+        return;
     case kOpenProject:
         OpenWithDialog();
         return;
@@ -362,11 +399,13 @@ void MainWindow::UpdateCommandStates() {
         }
     };
     // Commands whose features other parts of the designer bring.
-    for (int id : {kNewProject, kGlobalSettings, kAlarmSettings, kLanguageSettings, kDataTransfer, kCommunication,
-                   kUploadDownload, kToolbarCommand3, kToolbarCommand4, kHiddenCommand}) {
+    for (int id : {kUploadDownload, kToolbarCommand3, kToolbarCommand4}) {
         enable(id, false);
     }
-    for (int id : {kOfflineSimulation, kDownload, kSimulator}) {
+    enable(kNewProject, true);
+    enable(kHiddenCommand, true);
+    for (int id : {kOfflineSimulation, kDownload, kSimulator, kGlobalSettings, kAlarmSettings, kLanguageSettings,
+                   kDataTransfer, kCommunication}) {
         enable(id, project);
     }
     enable(kCloseProject, project);
@@ -595,6 +634,39 @@ void MainWindow::ShowManual() {
 void MainWindow::ShowAbout() {
     const QString version = QString::fromStdString(VersionText(ProgramFolder().string()));
     QMessageBox::about(this, Text(texts::kAboutTitle), Text(texts::kAboutProduct) + QStringLiteral("\n") + version);
+}
+
+void MainWindow::NewProjectWithWizard() {
+    if (!CloseProject()) {
+        return;
+    }
+    if (dialogs::ShowNewProjectWizard(this, m_services.doc, m_services.context, m_services.models, m_services.model,
+                                      ProgramFolder())) {
+        RememberRecent(QString::fromStdString(m_services.doc.DocumentPath()));
+    }
+    AfterProjectChange();
+    m_tree->Rebuild();
+}
+
+void MainWindow::CommunicationWithDialog(int page) {
+    if (m_services.doc.Project() == nullptr) {
+        return;
+    }
+    if (dialogs::ShowCommunicationDialog(this, m_services.doc, m_services.context, page)) {
+        AfterSettingsChange();
+        m_editor->Changed(true);
+        m_tree->Rebuild();
+    }
+}
+
+void MainWindow::AfterSettingsChange() {
+    // A settings dialog changed the project outside the undo history: no
+    // undo position is the saved state any more until the next save.
+    if (m_services.doc.IsModified()) {
+        m_editor->UndoStack()->resetClean();
+    }
+    m_editor->Changed(false);
+    RefreshTitle();
 }
 
 void MainWindow::RunTool(int id) {

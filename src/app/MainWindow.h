@@ -75,6 +75,12 @@ private:
     void NotAvailable();
     // Download, Offline simulation or Simulator through the outside programs.
     void RunTool(int id);
+    // New project: closes the open one, then runs the new-project wizard.
+    void NewProjectWithWizard();
+    // The communication settings, opened on a port's page.
+    void CommunicationWithDialog(int page);
+    // Refreshes the views after a settings dialog changed the project.
+    void AfterSettingsChange();
 
     DesignerServices& m_services;
     std::unique_ptr<editor::ScreenEditor> m_editor;

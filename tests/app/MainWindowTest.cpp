@@ -136,9 +136,11 @@ TEST_F(Window, FixedSizeAndCommandsDisabledWithoutAProject) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Balsar"));
     EXPECT_TRUE(window.Action(ids::kOpenProject)->isEnabled());
     for (int id : {ids::kSaveProject, ids::kCloseProject, ids::kNewScreen, ids::kCut, ids::kPaste, ids::kToolRegister,
-                   ids::kNewProject, ids::kDownload, ids::kGlobalSettings}) {
+                   ids::kDownload, ids::kGlobalSettings, ids::kCommunication, ids::kAlarmSettings}) {
         EXPECT_FALSE(window.Action(id)->isEnabled()) << id;
     }
+    // A new project can always be started.
+    EXPECT_TRUE(window.Action(ids::kNewProject)->isEnabled());
     EXPECT_EQ(window.Tree()->topLevelItemCount(), 0);
 }
 
@@ -164,6 +166,11 @@ TEST_F(Window, OpenChecksTheExtensionAndTheLock) {
     EXPECT_TRUE(window.Action(ids::kDownload)->isEnabled());
     EXPECT_TRUE(window.Action(ids::kSimulator)->isEnabled());
     EXPECT_TRUE(window.Action(ids::kOfflineSimulation)->isEnabled());
+    // So do the settings dialogs.
+    for (int id : {ids::kGlobalSettings, ids::kAlarmSettings, ids::kLanguageSettings, ids::kDataTransfer,
+                   ids::kCommunication}) {
+        EXPECT_TRUE(window.Action(id)->isEnabled()) << id;
+    }
     EXPECT_EQ(window.Tree()->ItemOfScreen(3)->text(0), QStringLiteral("3:报警记录"));
     // The recent list offers it.
     ASSERT_FALSE(window.RecentActions().isEmpty());
