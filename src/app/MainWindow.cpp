@@ -34,11 +34,13 @@
 #include "dialogs/LanguageDialog.h"
 #include "dialogs/NewProjectWizard.h"
 #include "editor/CanvasWidget.h"
+#include "editor/PictureInsert.h"
 #include "editor/ProjectTree.h"
 #include "editor/ScreenCommands.h"
 #include "editor/ScreenDialogs.h"
 #include "editor/ScreenEditor.h"
 #include "elements/ElementFactory.h"
+#include "elements/ElementKinds.h"
 #include "project/LegacyPlcCatalogue.h"
 #include "project/PortSettingsChange.h"
 #include "project/ProjectActivation.h"
@@ -383,7 +385,11 @@ void MainWindow::Run(int id) {
         break;
     }
     if (const int tool = ToolCodeOf(id); tool >= 0) {
-        ed.ArmTool(tool);
+        if (tool == KIND_PICTURE) {
+            editor::ChoosePictureAndArm(this, ed);
+        } else {
+            ed.ArmTool(tool);
+        }
         m_canvas->setFocus();
     }
 }
