@@ -75,7 +75,9 @@ public:
     // Exchanges every reference to ports a and b, then the two ports'
     // settings. False (with "Only can switch COM0~2") outside COM0..COM2.
     bool SwapPorts(int a, int b, MessageSink& sink);
-    // Resets every address of the project and of every element.
+    // Resets every address of the project and of every element that is
+    // marked as lying on a changed port (CAddr::MarkIfPortChanged); the
+    // others stay as they are.
     void ResetAllAddresses();
 
     // Legacy XML form.

@@ -6,6 +6,7 @@
 #include "elements/ElementRegistry.h"
 #include "plc/CAddr.h"
 #include "plc/CCommunication.h"
+#include "plc/CPLCAddr.h"
 #include "plc/CPortCan.h"
 #include "plc/CPortCom.h"
 #include "project/CHMIFrame.h"
@@ -17,7 +18,8 @@ void RegisterCoreClasses(ClassRegistry& registry) {
     for (const ClassInfo* info :
          {&CMirloProject::StaticClass(), &CHMIFrame::StaticClass(), &CLangDefine::StaticClass(),
           &CLangDefineItem::StaticClass(), &CSingleColorBitmapLibItem::StaticClass(), &CAddr::StaticClass(),
-          &CPortCom::StaticClass(), &CPortCan::StaticClass(), &CCommunication::StaticClass()}) {
+          &CPortCom::StaticClass(), &CPortCan::StaticClass(), &CCommunication::StaticClass(),
+          &CPLCAddr::StaticClass()}) {
         registry.Add(*info);
     }
     for (const ElementClass& element : ElementClasses()) {

@@ -131,7 +131,7 @@ int DataTransferList::AddItem(const DataTransferItem& item, const PortProtocols*
 void DataTransferList::ResetAddresses() {
     for (DataTransferItem& item : items) {
         for (CAddr* address : {&item.triggerAddress, &item.sourceAddress, &item.destinationAddress}) {
-            address->Reset(address->width);
+            address->ResetIfPortChanged();
         }
     }
 }

@@ -156,7 +156,7 @@ void EventList::Compile(CompileContext& context, CMirloProject& project) {
 
 void EventList::ResetAddresses() {
     for (EventItem& item : items) {
-        item.address.Reset(item.address.width);
+        item.address.ResetIfPortChanged();
     }
 }
 

@@ -30,7 +30,8 @@ public:
     void Compile(CompileContext& context);
     // Address operations of the project: back to the LOCAL default, and the
     // port swap.
-    void ResetAddress() { controlAddress.Reset(controlAddress.width); }
+    // Resets the control address when it is marked as lying on a changed port.
+    void ResetAddress() { controlAddress.ResetIfPortChanged(); }
     void SwapPorts(int32_t a, int32_t b) { controlAddress.SwapPorts(a, b); }
 
     bool operator==(const GlobalSettings& other) const = default;

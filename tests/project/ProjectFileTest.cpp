@@ -295,3 +295,24 @@ TEST(ProjectFile, SwapPortsMovesEveryReference) {
     EXPECT_EQ(project->GetPort(2)->port, 2);
     EXPECT_EQ(project->GetPort(0)->station, 4);
 }
+
+TEST(ProjectFile, ResetAllAddressesResetsOnlyAddressesOnChangedPorts) {
+    std::unique_ptr<CMirloProject> project = RichProject();
+    project->settings.controlAddress.Reset(WIDTH_WORD, 2, 1);
+    project->settings.controlAddress.address = 40;
+    project->eventList.items[0].address.Reset(WIDTH_BIT, 0, 1);
+    project->eventList.items[0].address.address = 7;
+    project->dataTransfers.items[0].sourceAddress.Reset(WIDTH_WORD, 2, 1);
+    const std::array<bool, 4> changed{false, false, true, false};
+    project->settings.controlAddress.MarkIfPortChanged(changed);
+    project->eventList.items[0].address.MarkIfPortChanged(changed);
+    project->dataTransfers.items[0].sourceAddress.MarkIfPortChanged(changed);
+    project->ResetAllAddresses();
+    EXPECT_EQ(project->settings.controlAddress.port, PORT_LOCAL);
+    EXPECT_EQ(project->settings.controlAddress.address, 0);
+    EXPECT_EQ(project->settings.controlAddress.width, WIDTH_WORD);
+    EXPECT_EQ(project->dataTransfers.items[0].sourceAddress.port, PORT_LOCAL);
+    // Port 0 did not change: its address stays.
+    EXPECT_EQ(project->eventList.items[0].address.port, 0);
+    EXPECT_EQ(project->eventList.items[0].address.address, 7);
+}
