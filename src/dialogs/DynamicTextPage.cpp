@@ -24,6 +24,8 @@
 
 namespace balsar::dialogs {
 
+QString DynamicTextPage::Caption() { return Q(strings::kDynamicTextTitle); }
+
 namespace {
 
 constexpr int kValueColumn = 0;

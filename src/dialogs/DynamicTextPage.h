@@ -25,6 +25,8 @@ class DynamicTextPage : public ElementPage {
 public:
     DynamicTextPage(CDynamicText& element, const PageContext& pageContext, QWidget* parent = nullptr);
     void Load() override;
+    // The page's title, also the dialog's.
+    static QString Caption();
 
     QComboBox* DataType() const { return m_type; }
     QComboBox* Size() const { return m_size; }

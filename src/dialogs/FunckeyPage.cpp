@@ -19,6 +19,8 @@
 
 namespace balsar::dialogs {
 
+QString FunckeyPage::Caption() { return Q(strings::kFunckeyTitle); }
+
 FunckeyPage::FunckeyPage(CFunckeyGE& element, const PageContext& pageContext, QWidget* parent)
     : ElementPage(element, pageContext, parent), m_funckey(element) {
     auto* grid = new QGridLayout(this);

@@ -25,6 +25,8 @@ class FunckeyPage : public ElementPage {
 public:
     FunckeyPage(CFunckeyGE& element, const PageContext& pageContext, QWidget* parent = nullptr);
     void Load() override;
+    // The page's title, also the dialog's.
+    static QString Caption();
 
     QComboBox* Key() const { return m_key; }
     QComboBox* Function() const { return m_function; }

@@ -15,6 +15,8 @@
 
 namespace balsar::dialogs {
 
+QString LampPage::Caption() { return Q(strings::kLampTitle); }
+
 LampPage::LampPage(CLedGE& element, const PageContext& pageContext, QWidget* parent)
     : ElementPage(element, pageContext, parent), m_lamp(element) {
     auto* grid = new QGridLayout(this);

@@ -20,6 +20,8 @@ class LampPage : public ElementPage {
 public:
     LampPage(CLedGE& element, const PageContext& pageContext, QWidget* parent = nullptr);
     void Load() override;
+    // The page's title, also the dialog's.
+    static QString Caption();
 
     QComboBox* Shape() const { return m_shape; }
     QComboBox* Size() const { return m_size; }
