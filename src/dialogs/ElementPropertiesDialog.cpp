@@ -7,6 +7,9 @@
 
 #include "dialogs/AsciiPage.h"
 #include "dialogs/BarPage.h"
+#include "dialogs/DynamicTextPage.h"
+#include "dialogs/FunckeyPage.h"
+#include "dialogs/LampPage.h"
 #include "dialogs/CommonAttributePage.h"
 #include "dialogs/ElementPropertiesCommand.h"
 #include "dialogs/DialogStrings.h"
@@ -19,6 +22,9 @@
 #include "dialogs/TrendPage.h"
 #include "elements/CAsciiGE.h"
 #include "elements/CBarGE.h"
+#include "elements/CDynamicText.h"
+#include "elements/CFunckeyGE.h"
+#include "elements/CLedGE.h"
 #include "elements/CEventListGE.h"
 #include "elements/CPictureGE.h"
 #include "elements/CTrendGE.h"
@@ -40,7 +46,8 @@ constexpr int32_t kRegisterKind = 4;
 
 bool ElementPropertiesDialog::HasPage(int32_t kind) {
     return kind == kStaticTextKind || kind == kRegisterKind || kind == KIND_BAR || kind == KIND_TREND ||
-           kind == KIND_PICTURE || kind == KIND_ASCII || kind == KIND_EVENT_LIST;
+           kind == KIND_PICTURE || kind == KIND_ASCII || kind == KIND_EVENT_LIST || kind == KIND_LED ||
+           kind == KIND_FUNCKEY || kind == KIND_DYNAMIC_TEXT;
 }
 
 ElementPropertiesDialog::ElementPropertiesDialog(const CGraphElement& element, const PageContext& pageContext,
@@ -71,6 +78,18 @@ ElementPropertiesDialog::ElementPropertiesDialog(const CGraphElement& element, c
     } else if (auto* list = dynamic_cast<CEventListGE*>(m_copy.get())) {
         m_kindPage = new EventListPage(*list, pageContext, m_tabs);
         m_tabs->addTab(m_kindPage, QStringLiteral("事件显示元件"));
+    } else if (auto* lamp = dynamic_cast<CLedGE*>(m_copy.get())) {
+        setWindowTitle(LampPage::Caption());
+        m_kindPage = new LampPage(*lamp, pageContext, m_tabs);
+        m_tabs->addTab(m_kindPage, LampPage::Caption());
+    } else if (auto* key = dynamic_cast<CFunckeyGE*>(m_copy.get())) {
+        setWindowTitle(FunckeyPage::Caption());
+        m_kindPage = new FunckeyPage(*key, pageContext, m_tabs);
+        m_tabs->addTab(m_kindPage, FunckeyPage::Caption());
+    } else if (auto* dynamicText = dynamic_cast<CDynamicText*>(m_copy.get())) {
+        setWindowTitle(DynamicTextPage::Caption());
+        m_kindPage = new DynamicTextPage(*dynamicText, pageContext, m_tabs);
+        m_tabs->addTab(m_kindPage, DynamicTextPage::Caption());
     }
     if (m_kindPage != nullptr && windowTitle().isEmpty()) {
         setWindowTitle(m_tabs->tabText(0));
