@@ -8,6 +8,7 @@
 #include "base/MessageSink.h"
 #include "editor/EditorStrings.h"
 #include "editor/InsertSetup.h"
+#include "editor/KeyLampInsert.h"
 #include "editor/commands/DeleteElementsCommand.h"
 #include "editor/commands/InsertElementsCommand.h"
 #include "editor/commands/MoveElementsCommand.h"
@@ -146,6 +147,7 @@ bool ScreenEditor::InsertAtGhost() {
         text->SetText(texts::kStaticTextDefault, m_context.fontEngine);
     }
     SetUpInsertedElement(*element, m_doc.Project(), ScreenWidth(), ScreenHeight());
+    SetUpInsertedKeyLampText(*element, m_context, m_doc.Project());
     std::vector<std::unique_ptr<CGraphElement>> elements;
     elements.push_back(std::move(element));
     m_selection.Clear();
