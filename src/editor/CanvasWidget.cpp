@@ -6,6 +6,7 @@
 
 #include "editor/EditorStrings.h"
 #include "editor/HandleDrag.h"
+#include "editor/KeyOutline.h"
 #include "editor/ScreenEditor.h"
 #include "project/DesignerContext.h"
 
@@ -75,6 +76,7 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
     }
     p.drawImage(QRect(0, 0, PanelToWindow(m_editor.ScreenWidth()), PanelToWindow(m_editor.ScreenHeight())),
                 RenderScreenImage(m_editor));
+    DrawKeyOutlines(p, *screen, [this](const PanelRect& r) { return WindowRect(r); });
     // A dot of the window colour every 16 window pixels (8 panel pixels).
     const QColor gridColour = palette().color(QPalette::Window);
     p.setPen(gridColour);
