@@ -1,5 +1,6 @@
 // The indicator lamp, function key (with its jump, bit and word pages) and
-// dynamic text pages, driven through their controls.
+// dynamic text pages, driven through their controls, and the property
+// dialog that opens them.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,11 +13,15 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTabWidget>
+#include <QTimer>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 #include "DialogFixture.h"
 #include "dialogs/AddressPanelWidget.h"
 #include "dialogs/DynamicTextPage.h"
+#include "dialogs/ElementPropertiesDialog.h"
 #include "dialogs/FunckeyPage.h"
 #include "dialogs/KeyActionPages.h"
 #include "dialogs/LampPage.h"
@@ -353,6 +358,41 @@ TEST(DynamicTextPage, DotMatrixSwitchAsksAboutNonEnglishTexts) {
     EXPECT_EQ(page.Grid()->item(0, 1)->text(), " T1");
     EXPECT_FALSE(page.Font()->isEnabled());
     EXPECT_EQ(e.GetWidth(), 24);
+}
+
+TEST(KeysLampsDialog, EachKindOpensItsPageAndOkIsOneUndoStep) {
+    DialogFixture f;
+    auto screen = std::make_unique<CHMIFrame>();
+    screen->SetNumber(1);
+    f.doc.AddScreen(std::move(screen));
+    f.doc.SetCurrentScreen(f.doc.FindScreen(1));
+    f.doc.AddElement(std::make_unique<CLedGE>());
+    f.doc.AddElement(std::make_unique<CFunckeyGE>());
+    f.doc.AddElement(std::make_unique<CDynamicText>());
+    const PageContext pageContext{f.context, &f.Project(), 128, 64};
+    const auto& elements = f.doc.FindScreen(1)->GetElements();
+    const char* titles[3] = {"指示灯属性", "功能键属性", "动态文本属性"};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(ElementPropertiesDialog::HasPage(elements[i]->GetKind())) << i;
+        ElementPropertiesDialog dialog(*elements[i], pageContext);
+        EXPECT_EQ(dialog.windowTitle().toStdString(), titles[i]);
+        EXPECT_EQ(dialog.Tabs()->tabText(0).toStdString(), titles[i]);
+    }
+
+    QUndoStack stack;
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<ElementPropertiesDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto* page = dynamic_cast<LampPage*>(dialog->KindPage());
+        ASSERT_NE(page, nullptr);
+        Choose(page->Size(), "32");
+        dialog->accept();
+    });
+    ASSERT_TRUE(EditElementPropertiesUndoable(nullptr, f.doc, f.context, stack, 1, 0, nullptr));
+    EXPECT_EQ(elements[0]->GetWidth(), 32);
+    EXPECT_EQ(stack.count(), 1);
+    stack.undo();
+    EXPECT_EQ(elements[0]->GetWidth(), 16);
 }
 
 } // namespace

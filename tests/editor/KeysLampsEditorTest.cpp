@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "EditorTestSupport.h"
+#include "editor/CanvasWidget.h"
 #include "editor/KeyLampInsert.h"
 #include "editor/KeyOutline.h"
 #include "elements/CDynamicText.h"
 #include "elements/CFunckeyGE.h"
 #include "elements/CLedGE.h"
+#include "elements/ElementKinds.h"
 #include "hardware/HardwareModel.h"
 #include "project/EditorGeometry.h"
 
@@ -129,6 +131,57 @@ TEST_F(KeysLamps, KeysWithoutPictureAreOutlinedInBlue) {
     // Giving the key a real code removes its outline.
     none->SetKeyCode(5);
     EXPECT_EQ(BluePixels(paint(), window(none->Rect())), 0);
+}
+
+class KeysLampsCanvas : public ::testing::Test, public EditorFixture {
+protected:
+    KeysLampsCanvas() : canvas(*editor) {}
+
+    // Arms the tool and clicks at a panel point; the new element.
+    CGraphElement* Place(int tool, int x, int y) {
+        EXPECT_TRUE(editor->ArmTool(tool));
+        SendMouse(&canvas, QEvent::MouseMove, Win(x, y), Qt::NoButton, Qt::NoButton);
+        SendMouse(&canvas, QEvent::MouseButtonPress, Win(x, y), Qt::LeftButton, Qt::LeftButton);
+        SendMouse(&canvas, QEvent::MouseButtonRelease, Win(x, y), Qt::LeftButton, Qt::NoButton);
+        const ElementList& elements = doc.CurrentScreen()->GetElements();
+        return elements.empty() ? nullptr : elements.back().get();
+    }
+
+    editor::CanvasWidget canvas;
+};
+
+TEST_F(KeysLampsCanvas, PlacedKeyAndDynamicTextAreSetUpAndUndoable) {
+    HardwareModel model;
+    model.keys = {{7, "F7"}};
+    context.panelModel = &model;
+    auto* key = dynamic_cast<CFunckeyGE*>(Place(KIND_FUNCKEY, 8, 8));
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->GetKeyCode(), 7);
+    auto* text = dynamic_cast<CDynamicText*>(Place(KIND_DYNAMIC_TEXT, 4, 32));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->Row(1)->GetText(), "动态文字串");
+    EXPECT_EQ(text->GetWidth(), 80);
+    editor->UndoStack()->undo();
+    ASSERT_EQ(doc.CurrentScreen()->GetElements().size(), 1u);
+    editor->UndoStack()->redo();
+    ASSERT_EQ(doc.CurrentScreen()->GetElements().size(), 2u);
+    const auto& again = dynamic_cast<const CDynamicText&>(*doc.CurrentScreen()->GetElements()[1]);
+    EXPECT_EQ(again.Row(1)->GetValue(), "0");
+}
+
+TEST_F(KeysLampsCanvas, CanvasOutlinesAPlacedKeyWithoutModelKeys) {
+    context.showLabels = 0;
+    auto* key = dynamic_cast<CFunckeyGE*>(Place(KIND_FUNCKEY, 8, 8));
+    ASSERT_NE(key, nullptr);
+    ASSERT_EQ(key->GetKeyCode(), CFunckeyGE::kNoKey);
+    editor->SelectNone();
+    const PanelRect p = key->Rect();
+    const QRect r(Win(p.left, p.top), Win(p.right, p.bottom) - QPoint(1, 1));
+    const QImage image = canvas.grab().toImage();
+    EXPECT_GT(BluePixels(image, r), 0);
+    EXPECT_EQ(BluePixels(image, r.adjusted(1, 1, -1, -1)), 0);
+    key->SetKeyCode(5);
+    EXPECT_EQ(BluePixels(canvas.grab().toImage(), r), 0);
 }
 
 } // namespace
