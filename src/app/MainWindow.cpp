@@ -29,6 +29,7 @@
 #include "compiler/ExternalTools.h"
 #include "dialogs/CommunicationDialog.h"
 #include "dialogs/DataTransferDialog.h"
+#include "dialogs/ElementPropertiesDialog.h"
 #include "dialogs/EventListDialog.h"
 #include "dialogs/GlobalSettingsDialog.h"
 #include "dialogs/LanguageDialog.h"
@@ -141,6 +142,7 @@ MainWindow::MainWindow(DesignerServices& services, QWidget* parent)
         statusBar()->showMessage(QStringLiteral("%1 x %2").arg(w).arg(h), 3000);
     });
 
+    connect(m_canvas, &editor::CanvasWidget::elementDoubleClicked, this, &MainWindow::EditElementAt);
     connect(m_tree, &editor::ProjectTree::newScreenRequested, this, &MainWindow::NewScreenWithDialog);
     connect(m_tree, &editor::ProjectTree::copyScreenRequested, this, &MainWindow::CopyScreenWithDialog);
     connect(m_tree, &editor::ProjectTree::deleteScreenRequested, this, [this] { Run(kDeleteScreen); });
@@ -663,6 +665,19 @@ void MainWindow::CommunicationWithDialog(int page) {
         m_editor->Changed(true);
         m_tree->Rebuild();
     }
+}
+
+void MainWindow::EditElementAt(int index) {
+    const CHMIFrame* screen = m_editor->Screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const uint16_t number = screen->GetNumber();
+    dialogs::EditElementPropertiesUndoable(this, m_services.doc, m_services.context, *m_editor->UndoStack(), number,
+                                           index, [this, number, index](CGraphElement&) {
+                                               m_editor->SelectIndexes(number, {index});
+                                               m_editor->Changed(false);
+                                           });
 }
 
 void MainWindow::AfterSettingsChange() {

@@ -81,6 +81,8 @@ private:
     void CommunicationWithDialog(int page);
     // Refreshes the views after a settings dialog changed the project.
     void AfterSettingsChange();
+    // The property dialog of an element of the current screen, as one undo step.
+    void EditElementAt(int index);
 
     DesignerServices& m_services;
     std::unique_ptr<editor::ScreenEditor> m_editor;

@@ -180,6 +180,21 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || m_editor.Screen() == nullptr || m_editor.Tool() >= 0) {
+        return;
+    }
+    const QPoint pt = PanelPoint(event->position().toPoint());
+    const ElementList& elements = m_editor.Screen()->GetElements();
+    const CGraphElement* hit = ElementAt(elements, pt.x(), pt.y());
+    for (size_t i = 0; hit != nullptr && i < elements.size(); ++i) {
+        if (elements[i].get() == hit) {
+            emit elementDoubleClicked(static_cast<int>(i));
+            return;
+        }
+    }
+}
+
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     const QPoint pt = PanelPoint(pos);

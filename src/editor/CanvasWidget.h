@@ -33,12 +33,15 @@ public:
 signals:
     // Mouse position in panel pixels; empty text when the mouse left.
     void mousePositionText(const QString& text);
+    // A double click on an element: its position in the screen's list.
+    void elementDoubleClicked(int index);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
 

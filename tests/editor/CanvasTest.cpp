@@ -155,3 +155,17 @@ TEST_F(Canvas, PaintsThePanelColoursAndIsNotBlank) {
     const QImage shown = canvas.grab().toImage();
     EXPECT_EQ(shown.pixelColor(201, 101).rgb(), editor::kUnlitColour) << "panel pixels at twice the size";
 }
+
+TEST_F(Canvas, DoubleClickNamesTheElementUnderTheMouse) {
+    AddRegister(10, 10);
+    AddRegister(60, 30);
+    std::vector<int> clicked;
+    QObject::connect(&canvas, &editor::CanvasWidget::elementDoubleClicked, [&](int index) { clicked.push_back(index); });
+    SendMouse(&canvas, QEvent::MouseButtonDblClick, Win(62, 32), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(&canvas, QEvent::MouseButtonDblClick, Win(120, 60), Qt::LeftButton, Qt::LeftButton); // empty space
+    EXPECT_EQ(clicked, std::vector<int>{1});
+    // Not while a tool is armed: the click places an element instead.
+    ASSERT_TRUE(editor->ArmTool(KIND_REGISTER));
+    SendMouse(&canvas, QEvent::MouseButtonDblClick, Win(12, 12), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(clicked.size(), 1u);
+}
