@@ -14,17 +14,6 @@ namespace balsar {
 
 namespace {
 
-CXmlNodeWrapper RootElement(CXmlDocumentWrapper& document) {
-    CXmlNodeWrapper node = document.AsNode();
-    for (int i = 0; i < node.NumNodes(); ++i) {
-        CXmlNodeWrapper child = node.GetNode(i);
-        if (!child.Name().empty()) {
-            return child;
-        }
-    }
-    return {};
-}
-
 bool IsTrue(const CXmlNodeWrapper& node, std::string_view name) { return FlagAttribute(node, name, "true"); }
 bool IsEnabled(const CXmlNodeWrapper& node, std::string_view name) { return FlagAttribute(node, name, "Enable"); }
 
@@ -36,7 +25,7 @@ bool HardwareModel::Load(const std::filesystem::path& path, MessageSink& sink) {
         sink.Message(Format(texts::kHardwareErrorLoadXml, path.string().c_str()));
         return false;
     }
-    Read(RootElement(document));
+    Read(document.RootElement());
     return true;
 }
 
@@ -46,7 +35,7 @@ bool HardwareModel::LoadXml(std::string_view xml, const std::string& path, Messa
         sink.Message(Format(texts::kHardwareErrorLoadXml, path.c_str()));
         return false;
     }
-    Read(RootElement(document));
+    Read(document.RootElement());
     return true;
 }
 

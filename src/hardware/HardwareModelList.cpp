@@ -43,13 +43,7 @@ void HardwareModelList::EnsureLoaded(MessageSink& sink) {
             sink.Message(Format(texts::kHardwareErrorLoadXml, file.string().c_str()));
             continue;
         }
-        CXmlNodeWrapper root;
-        const CXmlNodeWrapper top = document.AsNode();
-        for (int i = 0; i < top.NumNodes() && !root; ++i) {
-            if (!top.GetNode(i).Name().empty()) {
-                root = top.GetNode(i);
-            }
-        }
+        const CXmlNodeWrapper root = document.RootElement();
         m_entries.push_back({IntAttribute(root, "id"), file, root.GetValue("discription")});
     }
     std::stable_sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) { return a.id < b.id; });

@@ -15,18 +15,6 @@ namespace balsar {
 
 namespace {
 
-// The document's root element (null for an empty document).
-CXmlNodeWrapper RootElement(CXmlDocumentWrapper& document) {
-    CXmlNodeWrapper node = document.AsNode();
-    for (int i = 0; i < node.NumNodes(); ++i) {
-        CXmlNodeWrapper child = node.GetNode(i);
-        if (!child.Name().empty()) {
-            return child;
-        }
-    }
-    return {};
-}
-
 // A sub-address is a bit field inside one register value: at most 32 bits.
 int32_t ClampSubLength(int32_t length) { return std::clamp<int32_t>(length, 0, 32); }
 
@@ -71,7 +59,7 @@ bool ProtocolDescription::Load(const std::filesystem::path& path, MessageSink& s
         sink.Message(Format(texts::kPlcErrorLoadXml, path.string().c_str()));
         return false;
     }
-    Read(RootElement(document), sink);
+    Read(document.RootElement(), sink);
     return true;
 }
 
@@ -81,7 +69,7 @@ bool ProtocolDescription::LoadXml(std::string_view xml, const std::string& path,
         sink.Message(Format(texts::kPlcErrorLoadXml, path.c_str()));
         return false;
     }
-    Read(RootElement(document), sink);
+    Read(document.RootElement(), sink);
     return true;
 }
 

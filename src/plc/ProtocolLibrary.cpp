@@ -19,17 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-CXmlNodeWrapper RootElement(CXmlDocumentWrapper& document) {
-    CXmlNodeWrapper node = document.AsNode();
-    for (int i = 0; i < node.NumNodes(); ++i) {
-        CXmlNodeWrapper child = node.GetNode(i);
-        if (!child.Name().empty()) {
-            return child;
-        }
-    }
-    return {};
-}
-
 // A manufacturer folder must stay inside the library: no absolute paths and
 // no ".." steps.
 bool IsInsideFolder(const std::string& dir) {
@@ -84,7 +73,7 @@ void ProtocolLibrary::EnsureLoaded(MessageSink& sink) {
         sink.Message(Format(texts::kPlcErrorLoadXml, indexPath.string().c_str()));
         return;
     }
-    const CXmlNodeListWrapper entries = RootElement(index).FindNodes("manufacturer");
+    const CXmlNodeListWrapper entries = index.RootElement().FindNodes("manufacturer");
     for (int i = 0; i < entries.Count(); ++i) {
         const CXmlNodeWrapper entry = entries.Node(i);
         Manufacturer manufacturer;
@@ -105,7 +94,7 @@ void ProtocolLibrary::LoadManufacturerFolder(Manufacturer& manufacturer, Message
             sink.Message(Format(texts::kPlcErrorLoadXml, file.string().c_str()));
             continue;
         }
-        const CXmlNodeWrapper root = RootElement(document);
+        const CXmlNodeWrapper root = document.RootElement();
         Protocol protocol{IntAttribute(root, "ID"), root.GetValue("PLCName"), file};
         m_idMap[protocol.id] = file;
         manufacturer.protocols.push_back(std::move(protocol));

@@ -224,14 +224,7 @@ bool CMirloDoc::LoadLegacyXml(const std::string& xmlFile, const XmlElementFactor
         m_context.sink.Message(Format(texts::kErrorLoadXml, xmlFile.c_str()));
         return false;
     }
-    CXmlNodeWrapper root;
-    const CXmlNodeWrapper docNode = document.AsNode();
-    for (int i = 0; i < docNode.NumNodes(); ++i) {
-        if (!docNode.GetNode(i).Name().empty()) {
-            root = docNode.GetNode(i);
-            break;
-        }
-    }
+    const CXmlNodeWrapper root = document.RootElement();
     if (!root) {
         return false;
     }

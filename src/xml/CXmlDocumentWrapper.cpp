@@ -31,6 +31,8 @@ bool CXmlDocumentWrapper::LoadXml(std::string_view text) {
 
 CXmlNodeWrapper CXmlDocumentWrapper::AsNode() { return CXmlNodeWrapper(m_impl->doc); }
 
+CXmlNodeWrapper CXmlDocumentWrapper::RootElement() { return CXmlNodeWrapper(m_impl->doc.document_element()); }
+
 bool CXmlDocumentWrapper::Save(const std::filesystem::path& path) const {
     return m_impl->doc.save_file(path.c_str(), "  ", pugi::format_default, pugi::encoding_utf8);
 }

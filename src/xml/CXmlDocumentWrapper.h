@@ -25,6 +25,8 @@ public:
     bool LoadXml(std::string_view text);
     // The document node; look up the root element with FindNode. Never fails.
     CXmlNodeWrapper AsNode();
+    // The root element, whatever its name; a null node for an empty document.
+    CXmlNodeWrapper RootElement();
     // Writes the document (UTF-8 with a declaration, indented). False when the
     // file cannot be written.
     bool Save(const std::filesystem::path& path) const;

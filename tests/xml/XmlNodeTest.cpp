@@ -13,6 +13,7 @@ TEST(XmlNode, FindInsertAndReadBack) {
     ASSERT_TRUE(doc.LoadXml("<HMI SoftVersion='1.0.0'><Frames><Frame ID='3'/><Frame ID='4'/><Other/></Frames></HMI>"));
     CXmlNodeWrapper root = doc.AsNode().FindNode("HMI");
     ASSERT_TRUE(root);
+    EXPECT_EQ(doc.RootElement().Raw(), root.Raw());
     EXPECT_EQ(root.Name(), "HMI");
     EXPECT_EQ(root.GetValue("SoftVersion"), "1.0.0");
     EXPECT_EQ(root.GetValue("Missing"), "");
@@ -71,6 +72,7 @@ TEST(XmlNode, SaveAndLoadFileRoundTrip) {
 
     EXPECT_FALSE(again.Load(folder.File("missing.xml")));
     EXPECT_FALSE(again.AsNode().FindNode("Root"));
+    EXPECT_FALSE(again.RootElement());
     EXPECT_FALSE(again.LoadXml("<Root><Unclosed></Root>"));
     EXPECT_FALSE(doc.Save(folder.File("no/such/folder/a.xml")));
 }
