@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include "dialogs/DialogStrings.h"
 #include "dialogs/AddressPanelWidget.h"
 #include "dialogs/QtText.h"
 #include "elements/CAsciiGE.h"
@@ -31,7 +32,7 @@ AsciiPage::AsciiPage(CAsciiGE& element, const PageContext& pageContext, QWidget*
     displayGrid->addWidget(new QLabel(Q(strings::kAsciiCountLabel), display), 1, 0);
     displayGrid->addWidget(m_count, 1, 1);
     grid->addWidget(display, 0, 0);
-    auto* addressGroup = new QGroupBox(Q(strings::kAddressPage), this);
+    auto* addressGroup = new QGroupBox(Q(texts::kAddressPage), this);
     auto* addressLayout = new QGridLayout(addressGroup);
     m_address =
         new AddressPanelWidget(element.Address(), pageContext.project, pageContext.context, addressGroup);

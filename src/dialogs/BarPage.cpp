@@ -24,7 +24,7 @@ BarPage::BarPage(CBarGE& element, const PageContext& pageContext, QWidget* paren
     }
     grid->addWidget(m_scale, 0, 0, 1, 2);
     grid->addWidget(m_direction, 1, 0);
-    auto* addressGroup = new QGroupBox(Q(strings::kAddressPage), this);
+    auto* addressGroup = new QGroupBox(Q(texts::kAddressPage), this);
     auto* addressLayout = new QGridLayout(addressGroup);
     m_address =
         new AddressPanelWidget(element.Address(), pageContext.project, pageContext.context, addressGroup);

@@ -82,7 +82,7 @@ DynamicTextPage::DynamicTextPage(CDynamicText& element, const PageContext& pageC
     grid->addWidget(m_font, 2, 1, 1, 3);
     grid->addWidget(m_reverse, 3, 0, 1, 2);
     grid->addWidget(m_dotMatrix, 3, 2, 1, 2);
-    auto* addressGroup = new QGroupBox(Q(strings::kAddressPage), this);
+    auto* addressGroup = new QGroupBox(Q(texts::kAddressPage), this);
     auto* addressLayout = new QGridLayout(addressGroup);
     m_address = new AddressPanelWidget(element.Address(), pageContext.project, pageContext.context, addressGroup);
     addressLayout->addWidget(m_address);

@@ -8,6 +8,7 @@
 #include <QStackedWidget>
 #include <algorithm>
 
+#include "dialogs/DialogStrings.h"
 #include "dialogs/AddressPanelWidget.h"
 #include "dialogs/FunckeyPageStrings.h"
 #include "dialogs/KeyActionPages.h"
@@ -48,7 +49,7 @@ FunckeyPage::FunckeyPage(CFunckeyGE& element, const PageContext& pageContext, QW
     m_actions->addWidget(m_jumpPage);
     m_actions->addWidget(m_bitPage);
     m_actions->addWidget(m_wordPage);
-    m_addressGroup = new QGroupBox(Q(strings::kAddressPage), this);
+    m_addressGroup = new QGroupBox(Q(texts::kAddressPage), this);
     auto* addressLayout = new QGridLayout(m_addressGroup);
     m_address = new AddressPanelWidget(element.Address(), pageContext.project, pageContext.context, m_addressGroup);
     addressLayout->addWidget(m_address);

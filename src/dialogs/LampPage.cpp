@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <algorithm>
 
+#include "dialogs/DialogStrings.h"
 #include "dialogs/AddressPanelWidget.h"
 #include "dialogs/QtText.h"
 #include "elements/CLedGE.h"
@@ -48,7 +49,7 @@ LampPage::LampPage(CLedGE& element, const PageContext& pageContext, QWidget* par
     grid->addWidget(new QLabel(Q(strings::kPeriodLabel), this), 2, 2);
     grid->addWidget(m_period, 2, 3);
     grid->addWidget(new QLabel(Q(strings::kPeriodUnit), this), 2, 4);
-    auto* addressGroup = new QGroupBox(Q(strings::kAddressPage), this);
+    auto* addressGroup = new QGroupBox(Q(texts::kAddressPage), this);
     auto* addressLayout = new QGridLayout(addressGroup);
     m_address = new AddressPanelWidget(element.Address(), pageContext.project, pageContext.context, addressGroup);
     addressLayout->addWidget(m_address);

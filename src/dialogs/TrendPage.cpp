@@ -7,6 +7,7 @@
 #include <functional>
 #include <limits>
 
+#include "dialogs/DialogStrings.h"
 #include "dialogs/AddressPanelWidget.h"
 #include "dialogs/BarPageScaleBox.h"
 #include "dialogs/QtText.h"
@@ -43,7 +44,7 @@ TrendPage::TrendPage(CTrendGE& element, const PageContext& pageContext, QWidget*
     grid->addWidget(m_points, 1, 1);
     grid->addWidget(new QLabel(Q(strings::kSamplingLabel), this), 1, 2);
     grid->addWidget(m_sampling, 1, 3);
-    auto* addressGroup = new QGroupBox(Q(strings::kAddressPage), this);
+    auto* addressGroup = new QGroupBox(Q(texts::kAddressPage), this);
     auto* addressLayout = new QGridLayout(addressGroup);
     m_address =
         new AddressPanelWidget(element.Address(), pageContext.project, pageContext.context, addressGroup);

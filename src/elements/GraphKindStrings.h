@@ -23,8 +23,6 @@ inline constexpr const char* kAsciiSizeLabel = "字  号:";
 inline constexpr const char* kAsciiCountLabel = "字符数:";
 inline constexpr const char* kAsciiDisplayGroup = "显示";
 inline constexpr const char* kReverseLabel = "反相";
-inline constexpr const char* kAddressPage = "地址";
-inline constexpr const char* kPositionPage = "位置";
 
 // Bar and trend graph pages.
 inline constexpr const char* kBarPageTitle = "棒图属性";

@@ -65,8 +65,6 @@ inline constexpr const char* kUseDotMatrix = "使用点阵字库";
 inline constexpr const char* kGridValueHeader = "数值";
 inline constexpr const char* kGridTextHeader = "内容";
 inline constexpr const char* kStatesOutOfRange = "数值越界部分文本将丢失，是否继续？";
-inline constexpr const char* kAddressPage = "地址";
-inline constexpr const char* kPositionPage = "位置";
 
 // Diagnostics.
 inline constexpr const char* kTooManyStates =
