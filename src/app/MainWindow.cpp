@@ -71,8 +71,8 @@ QIcon LetterIcon(const QString& letters) {
     return QIcon(pixmap);
 }
 
-QIcon IconFor(const CommandSpec& spec, QStyle* style) {
-    switch (spec.id) {
+QIcon IconFor(const CommandSpec& command, QStyle* style) {
+    switch (command.id) {
     case kNewProject:
         return style->standardIcon(QStyle::SP_FileIcon);
     case kOpenProject:
@@ -86,10 +86,10 @@ QIcon IconFor(const CommandSpec& spec, QStyle* style) {
     default:
         break;
     }
-    if (spec.bar == Bar::None) {
+    if (command.bar == Bar::None) {
         return {};
     }
-    QString text = QString::fromUtf8(spec.text);
+    QString text = QString::fromUtf8(command.text);
     text.remove(QLatin1Char('&'));
     const qsizetype paren = text.indexOf(QLatin1Char('('));
     if (paren > 0) {
@@ -187,32 +187,32 @@ void MainWindow::BuildCommands() {
         bar->setIconSize(QSize(20, 20));
         bar->setMovable(false);
     }
-    for (const CommandSpec& spec : CommandTable()) {
-        auto* action = new QAction(IconFor(spec, style()), Text(spec.text), this);
-        action->setObjectName(QStringLiteral("command%1").arg(spec.id));
+    for (const CommandSpec& command : CommandTable()) {
+        auto* action = new QAction(IconFor(command, style()), Text(command.text), this);
+        action->setObjectName(QStringLiteral("command%1").arg(command.id));
         QList<QKeySequence> keys;
-        for (const QString& key : Text(spec.keys).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        for (const QString& key : Text(command.keys).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             keys.append(QKeySequence(key));
         }
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action); // shortcuts work for commands without a menu entry too
-        const int id = spec.id;
+        const int id = command.id;
         connect(action, &QAction::triggered, this, [this, id] { Run(id); });
         m_actions[id] = action;
-        if (spec.menu != Menu::None) {
-            menus[spec.menu]->addAction(action);
+        if (command.menu != Menu::None) {
+            menus[command.menu]->addAction(action);
         }
-        QToolBar* bar = spec.bar == Bar::Main ? mainBar : spec.bar == Bar::Align ? alignBar
-                                                      : spec.bar == Bar::Tools ? toolsBar
+        QToolBar* bar = command.bar == Bar::Main ? mainBar : command.bar == Bar::Align ? alignBar
+                                                      : command.bar == Bar::Tools ? toolsBar
                                                                                : nullptr;
         if (bar != nullptr) {
-            if (spec.separatorBefore && !bar->actions().isEmpty()) {
+            if (command.separatorBefore && !bar->actions().isEmpty()) {
                 bar->addSeparator();
             }
             bar->addAction(action);
         }
-        if (spec.id == kSaveProjectAs) {
+        if (command.id == kSaveProjectAs) {
             QMenu* project = menus[Menu::Project];
             project->addSeparator();
             for (int i = 0; i < kRecentCount; ++i) {
@@ -437,9 +437,9 @@ void MainWindow::UpdateCommandStates() {
     enable(kCopyScreen, screen);
     enable(kDeleteScreen, screen);
     enable(kScreenProperties, screen);
-    for (const CommandSpec& spec : CommandTable()) {
-        if (const int tool = ToolCodeOf(spec.id); tool >= 0) {
-            enable(spec.id, screen && editor::ScreenEditor::ToolAvailable(tool));
+    for (const CommandSpec& command : CommandTable()) {
+        if (const int tool = ToolCodeOf(command.id); tool >= 0) {
+            enable(command.id, screen && editor::ScreenEditor::ToolAvailable(tool));
         }
     }
     enable(kLabels, project);

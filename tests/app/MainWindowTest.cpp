@@ -94,20 +94,20 @@ TEST(CommandTable, EveryCommandWithItsKeysAndBar) {
         {57681, nullptr, "Shift+F6", Bar::None},       {40001, "导入旧工程", "Ctrl+Shift+H", Bar::None},
     };
     for (const Expected& e : expected) {
-        const CommandSpec* spec = FindCommand(e.id);
-        ASSERT_NE(spec, nullptr) << e.id;
+        const CommandSpec* command = FindCommand(e.id);
+        ASSERT_NE(command, nullptr) << e.id;
         if (e.text != nullptr) {
-            EXPECT_STREQ(spec->text, e.text) << e.id;
+            EXPECT_STREQ(command->text, e.text) << e.id;
         }
-        EXPECT_STREQ(spec->keys, e.keys) << e.id;
-        EXPECT_EQ(spec->bar, e.bar) << e.id;
+        EXPECT_STREQ(command->keys, e.keys) << e.id;
+        EXPECT_EQ(command->bar, e.bar) << e.id;
     }
     // The alignment bar: 2 stacking, 4 nudges, 6 alignments, 2 spacings, 3 centrings.
     int alignBar = 0;
     int tools = 0;
-    for (const CommandSpec& spec : CommandTable()) {
-        alignBar += spec.bar == Bar::Align ? 1 : 0;
-        tools += ToolCodeOf(spec.id) >= 0 ? 1 : 0;
+    for (const CommandSpec& command : CommandTable()) {
+        alignBar += command.bar == Bar::Align ? 1 : 0;
+        tools += ToolCodeOf(command.id) >= 0 ? 1 : 0;
     }
     EXPECT_EQ(alignBar, 17);
     EXPECT_EQ(tools, 10);
