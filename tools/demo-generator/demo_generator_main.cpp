@@ -9,6 +9,8 @@
 #include "DemoProject.h"
 #include "base/MessageSink.h"
 #include "base/Prompt.h"
+#include "elements/FreeTypeFontEngine.h"
+#include "elements/Languages.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
 #include "project/DesignerContext.h"
@@ -32,8 +34,12 @@ int main(int argc, char** argv) {
     balsar::FixedPrompt prompt(balsar::Answer::No);
     balsar::DesignerContext context(sink, prompt);
     balsar::CMirloDoc doc(context, balsar::CoreClassRegistry());
+    // The demo is a Chinese project: its first language is Chinese (PRC) with
+    // that language's default font, so texts typed into it show their glyphs.
+    balsar::FreeTypeFontEngine fonts;
+    const balsar::LanguageDefaults chinese{0x0804, balsar::DefaultFontOfLanguage(&fonts, 0x0804)};
     doc.SetProject(isTemplate ? balsar::demo::BuildModelTemplate(context.languageDefaults, modelId, argv[3])
-                              : balsar::demo::BuildDemoProject(context.languageDefaults));
+                              : balsar::demo::BuildDemoProject(chinese));
     std::error_code ec;
     const std::filesystem::path output = std::filesystem::absolute(argv[argc - 1], ec);
     // A template keeps no path of its own: the wizard gives it the new one.
