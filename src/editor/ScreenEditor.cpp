@@ -144,6 +144,11 @@ bool ScreenEditor::InsertAtGhost() {
     element->SetWidth(m_ghost.right - m_ghost.left);
     element->SetHeight(m_ghost.bottom - m_ghost.top);
     if (auto* text = dynamic_cast<CStaticText*>(element.get())) {
+        // A new text is written in the default font of the project's first
+        // language.
+        if (const CMirloProject* project = m_doc.Project()) {
+            text->SetFont(project->languages.GetFontName(0), m_context.fontEngine);
+        }
         text->SetText(texts::kStaticTextDefault, m_context.fontEngine);
     }
     SetUpInsertedElement(*element, m_doc.Project(), ScreenWidth(), ScreenHeight());

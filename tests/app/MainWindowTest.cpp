@@ -267,6 +267,7 @@ TEST_F(Window, MadeEditedSavedClosedAndReopenedIsWhatTheCoreWrites) {
     text->SetTopLeft(0, 40);
     text->SetWidth(48);
     text->SetHeight(16);
+    text->SetFont(built->languages.GetFontName(0), services.context.fontEngine);
     text->SetText("文字串", services.context.fontEngine);
     two->AddElement(std::move(text));
     built->AddScreen(std::move(two));

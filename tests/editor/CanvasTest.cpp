@@ -6,6 +6,7 @@
 
 #include "EditorTestSupport.h"
 #include "editor/CanvasWidget.h"
+#include "elements/CStaticText.h"
 #include "elements/ElementKinds.h"
 
 using namespace balsar;
@@ -168,4 +169,16 @@ TEST_F(Canvas, DoubleClickNamesTheElementUnderTheMouse) {
     ASSERT_TRUE(editor->ArmTool(KIND_REGISTER));
     SendMouse(&canvas, QEvent::MouseButtonDblClick, Win(12, 12), Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(clicked.size(), 1u);
+}
+
+TEST_F(Canvas, NewStaticTextTakesTheFontOfTheFirstLanguage) {
+    doc.Project()->languages.Clear();
+    doc.Project()->languages.Add(0x0804, "宋体");
+    ASSERT_TRUE(editor->ArmTool(KIND_STATIC_TEXT));
+    editor->MoveGhost(8, 8);
+    ASSERT_TRUE(editor->InsertAtGhost());
+    const auto* text = dynamic_cast<const CStaticText*>(doc.CurrentScreen()->GetElements().back().get());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->GetFont(), "宋体");
+    EXPECT_EQ(text->GetText(), "文字串");
 }
