@@ -148,7 +148,7 @@ std::optional<std::string> FindFontInList(const std::vector<std::string>& list, 
     const bool vertical = name[0] == '@';
     for (std::string candidate : fonts->FullNames(vertical ? name.substr(1) : name)) {
         if (vertical) {
-            candidate.insert(0, "@");
+            candidate.insert(candidate.begin(), '@');
         }
         if (std::find(list.begin(), list.end(), candidate) != list.end()) {
             return candidate;

@@ -193,7 +193,7 @@ std::string DisplaySample(const RegisterFormat& format) {
         sample.push_back(format.leadingZeros != 0 ? '0' : static_cast<char>('0' + (i < 10 ? i : i - 10)));
     }
     if (format.integerDigits > 0 && format.decimalDigits > 0) {
-        sample.insert(signLength + format.integerDigits, ".");
+        sample.insert(sample.begin() + static_cast<std::ptrdiff_t>(signLength + format.integerDigits), '.');
     }
     return sample;
 }

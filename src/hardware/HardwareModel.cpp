@@ -147,7 +147,10 @@ std::string ModelPortLine(const HardwarePort& port) {
     for (const auto& [supported, label] : {std::pair{port.rs232, "RS232"}, std::pair{port.rs485, "RS485"},
                                            std::pair{port.rs422, "RS422"}}) {
         if (supported) {
-            options += (options.empty() ? "" : "/") + std::string(label);
+            if (!options.empty()) {
+                options.push_back('/');
+            }
+            options.append(label);
         }
     }
     return port.deviceName + ": " + options;

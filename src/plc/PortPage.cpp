@@ -151,7 +151,7 @@ void PortPage::ApplyLineDefaults() {
     dataBits = m_protocol.defaultDataBits;
     parity = m_protocol.defaultParity;
     stopBits = m_protocol.defaultStopBits;
-    m_stationText = "1";
+    m_stationText.assign(1, '1');
 }
 
 void PortPage::RestoreDefaults() {
@@ -162,7 +162,7 @@ void PortPage::RestoreDefaults() {
 
 void PortPage::StationFocusLost() {
     if (m_stationText.empty()) {
-        m_stationText = "1";
+        m_stationText.assign(1, '1');
     }
 }
 
