@@ -39,18 +39,7 @@ bool DataTransferDialog::EditItem(int row) {
     const DataTransferItem start = adding ? DataTransferItem() : m_list.items[static_cast<size_t>(row)];
     DataTransferItemDialog dialog(start, m_doc.Project(), m_context, this);
     const bool ok = runItemDialog ? runItemDialog(dialog) : dialog.exec() == QDialog::Accepted;
-    if (!ok) {
-        return false;
-    }
-    if (!adding) {
-        m_list.items[static_cast<size_t>(row)] = dialog.Item();
-        return true;
-    }
-    if (m_list.AddItem(dialog.Item(), m_context.portProtocols) == 0) {
-        m_context.sink.Message(balsar::texts::kEntryExists, MessageKind::Warning);
-        return false;
-    }
-    return true;
+    return ok && StoreEditedItem(m_list, row, dialog.Item());
 }
 
 void DataTransferDialog::RemoveItem(int row) { m_list.items.erase(m_list.items.begin() + row); }

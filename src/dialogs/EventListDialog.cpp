@@ -125,18 +125,7 @@ bool EventListDialog::EditItem(int row) {
     const EventItem start = adding ? EventItem() : m_list.items[static_cast<size_t>(row)];
     EventItemDialog dialog(start, m_doc.Project(), m_context, m_size->currentIndex() == 0, this);
     const bool ok = runItemDialog ? runItemDialog(dialog) : dialog.exec() == QDialog::Accepted;
-    if (!ok) {
-        return false;
-    }
-    if (!adding) {
-        m_list.items[static_cast<size_t>(row)] = dialog.Item();
-        return true;
-    }
-    if (m_list.AddItem(dialog.Item(), m_context.portProtocols) == 0) {
-        m_context.sink.Message(balsar::texts::kEntryExists, MessageKind::Warning);
-        return false;
-    }
-    return true;
+    return ok && StoreEditedItem(m_list, row, dialog.Item());
 }
 
 void EventListDialog::RemoveItem(int row) { m_list.items.erase(m_list.items.begin() + row); }

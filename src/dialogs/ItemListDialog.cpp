@@ -113,4 +113,8 @@ void ItemListDialog::reject() {
     QDialog::reject();
 }
 
+const PortProtocols* ItemListDialog::Protocols() const { return m_context.portProtocols; }
+
+void ItemListDialog::ReportDuplicate() { m_context.sink.Message(balsar::texts::kEntryExists, MessageKind::Warning); }
+
 } // namespace balsar::dialogs

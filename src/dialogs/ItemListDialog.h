@@ -12,6 +12,7 @@ class QTreeWidget;
 
 namespace balsar {
 struct DesignerContext;
+class PortProtocols;
 }
 
 namespace balsar::dialogs {
@@ -50,6 +51,23 @@ protected:
     virtual void RemoveItem(int row) = 0;
     // Writes the copy into the project.
     virtual void Apply() = 0;
+
+    // Stores what an item dialog returned: it replaces the row's item, or
+    // (row -1) is added to the list, which refuses an item equal to one
+    // already listed with "报警设置条目已存在". True when the list changed.
+    template <class List, class Item> bool StoreEditedItem(List& list, int row, const Item& item) {
+        if (row >= 0) {
+            list.items[static_cast<size_t>(row)] = item;
+            return true;
+        }
+        if (list.AddItem(item, Protocols()) == 0) {
+            ReportDuplicate();
+            return false;
+        }
+        return true;
+    }
+    const PortProtocols* Protocols() const;
+    void ReportDuplicate();
 
     DesignerContext& m_context;
 
