@@ -12,16 +12,10 @@
 namespace balsar {
 namespace {
 
+using test::AddressRecord;
 using test::CompileFixture;
 using test::Hex;
 using test::Slice;
-
-Image AddressRecord(const CAddr& address) {
-    Image image;
-    RecordingMessageSink sink;
-    address.Compile(image, nullptr, sink);
-    return image;
-}
 
 TEST(AsciiElement, DefaultIsThreeCharactersOfSixteen) {
     CAsciiGE ascii;

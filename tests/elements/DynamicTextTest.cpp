@@ -16,6 +16,7 @@
 namespace balsar {
 namespace {
 
+using test::AddressRecord;
 using test::CompileFixture;
 using test::Hex;
 using test::SharedFonts;
@@ -27,13 +28,6 @@ Image Cat(std::initializer_list<Image> parts) {
         out.insert(out.end(), p.begin(), p.end());
     }
     return out;
-}
-
-Image AddressRecord(const CAddr& address) {
-    Image image;
-    RecordingMessageSink sink;
-    address.Compile(image, nullptr, sink);
-    return image;
 }
 
 // A dynamic text in the built-in 8-pixel font.

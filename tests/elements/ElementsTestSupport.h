@@ -10,6 +10,10 @@
 #include "elements/CompileContext.h"
 #include "elements/FreeTypeFontEngine.h"
 
+namespace balsar {
+class CAddr;
+}
+
 namespace balsar::test {
 
 struct CompileFixture {
@@ -23,6 +27,9 @@ struct CompileFixture {
 };
 
 FreeTypeFontEngine& SharedFonts();
+
+// The 12-byte record of an address compiled without port protocols.
+Image AddressRecord(const CAddr& address);
 
 // Bytes [from, from + n) of an image.
 std::vector<uint8_t> Slice(const Image& image, size_t from, size_t n);

@@ -15,6 +15,7 @@
 namespace balsar {
 namespace {
 
+using test::AddressRecord;
 using test::CompileFixture;
 using test::Hex;
 using test::PictureRows;
@@ -27,13 +28,6 @@ Image Cat(std::initializer_list<Image> parts) {
         out.insert(out.end(), p.begin(), p.end());
     }
     return out;
-}
-
-Image AddressRecord(const CAddr& address) {
-    Image image;
-    RecordingMessageSink sink;
-    address.Compile(image, nullptr, sink);
-    return image;
 }
 
 CFunckeyGE Key(int32_t code, int32_t function) {

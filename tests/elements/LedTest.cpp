@@ -12,6 +12,7 @@
 namespace balsar {
 namespace {
 
+using test::AddressRecord;
 using test::CompileFixture;
 using test::Hex;
 using test::PictureRows;
@@ -24,13 +25,6 @@ Image Cat(std::initializer_list<Image> parts) {
         out.insert(out.end(), p.begin(), p.end());
     }
     return out;
-}
-
-Image AddressRecord(const CAddr& address) {
-    Image image;
-    RecordingMessageSink sink;
-    address.Compile(image, nullptr, sink);
-    return image;
 }
 
 TEST(Lamp, SquareFlashingLampRecord) {
