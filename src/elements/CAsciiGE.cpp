@@ -8,6 +8,8 @@
 #include "elements/DotMatrixFont.h"
 #include "elements/ElementKinds.h"
 #include "elements/ElementStrings.h"
+#include "elements/GlyphSource.h"
+#include "elements/ImageRecords.h"
 #include "elements/PanelCanvas.h"
 #include "elements/TextAttributes.h"
 
@@ -94,23 +96,13 @@ void CAsciiGE::Compile(CompileContext& context) const {
     const std::string keyFont = m_sizeIndex <= 2 ? std::string() : kAsciiFace;
     const std::string key =
         Format("ASCII_TEXT_%s_%d_%s", m_characterSet.c_str(), static_cast<int>(m_sizeIndex), keyFont.c_str());
-    uint32_t table = 0;
-    if (const auto it = context.textTableDictionary.find(key); it != context.textTableDictionary.end()) {
-        table = it->second;
-    } else {
-        table = static_cast<uint32_t>(image.size());
-        AppendBytes(image, 1, 1);
-        AppendBytes(image, 0, 4);
-        const uint32_t text = CompileText(context, m_characterSet, kAsciiFace, PixelSizeOfIndex(m_sizeIndex),
-                                          kAsciiFontMode, GetName());
-        WriteAt(image, table + 1, text, 4);
-        context.textTableDictionary.emplace(key, table);
-    }
+    const uint32_t table = CompileTextList(context, key, m_characterSet, kAsciiFace, PixelSizeOfIndex(m_sizeIndex),
+                                           kAsciiFontMode, GetName());
     WriteAt(image, tableField, table, 4);
 }
 
 void CAsciiGE::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
-    DrawTextGlyphs(canvas, Rect(), fonts, Sample(), kAsciiFace, PixelSizeOfIndex(ClampSizeIndex(m_sizeIndex)),
+    DrawTextGlyphs(canvas, Rect(), m_reverse != 0, fonts, Sample(), kAsciiFace, PixelSizeOfIndex(ClampSizeIndex(m_sizeIndex)),
                    kAsciiFontMode);
 }
 

@@ -8,6 +8,8 @@
 #include "base/Utf.h"
 #include "elements/CompileContext.h"
 #include "elements/ElementKinds.h"
+#include "elements/GlyphSource.h"
+#include "elements/ImageRecords.h"
 #include "elements/KeysLampsStrings.h"
 #include "elements/LanguageDefaults.h"
 #include "elements/PanelCanvas.h"
@@ -238,7 +240,7 @@ void CDynamicText::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
     canvas.Fill(rect, m_reverse != 0);
     PanelRect textRect = rect;
     textRect.left += shift;
-    DrawTextGlyphs(canvas, textRect, fonts, shown, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode());
+    DrawTextGlyphs(canvas, textRect, m_reverse != 0, fonts, shown, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode());
 }
 
 void CDynamicText::Compile(CompileContext& context) const {
@@ -252,7 +254,7 @@ void CDynamicText::Compile(CompileContext& context) const {
     }
 
     Image& image = context.image;
-    CompilePositionOf(context, ComputedRect(context.fontEngine, nullptr));
+    CompilePositionRecord(context, ComputedRect(context.fontEngine, nullptr));
     AppendBytes(image, 1, 1);
     AppendBytes(image, 0, 1);
     AppendBytes(image, 1, 2);

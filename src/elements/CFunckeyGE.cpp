@@ -6,6 +6,7 @@
 #include "elements/CompileContext.h"
 #include "elements/ComponentArtwork.h"
 #include "elements/ElementKinds.h"
+#include "elements/ImageRecords.h"
 #include "elements/PanelCanvas.h"
 #include "elements/TextAttributes.h"
 #include "hardware/HardwareModel.h"
@@ -196,12 +197,18 @@ uint32_t CFunckeyGE::PictureTable(CompileContext& context) const {
             }
             context.textTableDictionary.emplace(pictureKey, characters);
         }
-        WriteAt(image, text + 1, characters, 4);
-        context.glyphDictionary.emplace(pictureKey, text);
-    }
-    WriteAt(image, table + 1, text, 4);
-    context.textTableDictionary.emplace(tableKey, table);
-    return table;
+        files.push_back(keyFile);
+        AppendOffsetTable(image, files.size(), [&](size_t i) {
+            return CompileBitmapFileAsChar(context, (artwork::KeyFolder() / files[i]).string());
+        });
+    };
+    const auto text = [&] {
+        AppendLinkRecord(image, 6,
+                         [&] { return SharedRecord(context, RecordDictionary::TextTable, pictureKey, glyphs); });
+    };
+    return SharedRecord(context, RecordDictionary::TextTable, tableKey, [&] {
+        AppendLinkRecord(image, 1, [&] { return SharedRecord(context, RecordDictionary::Glyph, pictureKey, text); });
+    });
 }
 
 void CFunckeyGE::Compile(CompileContext& context) const {

@@ -5,6 +5,7 @@
 #include "elements/CompileContext.h"
 #include "elements/ComponentArtwork.h"
 #include "elements/ElementKinds.h"
+#include "elements/ImageRecords.h"
 #include "elements/PanelCanvas.h"
 #include "elements/TextAttributes.h"
 
@@ -85,19 +86,11 @@ void CLedGE::Compile(CompileContext& context) const {
     AppendBytes(image, static_cast<uint32_t>(period), 2);
 
     const std::string key = Format("LED_%d_%d", shape, m_sizeIndex);
-    uint32_t table = 0;
-    if (const auto it = context.textTableDictionary.find(key); it != context.textTableDictionary.end()) {
-        table = it->second;
-    } else {
-        table = static_cast<uint32_t>(image.size());
-        AppendBytes(image, 2, 1);
-        AppendRepeated(image, 0, 4, 2);
-        for (int state = 0; state < 2; ++state) {
-            WriteAt(image, table + 1 + 4 * static_cast<size_t>(state),
-                    CompileBitmapFile(context, PictureFile(state)), 4);
-        }
-        context.textTableDictionary.emplace(key, table);
-    }
+    const uint32_t table = SharedRecord(context, RecordDictionary::TextTable, key, [&] {
+        AppendOffsetTable(image, 2, [&](size_t state) {
+            return CompileBitmapFile(context, PictureFile(static_cast<int>(state)));
+        });
+    });
     WriteAt(image, tableField, table, 4);
 }
 

@@ -13,6 +13,7 @@
 #include "elements/ElementArchiveContext.h"
 #include "elements/ElementKinds.h"
 #include "elements/GraphKindStrings.h"
+#include "elements/ImageRecords.h"
 #include "elements/PanelCanvas.h"
 #include "xml/CXmlNodeWrapper.h"
 #include "xml/XmlConvert.h"
@@ -165,18 +166,11 @@ void CPictureGE::Compile(CompileContext& context) const {
 
 uint32_t CPictureGE::CompilePictureLibObjForDspPrm(CompileContext& context) const {
     const std::string key = Format("PICTURE_%d", static_cast<int>(bitmapId));
-    if (const auto it = context.glyphDictionary.find(key); it != context.glyphDictionary.end()) {
-        return it->second;
-    }
-    Image& image = context.image;
-    const auto offset = static_cast<uint32_t>(image.size());
-    AppendBytes(image, 1, 1);
-    AppendBytes(image, 0, 4);
     const CSingleColorBitmapLib* library = context.bitmapLibrary != nullptr ? context.bitmapLibrary : m_library;
-    const uint32_t bitmap = library != nullptr ? library->CompileBitmapLibItem(context, bitmapId) : 0;
-    WriteAt(image, offset + 1, bitmap, 4);
-    context.glyphDictionary.emplace(key, offset);
-    return offset;
+    return SharedRecord(context, RecordDictionary::Glyph, key, [&] {
+        AppendLinkRecord(context.image, 1,
+                         [&] { return library != nullptr ? library->CompileBitmapLibItem(context, bitmapId) : 0u; });
+    });
 }
 
 void CPictureGE::Draw(PanelCanvas& canvas, FontEngine*) const {

@@ -8,6 +8,8 @@
 #include "elements/CompileContext.h"
 #include "elements/ElementKinds.h"
 #include "elements/ElementStrings.h"
+#include "elements/GlyphSource.h"
+#include "elements/ImageRecords.h"
 #include "elements/LanguageDefaults.h"
 #include "elements/PanelCanvas.h"
 #include "elements/TextAttributes.h"
@@ -154,12 +156,12 @@ bool CStaticText::TurnDoubleSizeOn(int screenWidth, int screenHeight, MessageSin
 }
 
 void CStaticText::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
-    DrawTextGlyphs(canvas, ComputedRect(fonts), fonts, m_text, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode());
+    DrawTextGlyphs(canvas, ComputedRect(fonts), m_reverse != 0, fonts, m_text, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode());
 }
 
 void CStaticText::Compile(CompileContext& context) const {
     Image& image = context.image;
-    CompilePositionOf(context, ComputedRect(context.fontEngine));
+    CompilePositionRecord(context, ComputedRect(context.fontEngine));
     AppendBytes(image, 0, 1);
     AppendBytes(image, 0, 1);
     AppendBytes(image, 0, 2);
@@ -173,18 +175,8 @@ void CStaticText::Compile(CompileContext& context) const {
     const bool dotMatrix = UsesDotMatrix();
     const std::string key =
         Format("STATIC_TEXT_%s_%d_%s", m_text.c_str(), m_sizeIndex, dotMatrix ? "" : m_font.c_str());
-    uint32_t table = 0;
-    if (const auto it = context.textTableDictionary.find(key); it != context.textTableDictionary.end()) {
-        table = it->second;
-    } else {
-        table = static_cast<uint32_t>(image.size());
-        AppendBytes(image, 1, 1);
-        AppendBytes(image, 0, 4);
-        const uint32_t text =
-            CompileText(context, m_text, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode(), GetName());
-        WriteAt(image, table + 1, text, 4);
-        context.textTableDictionary.emplace(key, table);
-    }
+    const uint32_t table =
+        CompileTextList(context, key, m_text, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode(), GetName());
     WriteAt(image, tableField, table, 4);
 }
 
