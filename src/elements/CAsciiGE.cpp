@@ -29,7 +29,7 @@ int32_t ClampSizeIndex(int32_t index) { return std::clamp(index, 0, 2); }
 
 } // namespace
 
-CAsciiGE::CAsciiGE() : CGraphElement(KIND_ASCII) {
+CAsciiGE::CAsciiGE() : CopyableElement(KIND_ASCII) {
     for (char ch = 0x20; ch <= 0x7E; ++ch) {
         m_characterSet.push_back(ch);
     }
@@ -43,21 +43,6 @@ void CAsciiGE::Serialize(Archive& ar) {
     ar.Value(m_charCount);
     ar.Value(m_sizeIndex);
     m_addr.Serialize(ar);
-}
-
-std::unique_ptr<CGraphElement> CAsciiGE::Clone() const {
-    auto copy = std::make_unique<CAsciiGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CAsciiGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* ascii = dynamic_cast<const CAsciiGE*>(&other)) {
-        m_charCount = ascii->m_charCount;
-        m_sizeIndex = ascii->m_sizeIndex;
-        m_addr.CopyFrom(ascii->m_addr);
-    }
 }
 
 std::string CAsciiGE::Sample() const { return std::string(static_cast<size_t>(std::max(m_charCount, 0)), 'A'); }

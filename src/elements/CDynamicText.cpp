@@ -19,7 +19,7 @@ namespace balsar {
 
 BALSAR_IMPLEMENT_CLASS(CDynamicText, 0, &CGraphElement::StaticClass())
 
-CDynamicText::CDynamicText() : CGraphElement(KIND_DYNAMIC_TEXT), m_font(LanguageDefaults{}.fontName) {
+CDynamicText::CDynamicText() : CopyableElement(KIND_DYNAMIC_TEXT), m_font(LanguageDefaults{}.fontName) {
     m_height = PixelSizeOfIndex(m_sizeIndex);
 }
 
@@ -60,26 +60,6 @@ void CDynamicText::Serialize(Archive& ar) {
         Row(row)->Serialize(ar);
     }
     m_addr.Serialize(ar);
-}
-
-std::unique_ptr<CGraphElement> CDynamicText::Clone() const {
-    auto copy = std::make_unique<CDynamicText>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CDynamicText::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* text = dynamic_cast<const CDynamicText*>(&other)) {
-        m_addr.CopyFrom(text->m_addr);
-        m_sizeIndex = text->m_sizeIndex;
-        m_language = text->m_language;
-        m_font = text->m_font;
-        m_dotMatrix = text->m_dotMatrix;
-        m_alignment = text->m_alignment;
-        m_firstRowWidth = text->m_firstRowWidth;
-        m_rows = text->m_rows;
-    }
 }
 
 CTextItem* CDynamicText::Row(int row) {
@@ -190,7 +170,8 @@ bool CDynamicText::TrimToScreen(std::string& text, int screenWidth, FontEngine* 
     if (shortened) {
         text = Utf32ToUtf8(chars);
     }
-    return shortened;
+    text = Utf32ToUtf8(chars);
+    return true;
 }
 
 void CDynamicText::SetSizeIndex(int32_t index, FontEngine* fonts) {

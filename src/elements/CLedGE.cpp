@@ -13,7 +13,7 @@ namespace balsar {
 
 BALSAR_IMPLEMENT_CLASS(CLedGE, 0, &CGraphElement::StaticClass())
 
-CLedGE::CLedGE() : CGraphElement(KIND_LED) {
+CLedGE::CLedGE() : CopyableElement(KIND_LED) {
     SetSizeIndex(m_sizeIndex);
 }
 
@@ -25,25 +25,6 @@ void CLedGE::Serialize(Archive& ar) {
         ar.Value(*field);
     }
     m_addr.Serialize(ar);
-}
-
-std::unique_ptr<CGraphElement> CLedGE::Clone() const {
-    auto copy = std::make_unique<CLedGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CLedGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* lamp = dynamic_cast<const CLedGE*>(&other)) {
-        shape = lamp->shape;
-        m_sizeIndex = lamp->m_sizeIndex;
-        negativeLogic = lamp->negativeLogic;
-        flash = lamp->flash;
-        flashState = lamp->flashState;
-        period = lamp->period;
-        m_addr.CopyFrom(lamp->m_addr);
-    }
 }
 
 void CLedGE::SetSizeIndex(int32_t index) {

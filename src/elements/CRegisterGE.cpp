@@ -32,7 +32,7 @@ const char* YesNo(int32_t flag) { return flag != 0 ? "yes" : "no"; }
 
 } // namespace
 
-CRegisterGE::CRegisterGE() : CGraphElement(KIND_REGISTER) {
+CRegisterGE::CRegisterGE() : CopyableElement(KIND_REGISTER) {
     const std::string sample = Sample();
     m_height = PixelSizeOfIndex(m_sizeIndex);
     m_width = static_cast<int32_t>(sample.size()) * dotmatrix::GlyphWidth(m_height);
@@ -67,28 +67,6 @@ void CRegisterGE::Serialize(Archive& ar) {
         keepLevel = 0;
     }
     m_addr.Serialize(ar);
-}
-
-std::unique_ptr<CGraphElement> CRegisterGE::Clone() const {
-    auto copy = std::make_unique<CRegisterGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CRegisterGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* reg = dynamic_cast<const CRegisterGE*>(&other)) {
-        m_addr.CopyFrom(reg->m_addr);
-        m_format = reg->m_format;
-        m_sizeIndex = reg->m_sizeIndex;
-        passwordLevel = reg->passwordLevel;
-        inputUpper = reg->inputUpper;
-        inputLower = reg->inputLower;
-        scaleUpper = reg->scaleUpper;
-        scaleLower = reg->scaleLower;
-        alignment = reg->alignment;
-        keepLevel = reg->keepLevel;
-    }
 }
 
 int32_t CRegisterGE::GetOrder() const {

@@ -18,7 +18,7 @@ namespace balsar {
 
 BALSAR_IMPLEMENT_CLASS(CStaticText, 0, &CGraphElement::StaticClass())
 
-CStaticText::CStaticText() : CGraphElement(KIND_STATIC_TEXT), m_font(LanguageDefaults{}.fontName) {
+CStaticText::CStaticText() : CopyableElement(KIND_STATIC_TEXT), m_font(LanguageDefaults{}.fontName) {
     m_height = PixelSizeOfIndex(m_sizeIndex);
 }
 
@@ -34,23 +34,6 @@ void CStaticText::Serialize(Archive& ar) {
         ar.Value(m_dotMatrix);
     } else {
         m_dotMatrix = 0;
-    }
-}
-
-std::unique_ptr<CGraphElement> CStaticText::Clone() const {
-    auto copy = std::make_unique<CStaticText>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CStaticText::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* text = dynamic_cast<const CStaticText*>(&other)) {
-        m_text = text->m_text;
-        m_sizeIndex = text->m_sizeIndex;
-        m_language = text->m_language;
-        m_font = text->m_font;
-        m_dotMatrix = text->m_dotMatrix;
     }
 }
 
@@ -107,14 +90,15 @@ bool CStaticText::TrimToScreen(std::string& text, int screenWidth, FontEngine* f
     if (shortened) {
         text = Utf32ToUtf8(chars);
     }
-    return shortened;
+    text = Utf32ToUtf8(chars);
+    return true;
 }
 
 bool CStaticText::ApplyAttributes(const StaticTextAttributes& next, int screenWidth, Prompt& prompt,
                                   FontEngine* fonts) {
     StaticTextAttributes wanted = next;
     const bool switching = balsar::UsesDotMatrix(next.sizeIndex, next.dotMatrix) && !UsesDotMatrix();
-    if (switching && !ConfirmDotMatrixSwitch(wanted.text, next.sizeIndex, next.dotMatrix, prompt)) {
+    if (switching && !ConfirmDotMatrixSwitch(chars, next.sizeIndex, next.dotMatrix, prompt)) {
         return false;
     }
     const StaticTextAttributes before = Attributes();

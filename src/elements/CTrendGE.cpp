@@ -54,7 +54,7 @@ void DrawThickLine(PanelCanvas& canvas, int x0, int y0, int x1, int y1, const Pa
 
 } // namespace
 
-CTrendGE::CTrendGE() : CGraphElement(KIND_TREND) {
+CTrendGE::CTrendGE() : CopyableElement(KIND_TREND) {
     m_extraA = 1;
     m_extraB = 1;
 }
@@ -70,22 +70,6 @@ void CTrendGE::Serialize(Archive& ar) {
     ar.Value(pointCount);
     ar.Value(sampling);
     m_addr.Serialize(ar);
-}
-
-std::unique_ptr<CGraphElement> CTrendGE::Clone() const {
-    auto copy = std::make_unique<CTrendGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CTrendGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* trend = dynamic_cast<const CTrendGE*>(&other)) {
-        m_scale = trend->m_scale;
-        pointCount = trend->pointCount;
-        sampling = trend->sampling;
-        m_addr.CopyFrom(trend->m_addr);
-    }
 }
 
 void CTrendGE::Compile(CompileContext& context) const {
