@@ -158,17 +158,8 @@ void CDynamicText::RecalcSize(FontEngine* fonts) {
 
 bool CDynamicText::TrimToScreen(std::string& text, int screenWidth, FontEngine* fonts) const {
     std::u32string chars = Utf8ToUtf32(text);
-    bool shortened = false;
-    while (!chars.empty()) {
-        const auto width = TextWidth(Utf32ToUtf8(chars), fonts);
-        if (!width || *width <= screenWidth) {
-            break;
-        }
-        chars.pop_back();
-        shortened = true;
-    }
-    if (shortened) {
-        text = Utf32ToUtf8(chars);
+    if (!TrimToWidth(chars, screenWidth, fonts, m_sizeIndex, m_dotMatrix, m_font)) {
+        return false;
     }
     text = Utf32ToUtf8(chars);
     return true;

@@ -78,17 +78,8 @@ void CStaticText::ChangeDotMatrix(int32_t flag, FontEngine* fonts) {
 
 bool CStaticText::TrimToScreen(std::string& text, int screenWidth, FontEngine* fonts) const {
     std::u32string chars = Utf8ToUtf32(text);
-    bool shortened = false;
-    while (!chars.empty()) {
-        const auto size = TextElementSize(fonts, Utf32ToUtf8(chars), m_sizeIndex, m_dotMatrix, m_font);
-        if (!size || size->width <= screenWidth) {
-            break;
-        }
-        chars.pop_back();
-        shortened = true;
-    }
-    if (shortened) {
-        text = Utf32ToUtf8(chars);
+    if (!TrimToWidth(chars, screenWidth, fonts, m_sizeIndex, m_dotMatrix, m_font)) {
+        return false;
     }
     text = Utf32ToUtf8(chars);
     return true;
@@ -96,34 +87,25 @@ bool CStaticText::TrimToScreen(std::string& text, int screenWidth, FontEngine* f
 
 bool CStaticText::ApplyAttributes(const StaticTextAttributes& next, int screenWidth, Prompt& prompt,
                                   FontEngine* fonts) {
-    StaticTextAttributes wanted = next;
+    // The text is decoded once for the whole chain: the font switch, the cut
+    // to the screen and the new size all work on the same code points.
+    std::u32string chars = Utf8ToUtf32(next.text);
+    const size_t decoded = chars.size();
     const bool switching = balsar::UsesDotMatrix(next.sizeIndex, next.dotMatrix) && !UsesDotMatrix();
     if (switching && !ConfirmDotMatrixSwitch(chars, next.sizeIndex, next.dotMatrix, prompt)) {
         return false;
     }
-    const StaticTextAttributes before = Attributes();
-    const int widthBefore = m_width;
-    const int heightBefore = m_height;
-    m_text = wanted.text;
-    m_sizeIndex = wanted.sizeIndex;
-    m_language = wanted.language;
-    m_font = wanted.font;
-    m_dotMatrix = wanted.dotMatrix;
-    std::string trimmed = m_text;
-    if (TrimToScreen(trimmed, screenWidth, fonts)) {
-        if (prompt.Ask(strings::kTrimQuestion, Buttons::YesNo) != Answer::Yes) {
-            m_text = before.text;
-            m_sizeIndex = before.sizeIndex;
-            m_language = before.language;
-            m_font = before.font;
-            m_dotMatrix = before.dotMatrix;
-            m_width = widthBefore;
-            m_height = heightBefore;
-            return false;
-        }
-        m_text = trimmed;
+    std::optional<TextSize> size;
+    if (TrimToWidth(chars, screenWidth, fonts, next.sizeIndex, next.dotMatrix, next.font, &size) &&
+        prompt.Ask(strings::kTrimQuestion, Buttons::YesNo) != Answer::Yes) {
+        return false;
     }
-    RecalcSize(fonts);
+    m_text = chars.size() == decoded ? next.text : Utf32ToUtf8(chars);
+    m_sizeIndex = next.sizeIndex;
+    m_language = next.language;
+    m_font = next.font;
+    m_dotMatrix = next.dotMatrix;
+    SetSizeFrom(TextSizedRect(size));
     return true;
 }
 
