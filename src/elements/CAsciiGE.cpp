@@ -81,14 +81,14 @@ void CAsciiGE::Compile(CompileContext& context) const {
     const std::string keyFont = m_sizeIndex <= 2 ? std::string() : kAsciiFace;
     const std::string key =
         Format("ASCII_TEXT_%s_%d_%s", m_characterSet.c_str(), static_cast<int>(m_sizeIndex), keyFont.c_str());
-    const uint32_t table = CompileTextList(context, key, m_characterSet, kAsciiFace, PixelSizeOfIndex(m_sizeIndex),
-                                           kAsciiFontMode, GetName());
+    const uint32_t table = CompileTextList(context, key, m_characterSet, kAsciiFace,
+                                           PixelSizeOfIndex(m_sizeIndex), kAsciiFontMode, GetName());
     WriteAt(image, tableField, table, 4);
 }
 
 void CAsciiGE::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
-    DrawTextGlyphs(canvas, Rect(), m_reverse != 0, fonts, Sample(), kAsciiFace, PixelSizeOfIndex(ClampSizeIndex(m_sizeIndex)),
-                   kAsciiFontMode);
+    DrawTextGlyphs(canvas, Rect(), m_reverse != 0, fonts, Sample(), kAsciiFace,
+                   PixelSizeOfIndex(ClampSizeIndex(m_sizeIndex)), kAsciiFontMode);
 }
 
 CharCountRange AsciiCharCountRange(int32_t sizeIndex, int screenWidth) {

@@ -212,7 +212,8 @@ void CDynamicText::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
     canvas.Fill(rect, m_reverse != 0);
     PanelRect textRect = rect;
     textRect.left += shift;
-    DrawTextGlyphs(canvas, textRect, m_reverse != 0, fonts, shown, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode());
+    DrawTextGlyphs(canvas, textRect, m_reverse != 0, fonts, shown, m_font, PixelSizeOfIndex(m_sizeIndex),
+                   FontMode());
 }
 
 void CDynamicText::Compile(CompileContext& context) const {

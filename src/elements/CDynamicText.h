@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "elements/ElementCopy.h"
 #include "elements/CTextItem.h"
+#include "elements/ElementCopy.h"
 #include "plc/CAddr.h"
 
 namespace balsar {

@@ -69,7 +69,6 @@ public:
     void DrawAt(PanelCanvas& canvas, FontEngine* fonts, const std::tm& when) const;
 
 private:
-
     ActiveHandle m_handleState;
     std::string m_listFace;
     int32_t m_listSizeIndex = 0;

@@ -151,11 +151,12 @@ uint32_t CFunckeyGE::PictureTable(CompileContext& context) const {
         });
     };
     const auto text = [&] {
-        AppendLinkRecord(image, 6,
-                         [&] { return SharedRecord(context, RecordDictionary::TextTable, pictureKey, glyphs); });
+        AppendLinkRecord(
+            image, 6, [&] { return SharedRecord(context, RecordDictionary::TextTable, pictureKey, glyphs); });
     };
     return SharedRecord(context, RecordDictionary::TextTable, tableKey, [&] {
-        AppendLinkRecord(image, 1, [&] { return SharedRecord(context, RecordDictionary::Glyph, pictureKey, text); });
+        AppendLinkRecord(image, 1,
+                         [&] { return SharedRecord(context, RecordDictionary::Glyph, pictureKey, text); });
     });
 }
 

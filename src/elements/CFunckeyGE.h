@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "elements/CBitSet.h"
-#include "elements/ElementCopy.h"
 #include "elements/CJumpFrame.h"
 #include "elements/CWordSet.h"
+#include "elements/ElementCopy.h"
 #include "plc/CAddr.h"
 
 namespace balsar {

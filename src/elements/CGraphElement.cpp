@@ -35,7 +35,9 @@ void CGraphElement::CopyFrom(const CGraphElement& other) {
 
 void CGraphElement::Compile(CompileContext&) const {}
 
-void CGraphElement::CompilePosition(CompileContext& context) const { CompilePositionRecord(context, Rect()); }
+void CGraphElement::CompilePosition(CompileContext& context) const {
+    CompilePositionRecord(context, Rect());
+}
 
 void CGraphElement::Draw(PanelCanvas&, FontEngine*) const {}
 

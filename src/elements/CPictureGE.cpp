@@ -143,10 +143,12 @@ void CPictureGE::Compile(CompileContext& context) const {
 
 uint32_t CPictureGE::CompilePictureLibObjForDspPrm(CompileContext& context) const {
     const std::string key = Format("PICTURE_%d", static_cast<int>(bitmapId));
-    const CSingleColorBitmapLib* library = context.bitmapLibrary != nullptr ? context.bitmapLibrary : m_library.Get();
+    const CSingleColorBitmapLib* library =
+        context.bitmapLibrary != nullptr ? context.bitmapLibrary : m_library.Get();
     return SharedRecord(context, RecordDictionary::Glyph, key, [&] {
-        AppendLinkRecord(context.image, 1,
-                         [&] { return library != nullptr ? library->CompileBitmapLibItem(context, bitmapId) : 0u; });
+        AppendLinkRecord(context.image, 1, [&] {
+            return library != nullptr ? library->CompileBitmapLibItem(context, bitmapId) : 0u;
+        });
     });
 }
 

@@ -166,8 +166,8 @@ void CRegisterGE::Compile(CompileContext& context) const {
 }
 
 void CRegisterGE::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
-    DrawTextGlyphs(canvas, ComputedRect(fonts), m_reverse != 0, fonts, Sample(), kRegisterFace, PixelSizeOfIndex(m_sizeIndex),
-                   kRegisterFontMode);
+    DrawTextGlyphs(canvas, ComputedRect(fonts), m_reverse != 0, fonts, Sample(), kRegisterFace,
+                   PixelSizeOfIndex(m_sizeIndex), kRegisterFontMode);
 }
 
 void CRegisterGE::XmlSave(CXmlNodeWrapper& parts) const {

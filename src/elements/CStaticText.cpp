@@ -122,7 +122,8 @@ bool CStaticText::TurnDoubleSizeOn(int screenWidth, int screenHeight, MessageSin
 }
 
 void CStaticText::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
-    DrawTextGlyphs(canvas, ComputedRect(fonts), m_reverse != 0, fonts, m_text, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode());
+    DrawTextGlyphs(canvas, ComputedRect(fonts), m_reverse != 0, fonts, m_text, m_font,
+                   PixelSizeOfIndex(m_sizeIndex), FontMode());
 }
 
 void CStaticText::Compile(CompileContext& context) const {

@@ -80,9 +80,10 @@ void CTrendGE::Compile(CompileContext& context) const {
     AppendBytes(image, 0, 2);
     AppendBytes(image, 0, 4);
     AppendBytes(image, 4, 4);
-    const size_t channel = context.trendChannels != nullptr
-                               ? context.trendChannels->ChannelIndex(m_addr, sampling, pointCount, context.portProtocols)
-                               : 0;
+    const size_t channel =
+        context.trendChannels != nullptr
+            ? context.trendChannels->ChannelIndex(m_addr, sampling, pointCount, context.portProtocols)
+            : 0;
     AppendBytes(image, static_cast<uint32_t>(channel), 2);
     AppendBytes(image, static_cast<uint32_t>(pointCount), 2);
     AppendBytes(image, 0, 2);

@@ -39,8 +39,7 @@ std::optional<Glyph> LoadPicture(const std::filesystem::path& path) {
     // reports it.
     RecordingMessageSink quiet;
     Glyph picture;
-    if (!ParseSingleColorBitmap(file, path.string(), quiet, picture.width, picture.height,
-                                               picture.data)) {
+    if (!ParseSingleColorBitmap(file, path.string(), quiet, picture.width, picture.height, picture.data)) {
         return std::nullopt;
     }
     return picture;

@@ -14,8 +14,7 @@
 namespace balsar {
 
 // Base of every element kind: Clone and CopyFrom for Kind.
-template <class Kind>
-class CopyableElement : public CGraphElement {
+template <class Kind> class CopyableElement : public CGraphElement {
 public:
     // A default Kind filled by CopyFrom: everything but the ID and the
     // order, which stay unset until the copy is placed.
@@ -45,8 +44,7 @@ protected:
 };
 
 // Clone and CopyFrom of a value class (the key actions) through its copy.
-template <class Self>
-class CopyableValue {
+template <class Self> class CopyableValue {
 public:
     std::unique_ptr<Self> Clone() const { return std::make_unique<Self>(static_cast<const Self&>(*this)); }
     void CopyFrom(const Self& other) { static_cast<Self&>(*this) = other; }
@@ -59,8 +57,7 @@ public:
 // lives, not to its contents: copying another element's contents keeps the
 // link already held and takes the other's only while none is held (a fresh
 // clone), so an element never ends up pointing into another project.
-template <class T>
-class ProjectLink {
+template <class T> class ProjectLink {
 public:
     ProjectLink() = default;
     ProjectLink(const ProjectLink&) = default;

@@ -5,7 +5,9 @@
 
 namespace balsar {
 
-PanelRect ElementGeometry::Rect() const { return PanelRect{m_left, m_top, m_left + m_width, m_top + m_height}; }
+PanelRect ElementGeometry::Rect() const {
+    return PanelRect{m_left, m_top, m_left + m_width, m_top + m_height};
+}
 
 void ElementGeometry::ChangeDoubleSize(bool on, int screenWidth, int screenHeight) {
     if (m_doubleSize == 0 && on) {
@@ -50,7 +52,9 @@ void ElementGeometry::SetSizeFrom(const PanelRect& rect) {
 }
 
 int ElementGeometry::HandleAt(int x, int y) const {
-    const auto near = [x, y](int hx, int hy) { return x >= hx - 1 && x <= hx + 1 && y >= hy - 1 && y <= hy + 1; };
+    const auto near = [x, y](int hx, int hy) {
+        return x >= hx - 1 && x <= hx + 1 && y >= hy - 1 && y <= hy + 1;
+    };
     const int midX = m_left + m_width / 2;
     const int midY = m_top + m_height / 2;
     if (near(midX, m_top)) {

@@ -91,14 +91,16 @@ uint32_t CompileText(CompileContext& context, std::string_view text, const std::
     const std::u32string chars = DecodeReportingLength(context, text, owner);
     const std::string key = TextKey(text, font, size, fontMode);
     return SharedRecord(context, RecordDictionary::Glyph, key, [&] {
-        AppendLinkRecord(context.image, 6, [&] { return WriteTextTable(context, key, chars, font, size, fontMode); });
+        AppendLinkRecord(context.image, 6,
+                         [&] { return WriteTextTable(context, key, chars, font, size, fontMode); });
     });
 }
 
 uint32_t CompileTextList(CompileContext& context, const std::string& key, std::string_view text,
                          const std::string& font, int size, int fontMode, std::string_view owner) {
     return SharedRecord(context, RecordDictionary::TextTable, key, [&] {
-        AppendLinkRecord(context.image, 1, [&] { return CompileText(context, text, font, size, fontMode, owner); });
+        AppendLinkRecord(context.image, 1,
+                         [&] { return CompileText(context, text, font, size, fontMode, owner); });
     });
 }
 

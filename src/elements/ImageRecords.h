@@ -28,7 +28,8 @@ std::unordered_map<std::string, uint32_t>& DictionaryOf(CompileContext& context,
 // `write` that returns false could not make its record: the result is 0 and
 // nothing is kept, whatever it appended.
 template <class Write>
-uint32_t SharedRecord(CompileContext& context, RecordDictionary which, const std::string& key, Write&& write) {
+uint32_t SharedRecord(CompileContext& context, RecordDictionary which, const std::string& key,
+                      Write&& write) {
     auto& dictionary = DictionaryOf(context, which);
     if (const auto it = dictionary.find(key); it != dictionary.end()) {
         return it->second;
@@ -46,8 +47,7 @@ uint32_t SharedRecord(CompileContext& context, RecordDictionary which, const std
 // Appends a kind byte and a 32-bit slot, then fills the slot with what
 // `inner` returns (the offset of a record it appends right after). Returns
 // the offset of the kind byte.
-template <class Inner>
-uint32_t AppendLinkRecord(Image& image, uint32_t kindByte, Inner&& inner) {
+template <class Inner> uint32_t AppendLinkRecord(Image& image, uint32_t kindByte, Inner&& inner) {
     const auto offset = static_cast<uint32_t>(image.size());
     AppendBytes(image, kindByte, 1);
     AppendBytes(image, 0, 4);
@@ -58,8 +58,7 @@ uint32_t AppendLinkRecord(Image& image, uint32_t kindByte, Inner&& inner) {
 
 // Appends a count byte and `count` 32-bit slots, then fills slot i with
 // offsetOf(i) (records it appends after the table).
-template <class OffsetOf>
-void AppendOffsetTable(Image& image, size_t count, OffsetOf&& offsetOf) {
+template <class OffsetOf> void AppendOffsetTable(Image& image, size_t count, OffsetOf&& offsetOf) {
     AppendBytes(image, static_cast<uint32_t>(count), 1);
     const size_t slots = image.size();
     AppendRepeated(image, 0, 4, count);

@@ -20,8 +20,8 @@ bool LoadSingleColorBitmap(const std::string& path, MessageSink& sink, int& widt
     return ParseSingleColorBitmap(file, path, sink, width, height, data);
 }
 
-bool ParseSingleColorBitmap(const std::vector<uint8_t>& file, const std::string& path, MessageSink& sink, int& width,
-                            int& height, std::vector<uint8_t>& data) {
+bool ParseSingleColorBitmap(const std::vector<uint8_t>& file, const std::string& path, MessageSink& sink,
+                            int& width, int& height, std::vector<uint8_t>& data) {
     constexpr size_t kFileHeader = 14;
     constexpr size_t kInfoHeader = 40;
     const auto u16 = [&file](size_t at) { return static_cast<uint32_t>(file[at] | file[at + 1] << 8); };
@@ -60,7 +60,8 @@ bool ParseSingleColorBitmap(const std::vector<uint8_t>& file, const std::string&
     for (int row = 0; row < h; ++row) {
         const size_t from = dataOffset + static_cast<size_t>(h - 1 - row) * stride;
         for (size_t i = 0; i < rowBytes; ++i) {
-            data[static_cast<size_t>(row) * rowBytes + i] = static_cast<uint8_t>(~ReverseBits(file[from + i]));
+            data[static_cast<size_t>(row) * rowBytes + i] =
+                static_cast<uint8_t>(~ReverseBits(file[from + i]));
         }
     }
     width = w;

@@ -14,7 +14,7 @@ class MessageSink;
 bool LoadSingleColorBitmap(const std::string& path, MessageSink& sink, int& width, int& height,
                            std::vector<uint8_t>& data);
 // The same from bytes already read (path only names it in messages).
-bool ParseSingleColorBitmap(const std::vector<uint8_t>& file, const std::string& path, MessageSink& sink, int& width,
-                            int& height, std::vector<uint8_t>& data);
+bool ParseSingleColorBitmap(const std::vector<uint8_t>& file, const std::string& path, MessageSink& sink,
+                            int& width, int& height, std::vector<uint8_t>& data);
 
 } // namespace balsar

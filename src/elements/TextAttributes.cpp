@@ -41,17 +41,22 @@ bool UsesBuiltInFont(int pixelSize, int fontMode) {
     return false;
 }
 
-int CountNonAscii(std::string_view text) { return CountNonAscii(Utf8ToUtf32(text)); }
+int CountNonAscii(std::string_view text) {
+    return CountNonAscii(Utf8ToUtf32(text));
+}
 
 int CountNonAscii(std::u32string_view chars) {
     return static_cast<int>(std::count_if(chars.begin(), chars.end(), [](char32_t c) { return c >= 128; }));
 }
 
-std::string KeepVisibleAscii(std::string_view text) { return Utf32ToUtf8(KeepVisibleAscii(Utf8ToUtf32(text))); }
+std::string KeepVisibleAscii(std::string_view text) {
+    return Utf32ToUtf8(KeepVisibleAscii(Utf8ToUtf32(text)));
+}
 
 std::u32string KeepVisibleAscii(std::u32string_view chars) {
     std::u32string out;
-    std::copy_if(chars.begin(), chars.end(), std::back_inserter(out), [](char32_t c) { return c >= 0x20 && c <= 0x7E; });
+    std::copy_if(chars.begin(), chars.end(), std::back_inserter(out),
+                 [](char32_t c) { return c >= 0x20 && c <= 0x7E; });
     return out;
 }
 
@@ -122,7 +127,8 @@ bool ConfirmDotMatrixSwitch(std::string& text, int32_t newSizeIndex, int32_t new
     return true;
 }
 
-bool ConfirmDotMatrixSwitch(std::u32string& chars, int32_t newSizeIndex, int32_t newDotMatrix, Prompt& prompt) {
+bool ConfirmDotMatrixSwitch(std::u32string& chars, int32_t newSizeIndex, int32_t newDotMatrix,
+                            Prompt& prompt) {
     if (!UsesDotMatrix(newSizeIndex, newDotMatrix) || CountNonAscii(chars) == 0) {
         return true;
     }

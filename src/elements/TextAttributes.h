@@ -67,7 +67,8 @@ bool TrimToWidth(std::u32string& chars, int maxWidth, FontEngine* fonts, int32_t
 // characters of code 128 or more, the user is asked; No refuses the switch
 // (false, text unchanged), Yes keeps only the visible ASCII characters.
 bool ConfirmDotMatrixSwitch(std::string& text, int32_t newSizeIndex, int32_t newDotMatrix, Prompt& prompt);
-bool ConfirmDotMatrixSwitch(std::u32string& chars, int32_t newSizeIndex, int32_t newDotMatrix, Prompt& prompt);
+bool ConfirmDotMatrixSwitch(std::u32string& chars, int32_t newSizeIndex, int32_t newDotMatrix,
+                            Prompt& prompt);
 
 // How the font controls of a text element's page stand.
 struct DotMatrixControls {

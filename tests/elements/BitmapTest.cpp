@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "ElementsTestSupport.h"
 #include "base/FileIo.h"
 #include "base/Utf.h"
+#include "elements/ElementStrings.h"
 #include "elements/ImageRecords.h"
 #include "elements/SingleColorBitmap.h"
-#include "elements/ElementStrings.h"
-#include "ElementsTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace balsar {

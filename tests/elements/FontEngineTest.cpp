@@ -2,10 +2,10 @@
 
 #include <functional>
 
-#include "elements/ImageRecords.h"
+#include "ElementsTestSupport.h"
 #include "elements/FontEngine.h"
 #include "elements/GlyphSource.h"
-#include "ElementsTestSupport.h"
+#include "elements/ImageRecords.h"
 
 namespace balsar {
 namespace {

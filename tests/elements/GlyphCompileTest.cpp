@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "ElementsTestSupport.h"
 #include "elements/CGraphElement.h"
 #include "elements/ImageRecords.h"
-#include "ElementsTestSupport.h"
 #include "support/TestSupport.h"
 
 namespace balsar {
