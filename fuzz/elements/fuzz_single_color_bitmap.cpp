@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/MessageSink.h"
-#include "elements/CGraphElement.h"
+#include "elements/SingleColorBitmap.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> file(data, data + size);
@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int width = 0;
     int height = 0;
     std::vector<uint8_t> rows;
-    if (balsar::CGraphElement::ParseSingleColorBitmap(file, "fuzz.bmp", sink, width, height, rows)) {
+    if (balsar::ParseSingleColorBitmap(file, "fuzz.bmp", sink, width, height, rows)) {
         if (width <= 0 || height <= 0 || rows.size() != static_cast<size_t>((width + 7) / 8) * height) {
             std::abort();
         }

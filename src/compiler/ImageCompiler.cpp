@@ -7,14 +7,27 @@
 
 namespace balsar {
 
-ImageCompiler::ImageCompiler(CMirloProject& project, Image& image, const DesignerContext& context)
-    : m_project(project), m_context(image, context.sink, context.panelWidth, context.panelHeight) {
-    m_context.portProtocols = context.portProtocols;
-    m_context.fontEngine = context.fontEngine;
+namespace {
+
+CompileInputs InputsOf(const DesignerContext& context) {
+    return CompileInputs{context.sink, context.panelWidth, context.panelHeight, context.portProtocols,
+                         context.fontEngine};
+}
+
+} // namespace
+
+ImageCompiler::ImageCompiler(CMirloProject& project, Image& image, const CompileInputs& inputs)
+    : m_project(project), m_context(image, inputs.sink, inputs.panelWidth, inputs.panelHeight) {
+    m_context.portProtocols = inputs.portProtocols;
+    m_context.fontEngine = inputs.fontEngine;
     m_context.bitmapLibrary = &project.bitmapLibrary;
-    m_context.trendChannels.BuildChannels(project.Screens(), context.portProtocols);
+    m_trendChannels.BuildChannels(project.Screens(), inputs.portProtocols);
+    m_context.trendChannels = &m_trendChannels;
     image.clear();
 }
+
+ImageCompiler::ImageCompiler(CMirloProject& project, Image& image, const DesignerContext& context)
+    : ImageCompiler(project, image, InputsOf(context)) {}
 
 void ImageCompiler::Compile() {
     Image& image = m_context.image;
@@ -60,8 +73,8 @@ void ImageCompiler::WriteSection(int index) {
         WriteScreenBlock();
         break;
     case SECTION_TRENDS:
-        m_context.trendChannels.BuildChannels(m_project.Screens(), m_context.portProtocols, &m_context.sink);
-        m_context.trendChannels.WriteChannels(m_context.image);
+        m_trendChannels.BuildChannels(m_project.Screens(), m_context.portProtocols, &m_context.sink);
+        m_trendChannels.WriteChannels(m_context.image);
         break;
     case SECTION_EVENTS:
         m_project.eventList.Compile(m_context, m_project);
@@ -110,11 +123,15 @@ void ImageCompiler::WriteScreenBlock() {
     }
 }
 
-Image CompileProject(CMirloProject& project, const DesignerContext& context) {
+Image CompileProject(CMirloProject& project, const CompileInputs& inputs) {
     Image image;
-    ImageCompiler compiler(project, image, context);
+    ImageCompiler compiler(project, image, inputs);
     compiler.Compile();
     return image;
+}
+
+Image CompileProject(CMirloProject& project, const DesignerContext& context) {
+    return CompileProject(project, InputsOf(context));
 }
 
 bool WriteCompileOutput(const std::string& path, const Image& image, MessageSink& sink) {

@@ -7,12 +7,27 @@
 
 #include "base/ByteWriter.h"
 #include "elements/CompileContext.h"
+#include "elements/TrendChannelTable.h"
 
 namespace balsar {
 
 class CMirloProject;
+class FontEngine;
 class MessageSink;
+class PortProtocols;
 struct DesignerContext;
+
+// What a compile reads besides the project: where messages go, the panel
+// size the screen records carry, the protocol descriptions of the four
+// ports (address records; may be null) and the fonts of non-built-in
+// glyphs (may be null).
+struct CompileInputs {
+    MessageSink& sink;
+    int panelWidth = 128;
+    int panelHeight = 64;
+    const PortProtocols* portProtocols = nullptr;
+    FontEngine* fontEngine = nullptr;
+};
 
 class ImageCompiler {
 public:
@@ -30,11 +45,12 @@ public:
         SECTION_DATA_TRANSFER = 6,
     };
 
-    // The image is emptied and the compile state starts afresh. Messages,
-    // panel size, port protocols and fonts come from the designer context.
-    // Compiling may adjust the project (addresses whose register type the
-    // port's protocol no longer has are reset; a missing alarm screen is
-    // replaced), so the project is not const.
+    // The image is emptied and the compile state starts afresh. Compiling
+    // may adjust the project (addresses whose register type the port's
+    // protocol no longer has are reset; a missing alarm screen is replaced),
+    // so the project is not const.
+    ImageCompiler(CMirloProject& project, Image& image, const CompileInputs& inputs);
+    // The same with the inputs the designer context holds.
     ImageCompiler(CMirloProject& project, Image& image, const DesignerContext& context);
 
     // Fills the image. Never fails; out-of-range values are reported through
@@ -50,10 +66,13 @@ private:
     void WriteScreenBlock();
 
     CMirloProject& m_project;
+    TrendChannelTable m_trendChannels;
     CompileContext m_context;
 };
 
 // One call: compile a project into a fresh image.
+Image CompileProject(CMirloProject& project, const CompileInputs& inputs);
+// The same with the inputs the designer context holds.
 Image CompileProject(CMirloProject& project, const DesignerContext& context);
 
 // Writes the image to the compile output file, replacing it. False (with

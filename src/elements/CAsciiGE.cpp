@@ -8,6 +8,8 @@
 #include "elements/DotMatrixFont.h"
 #include "elements/ElementKinds.h"
 #include "elements/ElementStrings.h"
+#include "elements/GlyphSource.h"
+#include "elements/ImageRecords.h"
 #include "elements/PanelCanvas.h"
 #include "elements/TextAttributes.h"
 
@@ -27,7 +29,7 @@ int32_t ClampSizeIndex(int32_t index) { return std::clamp(index, 0, 2); }
 
 } // namespace
 
-CAsciiGE::CAsciiGE() : CGraphElement(KIND_ASCII) {
+CAsciiGE::CAsciiGE() : CopyableElement(KIND_ASCII) {
     for (char ch = 0x20; ch <= 0x7E; ++ch) {
         m_characterSet.push_back(ch);
     }
@@ -41,21 +43,6 @@ void CAsciiGE::Serialize(Archive& ar) {
     ar.Value(m_charCount);
     ar.Value(m_sizeIndex);
     m_addr.Serialize(ar);
-}
-
-std::unique_ptr<CGraphElement> CAsciiGE::Clone() const {
-    auto copy = std::make_unique<CAsciiGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CAsciiGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* ascii = dynamic_cast<const CAsciiGE*>(&other)) {
-        m_charCount = ascii->m_charCount;
-        m_sizeIndex = ascii->m_sizeIndex;
-        m_addr.CopyFrom(ascii->m_addr);
-    }
 }
 
 std::string CAsciiGE::Sample() const { return std::string(static_cast<size_t>(std::max(m_charCount, 0)), 'A'); }
@@ -94,24 +81,14 @@ void CAsciiGE::Compile(CompileContext& context) const {
     const std::string keyFont = m_sizeIndex <= 2 ? std::string() : kAsciiFace;
     const std::string key =
         Format("ASCII_TEXT_%s_%d_%s", m_characterSet.c_str(), static_cast<int>(m_sizeIndex), keyFont.c_str());
-    uint32_t table = 0;
-    if (const auto it = context.textTableDictionary.find(key); it != context.textTableDictionary.end()) {
-        table = it->second;
-    } else {
-        table = static_cast<uint32_t>(image.size());
-        AppendBytes(image, 1, 1);
-        AppendBytes(image, 0, 4);
-        const uint32_t text = CompileText(context, m_characterSet, kAsciiFace, PixelSizeOfIndex(m_sizeIndex),
-                                          kAsciiFontMode, GetName());
-        WriteAt(image, table + 1, text, 4);
-        context.textTableDictionary.emplace(key, table);
-    }
+    const uint32_t table = CompileTextList(context, key, m_characterSet, kAsciiFace,
+                                           PixelSizeOfIndex(m_sizeIndex), kAsciiFontMode, GetName());
     WriteAt(image, tableField, table, 4);
 }
 
 void CAsciiGE::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
-    DrawTextGlyphs(canvas, Rect(), fonts, Sample(), kAsciiFace, PixelSizeOfIndex(ClampSizeIndex(m_sizeIndex)),
-                   kAsciiFontMode);
+    DrawTextGlyphs(canvas, Rect(), m_reverse != 0, fonts, Sample(), kAsciiFace,
+                   PixelSizeOfIndex(ClampSizeIndex(m_sizeIndex)), kAsciiFontMode);
 }
 
 CharCountRange AsciiCharCountRange(int32_t sizeIndex, int screenWidth) {

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "elements/CGraphElement.h"
+#include "elements/ElementCopy.h"
 #include "plc/CAddr.h"
 
 namespace balsar {
 
-class CAsciiGE : public CGraphElement {
+class CAsciiGE : public CopyableElement<CAsciiGE> {
     BALSAR_DECLARE_CLASS(CAsciiGE)
 public:
     // The compiled record holds the count in one byte.
@@ -20,8 +20,6 @@ public:
 
     // Common prefix, version 1, character count, size index, address.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CGraphElement> Clone() const override;
-    void CopyFrom(const CGraphElement& other) override;
     // Position, 1, 0, 1 (16-bit), the address, 4, the offset of the shared
     // ASCII character table, 1, the reverse flag 0x10, the count, 0.
     void Compile(CompileContext& context) const override;

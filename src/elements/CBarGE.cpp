@@ -22,7 +22,7 @@ const char* YesNo(int32_t flag) { return flag != 0 ? "yes" : "no"; }
 
 } // namespace
 
-CBarGE::CBarGE() : CGraphElement(KIND_BAR) {
+CBarGE::CBarGE() : CopyableElement(KIND_BAR) {
     m_extraA = 1;
     m_extraB = 1;
 }
@@ -37,21 +37,6 @@ void CBarGE::Serialize(Archive& ar) {
     ar.Value(m_scale.fullScale);
     ar.Value(m_scale.zeroScale);
     m_addr.Serialize(ar);
-}
-
-std::unique_ptr<CGraphElement> CBarGE::Clone() const {
-    auto copy = std::make_unique<CBarGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CBarGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* bar = dynamic_cast<const CBarGE*>(&other)) {
-        m_scale = bar->m_scale;
-        m_direction = bar->m_direction;
-        m_addr.CopyFrom(bar->m_addr);
-    }
 }
 
 void CBarGE::Compile(CompileContext& context) const {

@@ -4,13 +4,14 @@
 // right. Resizable by its four edge handles.
 #include <cstdint>
 
-#include "elements/CGraphElement.h"
+#include "elements/ElementCopy.h"
 #include "elements/GraphScale.h"
+#include "elements/ResizeHandles.h"
 #include "plc/CAddr.h"
 
 namespace balsar {
 
-class CBarGE : public CGraphElement {
+class CBarGE : public CopyableElement<CBarGE> {
     BALSAR_DECLARE_CLASS(CBarGE)
 public:
     enum Direction : int32_t { DIR_UP = 0, DIR_DOWN = 1, DIR_LEFT = 2, DIR_RIGHT = 3 };
@@ -24,8 +25,6 @@ public:
     // Common prefix, 1, data type, width, direction, full and zero scale
     // (64-bit floats), the address.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CGraphElement> Clone() const override;
-    void CopyFrom(const CGraphElement& other) override;
     // Position, 1, 0, 1 (16-bit), the address, 0 (32-bit), 3, type + 16 x
     // direction, the width byte, 0, full and zero scale.
     void Compile(CompileContext& context) const override;
@@ -58,7 +57,7 @@ private:
     CAddr m_addr{WIDTH_WORD};
     GraphScale m_scale;
     int32_t m_direction = DIR_UP;
-    int32_t m_activeHandle = 0;
+    ActiveHandle m_activeHandle;
 };
 
 // Outline of a rectangle, one pixel wide, inside it.

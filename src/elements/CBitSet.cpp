@@ -12,14 +12,4 @@ void CBitSet::Serialize(Archive& ar) {
     ar.Value(mode);
 }
 
-std::unique_ptr<CBitSet> CBitSet::Clone() const {
-    auto copy = std::make_unique<CBitSet>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CBitSet::CopyFrom(const CBitSet& other) {
-    mode = other.mode;
-}
-
 } // namespace balsar

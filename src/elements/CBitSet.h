@@ -4,10 +4,11 @@
 #include <memory>
 
 #include "base/Archivable.h"
+#include "elements/ElementCopy.h"
 
 namespace balsar {
 
-class CBitSet : public Archivable {
+class CBitSet : public Archivable, public CopyableValue<CBitSet> {
     BALSAR_DECLARE_CLASS(CBitSet)
 public:
     enum Mode : int32_t {
@@ -24,8 +25,6 @@ public:
 
     // Version 1, mode. The version is not checked on loading.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CBitSet> Clone() const;
-    void CopyFrom(const CBitSet& other);
 
     // 0x10 + mode.
     uint32_t FunctionCode() const { return (0x10u + static_cast<uint32_t>(mode)) & 0xFF; }

@@ -8,6 +8,8 @@
 #include "base/Utf.h"
 #include "elements/CompileContext.h"
 #include "elements/ElementKinds.h"
+#include "elements/GlyphSource.h"
+#include "elements/ImageRecords.h"
 #include "elements/KeysLampsStrings.h"
 #include "elements/LanguageDefaults.h"
 #include "elements/PanelCanvas.h"
@@ -17,7 +19,7 @@ namespace balsar {
 
 BALSAR_IMPLEMENT_CLASS(CDynamicText, 0, &CGraphElement::StaticClass())
 
-CDynamicText::CDynamicText() : CGraphElement(KIND_DYNAMIC_TEXT), m_font(LanguageDefaults{}.fontName) {
+CDynamicText::CDynamicText() : CopyableElement(KIND_DYNAMIC_TEXT), m_font(LanguageDefaults{}.fontName) {
     m_height = PixelSizeOfIndex(m_sizeIndex);
 }
 
@@ -58,26 +60,6 @@ void CDynamicText::Serialize(Archive& ar) {
         Row(row)->Serialize(ar);
     }
     m_addr.Serialize(ar);
-}
-
-std::unique_ptr<CGraphElement> CDynamicText::Clone() const {
-    auto copy = std::make_unique<CDynamicText>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CDynamicText::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* text = dynamic_cast<const CDynamicText*>(&other)) {
-        m_addr.CopyFrom(text->m_addr);
-        m_sizeIndex = text->m_sizeIndex;
-        m_language = text->m_language;
-        m_font = text->m_font;
-        m_dotMatrix = text->m_dotMatrix;
-        m_alignment = text->m_alignment;
-        m_firstRowWidth = text->m_firstRowWidth;
-        m_rows = text->m_rows;
-    }
 }
 
 CTextItem* CDynamicText::Row(int row) {
@@ -176,19 +158,11 @@ void CDynamicText::RecalcSize(FontEngine* fonts) {
 
 bool CDynamicText::TrimToScreen(std::string& text, int screenWidth, FontEngine* fonts) const {
     std::u32string chars = Utf8ToUtf32(text);
-    bool shortened = false;
-    while (!chars.empty()) {
-        const auto width = TextWidth(Utf32ToUtf8(chars), fonts);
-        if (!width || *width <= screenWidth) {
-            break;
-        }
-        chars.pop_back();
-        shortened = true;
+    if (!TrimToWidth(chars, screenWidth, fonts, m_sizeIndex, m_dotMatrix, m_font)) {
+        return false;
     }
-    if (shortened) {
-        text = Utf32ToUtf8(chars);
-    }
-    return shortened;
+    text = Utf32ToUtf8(chars);
+    return true;
 }
 
 void CDynamicText::SetSizeIndex(int32_t index, FontEngine* fonts) {
@@ -238,7 +212,8 @@ void CDynamicText::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
     canvas.Fill(rect, m_reverse != 0);
     PanelRect textRect = rect;
     textRect.left += shift;
-    DrawTextGlyphs(canvas, textRect, fonts, shown, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode());
+    DrawTextGlyphs(canvas, textRect, m_reverse != 0, fonts, shown, m_font, PixelSizeOfIndex(m_sizeIndex),
+                   FontMode());
 }
 
 void CDynamicText::Compile(CompileContext& context) const {
@@ -252,7 +227,7 @@ void CDynamicText::Compile(CompileContext& context) const {
     }
 
     Image& image = context.image;
-    CompilePositionOf(context, ComputedRect(context.fontEngine, nullptr));
+    CompilePositionRecord(context, ComputedRect(context.fontEngine, nullptr));
     AppendBytes(image, 1, 1);
     AppendBytes(image, 0, 1);
     AppendBytes(image, 1, 2);

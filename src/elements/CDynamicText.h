@@ -9,13 +9,13 @@
 #include <string>
 #include <string_view>
 
-#include "elements/CGraphElement.h"
 #include "elements/CTextItem.h"
+#include "elements/ElementCopy.h"
 #include "plc/CAddr.h"
 
 namespace balsar {
 
-class CDynamicText : public CGraphElement {
+class CDynamicText : public CopyableElement<CDynamicText> {
     BALSAR_DECLARE_CLASS(CDynamicText)
 public:
     enum Alignment : int32_t { ALIGN_LEFT = 0, ALIGN_RIGHT = 1, ALIGN_CENTRE = 2 };
@@ -29,8 +29,6 @@ public:
     // version 2), dot-matrix (from version 3), the 256 rows in the file's
     // block order (RowArchiveOrder), then the address.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CGraphElement> Clone() const override;
-    void CopyFrom(const CGraphElement& other) override;
     // Position, address, the state values in ascending order and the state
     // text table with its text records.
     void Compile(CompileContext& context) const override;

@@ -13,7 +13,7 @@ namespace balsar {
 
 BALSAR_IMPLEMENT_CLASS(CEventListGE, 0, &CGraphElement::StaticClass())
 
-CEventListGE::CEventListGE() : CGraphElement(KIND_EVENT_LIST) {}
+CEventListGE::CEventListGE() : CopyableElement(KIND_EVENT_LIST) {}
 
 void CEventListGE::Serialize(Archive& ar) {
     CGraphElement::Serialize(ar);
@@ -22,28 +22,6 @@ void CEventListGE::Serialize(Archive& ar) {
     for (int32_t* field : {&showNumber, &showDate, &dateOrder, &dateSeparator, &fourDigitYear, &noLeadingZeros,
                            &showTime, &timeFormat}) {
         ar.Value(*field);
-    }
-}
-
-std::unique_ptr<CGraphElement> CEventListGE::Clone() const {
-    auto copy = std::make_unique<CEventListGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CEventListGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* list = dynamic_cast<const CEventListGE*>(&other)) {
-        showNumber = list->showNumber;
-        showDate = list->showDate;
-        dateOrder = list->dateOrder;
-        dateSeparator = list->dateSeparator;
-        fourDigitYear = list->fourDigitYear;
-        noLeadingZeros = list->noLeadingZeros;
-        showTime = list->showTime;
-        timeFormat = list->timeFormat;
-        m_listFace = list->m_listFace;
-        m_listSizeIndex = list->m_listSizeIndex;
     }
 }
 

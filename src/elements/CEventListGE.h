@@ -7,11 +7,12 @@
 #include <ctime>
 #include <string>
 
-#include "elements/CGraphElement.h"
+#include "elements/ElementCopy.h"
+#include "elements/ResizeHandles.h"
 
 namespace balsar {
 
-class CEventListGE : public CGraphElement {
+class CEventListGE : public CopyableElement<CEventListGE> {
     BALSAR_DECLARE_CLASS(CEventListGE)
 public:
     enum DateOrder : int32_t { DATE_DMY = 0, DATE_MDY = 1, DATE_YMD = 2, DATE_MD = 3 };
@@ -26,8 +27,6 @@ public:
 
     // Common prefix, version 1 and the eight layout fields.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CGraphElement> Clone() const override;
-    void CopyFrom(const CGraphElement& other) override;
     // Position, then 0, 0, 0 (16-bit), 0 (32-bit), the layout flags and the
     // separator's character code (32-bit each).
     void Compile(CompileContext& context) const override;
@@ -70,8 +69,7 @@ public:
     void DrawAt(PanelCanvas& canvas, FontEngine* fonts, const std::tm& when) const;
 
 private:
-
-    int32_t m_handleState = 0;
+    ActiveHandle m_handleState;
     std::string m_listFace;
     int32_t m_listSizeIndex = 0;
 };

@@ -6,6 +6,7 @@
 #include "elements/CompileContext.h"
 #include "elements/ComponentArtwork.h"
 #include "elements/ElementKinds.h"
+#include "elements/ImageRecords.h"
 #include "elements/PanelCanvas.h"
 #include "elements/TextAttributes.h"
 #include "hardware/HardwareModel.h"
@@ -14,7 +15,7 @@ namespace balsar {
 
 BALSAR_IMPLEMENT_CLASS(CFunckeyGE, 0, &CGraphElement::StaticClass())
 
-CFunckeyGE::CFunckeyGE() : CGraphElement(KIND_FUNCKEY) {
+CFunckeyGE::CFunckeyGE() : CopyableElement(KIND_FUNCKEY) {
     RecalcSize();
 }
 
@@ -39,31 +40,6 @@ void CFunckeyGE::Serialize(Archive& ar) {
     m_jump.Serialize(ar);
     m_bit.Serialize(ar);
     m_word.Serialize(ar);
-}
-
-std::unique_ptr<CGraphElement> CFunckeyGE::Clone() const {
-    auto copy = std::make_unique<CFunckeyGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CFunckeyGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* key = dynamic_cast<const CFunckeyGE*>(&other)) {
-        extraC = key->extraC;
-        extraD = key->extraD;
-        m_keyCode = key->m_keyCode;
-        m_function = key->m_function;
-        m_sizeIndex = key->m_sizeIndex;
-        m_passwordLevel = key->m_passwordLevel;
-        m_hand = key->m_hand;
-        m_hidden = key->m_hidden;
-        m_keepLevel = key->m_keepLevel;
-        m_addr.CopyFrom(key->m_addr);
-        m_jump.CopyFrom(key->m_jump);
-        m_bit.CopyFrom(key->m_bit);
-        m_word.CopyFrom(key->m_word);
-    }
 }
 
 int32_t CFunckeyGE::GetOrder() const {
@@ -160,48 +136,28 @@ uint32_t CFunckeyGE::PictureTable(CompileContext& context) const {
     const std::string keyFile = CompiledKeyFile();
     const std::string handFile = CompiledHandFile();
     const std::string tableKey = Format("FUNCKEY_IMAGE_%s_%s", keyFile.c_str(), handFile.c_str());
-    if (const auto it = context.textTableDictionary.find(tableKey); it != context.textTableDictionary.end()) {
-        return it->second;
-    }
-    Image& image = context.image;
-    const auto table = static_cast<uint32_t>(image.size());
-    AppendBytes(image, 1, 1);
-    AppendBytes(image, 0, 4);
-
     const std::string pictureKey =
         Format("FUNC_KEY_IMAGE_FILE_%s_%s", AsciiUpper(keyFile).c_str(), handFile.c_str());
-    uint32_t text = 0;
-    if (const auto it = context.glyphDictionary.find(pictureKey); it != context.glyphDictionary.end()) {
-        text = it->second;
-    } else {
-        text = static_cast<uint32_t>(image.size());
-        AppendBytes(image, 6, 1);
-        AppendBytes(image, 0, 4);
-        uint32_t characters = 0;
-        if (const auto found = context.textTableDictionary.find(pictureKey);
-            found != context.textTableDictionary.end()) {
-            characters = found->second;
-        } else {
-            std::vector<std::string> files;
-            if (!handFile.empty()) {
-                files.push_back(handFile);
-            }
-            files.push_back(keyFile);
-            characters = static_cast<uint32_t>(image.size());
-            AppendBytes(image, static_cast<uint32_t>(files.size()), 1);
-            AppendRepeated(image, 0, 4, files.size());
-            for (size_t i = 0; i < files.size(); ++i) {
-                const std::string path = (artwork::KeyFolder() / files[i]).string();
-                WriteAt(image, characters + 1 + 4 * i, CompileBitmapFileAsChar(context, path), 4);
-            }
-            context.textTableDictionary.emplace(pictureKey, characters);
+    Image& image = context.image;
+    // A list of one text whose characters are the hand and the key as glyphs.
+    const auto glyphs = [&] {
+        std::vector<std::string> files;
+        if (!handFile.empty()) {
+            files.push_back(handFile);
         }
-        WriteAt(image, text + 1, characters, 4);
-        context.glyphDictionary.emplace(pictureKey, text);
-    }
-    WriteAt(image, table + 1, text, 4);
-    context.textTableDictionary.emplace(tableKey, table);
-    return table;
+        files.push_back(keyFile);
+        AppendOffsetTable(image, files.size(), [&](size_t i) {
+            return CompileBitmapFileAsChar(context, (artwork::KeyFolder() / files[i]).string());
+        });
+    };
+    const auto text = [&] {
+        AppendLinkRecord(
+            image, 6, [&] { return SharedRecord(context, RecordDictionary::TextTable, pictureKey, glyphs); });
+    };
+    return SharedRecord(context, RecordDictionary::TextTable, tableKey, [&] {
+        AppendLinkRecord(image, 1,
+                         [&] { return SharedRecord(context, RecordDictionary::Glyph, pictureKey, text); });
+    });
 }
 
 void CFunckeyGE::Compile(CompileContext& context) const {

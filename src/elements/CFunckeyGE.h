@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "elements/CBitSet.h"
-#include "elements/CGraphElement.h"
 #include "elements/CJumpFrame.h"
 #include "elements/CWordSet.h"
+#include "elements/ElementCopy.h"
 #include "plc/CAddr.h"
 
 namespace balsar {
 
 struct HardwareKey;
 
-class CFunckeyGE : public CGraphElement {
+class CFunckeyGE : public CopyableElement<CFunckeyGE> {
     BALSAR_DECLARE_CLASS(CFunckeyGE)
 public:
     enum Function : int32_t { FUNCTION_JUMP = 0, FUNCTION_BIT = 1, FUNCTION_WORD = 2 };
@@ -35,8 +35,6 @@ public:
     // index, password level, hand, hidden, keep level (from version 2),
     // then the address and the jump, bit and word actions.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CGraphElement> Clone() const override;
-    void CopyFrom(const CGraphElement& other) override;
     // Position, the address when the key writes a bit or word, the offset
     // of the shared key picture table (0 when hidden), the function block
     // and the level word.

@@ -13,15 +13,4 @@ void CJumpFrame::Serialize(Archive& ar) {
     ar.Value(kind);
 }
 
-std::unique_ptr<CJumpFrame> CJumpFrame::Clone() const {
-    auto copy = std::make_unique<CJumpFrame>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CJumpFrame::CopyFrom(const CJumpFrame& other) {
-    kind = other.kind;
-    targetScreen = other.targetScreen;
-}
-
 } // namespace balsar

@@ -5,10 +5,11 @@
 #include <memory>
 
 #include "base/Archivable.h"
+#include "elements/ElementCopy.h"
 
 namespace balsar {
 
-class CJumpFrame : public Archivable {
+class CJumpFrame : public Archivable, public CopyableValue<CJumpFrame> {
     BALSAR_DECLARE_CLASS(CJumpFrame)
 public:
     enum Kind : int32_t { JUMP_TO_SCREEN = 0, JUMP_BACK = 1, JUMP_PASSWORD = 2, JUMP_ALARM_LIST = 3 };
@@ -16,8 +17,6 @@ public:
     // Version 1, target screen (16-bit), kind (32-bit). The version is not
     // checked on loading.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CJumpFrame> Clone() const;
-    void CopyFrom(const CJumpFrame& other);
 
     // The function code the key compiles: the kind itself.
     uint32_t FunctionCode() const { return static_cast<uint32_t>(kind) & 0xFF; }

@@ -5,6 +5,7 @@
 #include "elements/CompileContext.h"
 #include "elements/ComponentArtwork.h"
 #include "elements/ElementKinds.h"
+#include "elements/ImageRecords.h"
 #include "elements/PanelCanvas.h"
 #include "elements/TextAttributes.h"
 
@@ -12,7 +13,7 @@ namespace balsar {
 
 BALSAR_IMPLEMENT_CLASS(CLedGE, 0, &CGraphElement::StaticClass())
 
-CLedGE::CLedGE() : CGraphElement(KIND_LED) {
+CLedGE::CLedGE() : CopyableElement(KIND_LED) {
     SetSizeIndex(m_sizeIndex);
 }
 
@@ -24,25 +25,6 @@ void CLedGE::Serialize(Archive& ar) {
         ar.Value(*field);
     }
     m_addr.Serialize(ar);
-}
-
-std::unique_ptr<CGraphElement> CLedGE::Clone() const {
-    auto copy = std::make_unique<CLedGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CLedGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* lamp = dynamic_cast<const CLedGE*>(&other)) {
-        shape = lamp->shape;
-        m_sizeIndex = lamp->m_sizeIndex;
-        negativeLogic = lamp->negativeLogic;
-        flash = lamp->flash;
-        flashState = lamp->flashState;
-        period = lamp->period;
-        m_addr.CopyFrom(lamp->m_addr);
-    }
 }
 
 void CLedGE::SetSizeIndex(int32_t index) {
@@ -85,19 +67,11 @@ void CLedGE::Compile(CompileContext& context) const {
     AppendBytes(image, static_cast<uint32_t>(period), 2);
 
     const std::string key = Format("LED_%d_%d", shape, m_sizeIndex);
-    uint32_t table = 0;
-    if (const auto it = context.textTableDictionary.find(key); it != context.textTableDictionary.end()) {
-        table = it->second;
-    } else {
-        table = static_cast<uint32_t>(image.size());
-        AppendBytes(image, 2, 1);
-        AppendRepeated(image, 0, 4, 2);
-        for (int state = 0; state < 2; ++state) {
-            WriteAt(image, table + 1 + 4 * static_cast<size_t>(state),
-                    CompileBitmapFile(context, PictureFile(state)), 4);
-        }
-        context.textTableDictionary.emplace(key, table);
-    }
+    const uint32_t table = SharedRecord(context, RecordDictionary::TextTable, key, [&] {
+        AppendOffsetTable(image, 2, [&](size_t state) {
+            return CompileBitmapFile(context, PictureFile(static_cast<int>(state)));
+        });
+    });
     WriteAt(image, tableField, table, 4);
 }
 

@@ -3,12 +3,12 @@
 // off or on, optionally with negative logic and flashing in one state.
 #include <cstdint>
 
-#include "elements/CGraphElement.h"
+#include "elements/ElementCopy.h"
 #include "plc/CAddr.h"
 
 namespace balsar {
 
-class CLedGE : public CGraphElement {
+class CLedGE : public CopyableElement<CLedGE> {
     BALSAR_DECLARE_CLASS(CLedGE)
 public:
     enum Shape : int32_t { SHAPE_CIRCLE = 0, SHAPE_SQUARE = 1 };
@@ -18,8 +18,6 @@ public:
     // Common prefix, version 1, shape, size index, negative logic, flash,
     // flash state, period, then the address.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CGraphElement> Clone() const override;
-    void CopyFrom(const CGraphElement& other) override;
     // Position, address, the offset of the shared picture table (the off
     // and on pictures of the shape and size), flags and period.
     void Compile(CompileContext& context) const override;

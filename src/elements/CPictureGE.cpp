@@ -13,6 +13,7 @@
 #include "elements/ElementArchiveContext.h"
 #include "elements/ElementKinds.h"
 #include "elements/GraphKindStrings.h"
+#include "elements/ImageRecords.h"
 #include "elements/PanelCanvas.h"
 #include "xml/CXmlNodeWrapper.h"
 #include "xml/XmlConvert.h"
@@ -44,7 +45,7 @@ std::string FileNameOf(const std::string& path) {
 
 } // namespace
 
-CPictureGE::CPictureGE() : CGraphElement(KIND_PICTURE) {}
+CPictureGE::CPictureGE() : CopyableElement(KIND_PICTURE) {}
 
 void CPictureGE::Serialize(Archive& ar) {
     CGraphElement::Serialize(ar);
@@ -81,7 +82,7 @@ void CPictureGE::Serialize(Archive& ar) {
                               static_cast<uint32_t>(bytes[4 * i + 3]) << 24;
         }
         if (library != nullptr) {
-            m_library = library;
+            m_library.Set(library);
         }
     }
 
@@ -104,7 +105,7 @@ void CPictureGE::Serialize(Archive& ar) {
 
 void CPictureGE::SerializeLibraryEntry(Archive& ar, CSingleColorBitmapLib* library) {
     if (ar.IsStoring()) {
-        const CSingleColorBitmapLib* source = library != nullptr ? library : m_library;
+        const CSingleColorBitmapLib* source = library != nullptr ? library : m_library.Get();
         const CSingleColorBitmapLibItem* item = source != nullptr ? source->FindItem(bitmapId) : nullptr;
         // A picture without an entry sends an empty one.
         CSingleColorBitmapLibItem entry;
@@ -128,29 +129,6 @@ void CPictureGE::SerializeLibraryEntry(Archive& ar, CSingleColorBitmapLib* libra
     }
 }
 
-std::unique_ptr<CGraphElement> CPictureGE::Clone() const {
-    auto copy = std::make_unique<CPictureGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CPictureGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* picture = dynamic_cast<const CPictureGE*>(&other)) {
-        m_sourcePath = picture->m_sourcePath;
-        m_fileName = picture->m_fileName;
-        threshold = picture->threshold;
-        thresholdMaximum = picture->thresholdMaximum;
-        thresholdMinimum = picture->thresholdMinimum;
-        sourcePixels = picture->sourcePixels;
-        bitmapId = picture->bitmapId;
-        // The compress switch is carried too, so a copied picture is the
-        // same picture.
-        compress = picture->compress;
-        m_library = picture->m_library;
-    }
-}
-
 void CPictureGE::Compile(CompileContext& context) const {
     Image& image = context.image;
     CompilePosition(context);
@@ -165,26 +143,21 @@ void CPictureGE::Compile(CompileContext& context) const {
 
 uint32_t CPictureGE::CompilePictureLibObjForDspPrm(CompileContext& context) const {
     const std::string key = Format("PICTURE_%d", static_cast<int>(bitmapId));
-    if (const auto it = context.glyphDictionary.find(key); it != context.glyphDictionary.end()) {
-        return it->second;
-    }
-    Image& image = context.image;
-    const auto offset = static_cast<uint32_t>(image.size());
-    AppendBytes(image, 1, 1);
-    AppendBytes(image, 0, 4);
-    const CSingleColorBitmapLib* library = context.bitmapLibrary != nullptr ? context.bitmapLibrary : m_library;
-    const uint32_t bitmap = library != nullptr ? library->CompileBitmapLibItem(context, bitmapId) : 0;
-    WriteAt(image, offset + 1, bitmap, 4);
-    context.glyphDictionary.emplace(key, offset);
-    return offset;
+    const CSingleColorBitmapLib* library =
+        context.bitmapLibrary != nullptr ? context.bitmapLibrary : m_library.Get();
+    return SharedRecord(context, RecordDictionary::Glyph, key, [&] {
+        AppendLinkRecord(context.image, 1, [&] {
+            return library != nullptr ? library->CompileBitmapLibItem(context, bitmapId) : 0u;
+        });
+    });
 }
 
 void CPictureGE::Draw(PanelCanvas& canvas, FontEngine*) const {
     const bool reverse = m_reverse != 0;
     const PanelRect rect = Rect();
     canvas.Fill(rect, reverse);
-    if (m_library != nullptr) {
-        m_library->DrawItem(bitmapId, canvas, rect, !reverse);
+    if (m_library.Get() != nullptr) {
+        m_library.Get()->DrawItem(bitmapId, canvas, rect, !reverse);
     }
 }
 

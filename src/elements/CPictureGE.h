@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "elements/CGraphElement.h"
+#include "elements/ElementCopy.h"
 
 namespace balsar {
 
 class CSingleColorBitmapLib;
 
-class CPictureGE : public CGraphElement {
+class CPictureGE : public CopyableElement<CPictureGE> {
     BALSAR_DECLARE_CLASS(CPictureGE)
 public:
     static constexpr int32_t kVersion = 2;
@@ -29,8 +29,6 @@ public:
     // the ID, and reading it adds the entry to the current library. A
     // version-1 picture loads its bitmap from the source path.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CGraphElement> Clone() const override;
-    void CopyFrom(const CGraphElement& other) override;
     // Position, 0, 0, 0 (16-bit), 1 (32-bit), the offset of the picture
     // object record.
     void Compile(CompileContext& context) const override;
@@ -51,8 +49,8 @@ public:
     // The library the ID refers to when drawing (and compiling outside a
     // project); set when the picture is read from an archive, copied or
     // placed.
-    void SetLibrary(const CSingleColorBitmapLib* library) { m_library = library; }
-    const CSingleColorBitmapLib* Library() const { return m_library; }
+    void SetLibrary(const CSingleColorBitmapLib* library) { m_library.Set(library); }
+    const CSingleColorBitmapLib* Library() const { return m_library.Get(); }
     // Stores the source path and its file name and reads the source colours
     // (none when the file cannot be read: false).
     bool SetSourceFile(const std::string& path);
@@ -76,7 +74,7 @@ private:
 
     std::string m_sourcePath;
     std::string m_fileName;
-    const CSingleColorBitmapLib* m_library = nullptr;
+    ProjectLink<const CSingleColorBitmapLib> m_library;
 };
 
 // What the editor does with a BMP file chosen for a new picture.

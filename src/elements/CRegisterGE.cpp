@@ -11,6 +11,8 @@
 #include "elements/DotMatrixFont.h"
 #include "elements/ElementKinds.h"
 #include "elements/ElementStrings.h"
+#include "elements/GlyphSource.h"
+#include "elements/ImageRecords.h"
 #include "elements/PanelCanvas.h"
 #include "elements/TextAttributes.h"
 #include "xml/CXmlNodeWrapper.h"
@@ -30,7 +32,7 @@ const char* YesNo(int32_t flag) { return flag != 0 ? "yes" : "no"; }
 
 } // namespace
 
-CRegisterGE::CRegisterGE() : CGraphElement(KIND_REGISTER) {
+CRegisterGE::CRegisterGE() : CopyableElement(KIND_REGISTER) {
     const std::string sample = Sample();
     m_height = PixelSizeOfIndex(m_sizeIndex);
     m_width = static_cast<int32_t>(sample.size()) * dotmatrix::GlyphWidth(m_height);
@@ -65,28 +67,6 @@ void CRegisterGE::Serialize(Archive& ar) {
         keepLevel = 0;
     }
     m_addr.Serialize(ar);
-}
-
-std::unique_ptr<CGraphElement> CRegisterGE::Clone() const {
-    auto copy = std::make_unique<CRegisterGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CRegisterGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* reg = dynamic_cast<const CRegisterGE*>(&other)) {
-        m_addr.CopyFrom(reg->m_addr);
-        m_format = reg->m_format;
-        m_sizeIndex = reg->m_sizeIndex;
-        passwordLevel = reg->passwordLevel;
-        inputUpper = reg->inputUpper;
-        inputLower = reg->inputLower;
-        scaleUpper = reg->scaleUpper;
-        scaleLower = reg->scaleLower;
-        alignment = reg->alignment;
-        keepLevel = reg->keepLevel;
-    }
 }
 
 int32_t CRegisterGE::GetOrder() const {
@@ -157,7 +137,7 @@ void CRegisterGE::AppendLimitValue(Image& image, double value) const {
 
 void CRegisterGE::Compile(CompileContext& context) const {
     Image& image = context.image;
-    CompilePositionOf(context, ComputedRect(context.fontEngine));
+    CompilePositionRecord(context, ComputedRect(context.fontEngine));
     AppendBytes(image, 1, 1);
     AppendBytes(image, 0, 1);
     AppendBytes(image, 1, 2);
@@ -180,24 +160,14 @@ void CRegisterGE::Compile(CompileContext& context) const {
     const char* characters = CharacterSetOf(m_format.dataType);
     const std::string keyFont = m_sizeIndex <= 2 ? std::string() : kRegisterFace;
     const std::string key = balsar::Format("REGISTER_TEXT_%s_%d_%s", characters, m_sizeIndex, keyFont.c_str());
-    uint32_t table = 0;
-    if (const auto it = context.textTableDictionary.find(key); it != context.textTableDictionary.end()) {
-        table = it->second;
-    } else {
-        table = static_cast<uint32_t>(image.size());
-        AppendBytes(image, 1, 1);
-        AppendBytes(image, 0, 4);
-        const uint32_t text =
-            CompileText(context, characters, kRegisterFace, pixelSize, kRegisterFontMode, GetName());
-        WriteAt(image, table + 1, text, 4);
-        context.textTableDictionary.emplace(key, table);
-    }
+    const uint32_t table =
+        CompileTextList(context, key, characters, kRegisterFace, pixelSize, kRegisterFontMode, GetName());
     WriteAt(image, tableField, table, 4);
 }
 
 void CRegisterGE::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
-    DrawTextGlyphs(canvas, ComputedRect(fonts), fonts, Sample(), kRegisterFace, PixelSizeOfIndex(m_sizeIndex),
-                   kRegisterFontMode);
+    DrawTextGlyphs(canvas, ComputedRect(fonts), m_reverse != 0, fonts, Sample(), kRegisterFace,
+                   PixelSizeOfIndex(m_sizeIndex), kRegisterFontMode);
 }
 
 void CRegisterGE::XmlSave(CXmlNodeWrapper& parts) const {

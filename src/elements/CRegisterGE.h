@@ -3,13 +3,13 @@
 // allowed, lets the operator enter a new value within optional limits.
 #include <cstdint>
 
-#include "elements/CGraphElement.h"
+#include "elements/ElementCopy.h"
 #include "elements/RegisterFormat.h"
 #include "plc/CAddr.h"
 
 namespace balsar {
 
-class CRegisterGE : public CGraphElement {
+class CRegisterGE : public CopyableElement<CRegisterGE> {
     BALSAR_DECLARE_CLASS(CRegisterGE)
 public:
     enum Alignment : int32_t { ALIGN_LEFT = 0, ALIGN_RIGHT = 1, ALIGN_CENTRE = 2 };
@@ -19,8 +19,6 @@ public:
     // Common prefix, version 3 and the attributes (alignment from version
     // 2, keep level from version 3), then the address.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CGraphElement> Clone() const override;
-    void CopyFrom(const CGraphElement& other) override;
     // Position, address, the attribute word with the optional limit and
     // scaling values, the level word, and the shared character table of
     // the type's characters.

@@ -8,6 +8,7 @@
 #include "base/Text.h"
 #include "elements/CompileContext.h"
 #include "elements/DotMatrixFont.h"
+#include "elements/ImageRecords.h"
 #include "elements/PanelCanvas.h"
 
 namespace balsar {
@@ -150,21 +151,18 @@ void CSingleColorBitmapLib::DrawItem(int32_t id, PanelCanvas& canvas, const Pane
 
 uint32_t CSingleColorBitmapLib::CompileBitmapLibItem(CompileContext& context, int32_t id) const {
     const std::string key = Format("BITMAP_LIB_ITEM_%d", static_cast<int>(id));
-    if (const auto it = context.textTableDictionary.find(key); it != context.textTableDictionary.end()) {
-        return it->second;
-    }
-    const CSingleColorBitmapLibItem* item = FindItem(id);
-    if (item == nullptr || !item->IsConsistent()) {
-        return 0;
-    }
-    Image& image = context.image;
-    const auto offset = static_cast<uint32_t>(image.size());
-    AppendBytes(image, 1, 1);
-    AppendBytes(image, static_cast<uint32_t>(item->width), 2);
-    AppendBytes(image, static_cast<uint32_t>(item->height), 2);
-    AppendBytes(image, item->data.data(), item->data.size());
-    context.textTableDictionary.emplace(key, offset);
-    return offset;
+    return SharedRecord(context, RecordDictionary::TextTable, key, [&] {
+        const CSingleColorBitmapLibItem* item = FindItem(id);
+        if (item == nullptr || !item->IsConsistent()) {
+            return false;
+        }
+        Image& image = context.image;
+        AppendBytes(image, 1, 1);
+        AppendBytes(image, static_cast<uint32_t>(item->width), 2);
+        AppendBytes(image, static_cast<uint32_t>(item->height), 2);
+        AppendBytes(image, item->data.data(), item->data.size());
+        return true;
+    });
 }
 
 void CSingleColorBitmapLib::Serialize(Archive& ar) {

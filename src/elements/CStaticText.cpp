@@ -8,6 +8,8 @@
 #include "elements/CompileContext.h"
 #include "elements/ElementKinds.h"
 #include "elements/ElementStrings.h"
+#include "elements/GlyphSource.h"
+#include "elements/ImageRecords.h"
 #include "elements/LanguageDefaults.h"
 #include "elements/PanelCanvas.h"
 #include "elements/TextAttributes.h"
@@ -16,7 +18,7 @@ namespace balsar {
 
 BALSAR_IMPLEMENT_CLASS(CStaticText, 0, &CGraphElement::StaticClass())
 
-CStaticText::CStaticText() : CGraphElement(KIND_STATIC_TEXT), m_font(LanguageDefaults{}.fontName) {
+CStaticText::CStaticText() : CopyableElement(KIND_STATIC_TEXT), m_font(LanguageDefaults{}.fontName) {
     m_height = PixelSizeOfIndex(m_sizeIndex);
 }
 
@@ -32,23 +34,6 @@ void CStaticText::Serialize(Archive& ar) {
         ar.Value(m_dotMatrix);
     } else {
         m_dotMatrix = 0;
-    }
-}
-
-std::unique_ptr<CGraphElement> CStaticText::Clone() const {
-    auto copy = std::make_unique<CStaticText>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CStaticText::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* text = dynamic_cast<const CStaticText*>(&other)) {
-        m_text = text->m_text;
-        m_sizeIndex = text->m_sizeIndex;
-        m_language = text->m_language;
-        m_font = text->m_font;
-        m_dotMatrix = text->m_dotMatrix;
     }
 }
 
@@ -93,51 +78,34 @@ void CStaticText::ChangeDotMatrix(int32_t flag, FontEngine* fonts) {
 
 bool CStaticText::TrimToScreen(std::string& text, int screenWidth, FontEngine* fonts) const {
     std::u32string chars = Utf8ToUtf32(text);
-    bool shortened = false;
-    while (!chars.empty()) {
-        const auto size = TextElementSize(fonts, Utf32ToUtf8(chars), m_sizeIndex, m_dotMatrix, m_font);
-        if (!size || size->width <= screenWidth) {
-            break;
-        }
-        chars.pop_back();
-        shortened = true;
+    if (!TrimToWidth(chars, screenWidth, fonts, m_sizeIndex, m_dotMatrix, m_font)) {
+        return false;
     }
-    if (shortened) {
-        text = Utf32ToUtf8(chars);
-    }
-    return shortened;
+    text = Utf32ToUtf8(chars);
+    return true;
 }
 
 bool CStaticText::ApplyAttributes(const StaticTextAttributes& next, int screenWidth, Prompt& prompt,
                                   FontEngine* fonts) {
-    StaticTextAttributes wanted = next;
+    // The text is decoded once for the whole chain: the font switch, the cut
+    // to the screen and the new size all work on the same code points.
+    std::u32string chars = Utf8ToUtf32(next.text);
+    const size_t decoded = chars.size();
     const bool switching = balsar::UsesDotMatrix(next.sizeIndex, next.dotMatrix) && !UsesDotMatrix();
-    if (switching && !ConfirmDotMatrixSwitch(wanted.text, next.sizeIndex, next.dotMatrix, prompt)) {
+    if (switching && !ConfirmDotMatrixSwitch(chars, next.sizeIndex, next.dotMatrix, prompt)) {
         return false;
     }
-    const StaticTextAttributes before = Attributes();
-    const int widthBefore = m_width;
-    const int heightBefore = m_height;
-    m_text = wanted.text;
-    m_sizeIndex = wanted.sizeIndex;
-    m_language = wanted.language;
-    m_font = wanted.font;
-    m_dotMatrix = wanted.dotMatrix;
-    std::string trimmed = m_text;
-    if (TrimToScreen(trimmed, screenWidth, fonts)) {
-        if (prompt.Ask(strings::kTrimQuestion, Buttons::YesNo) != Answer::Yes) {
-            m_text = before.text;
-            m_sizeIndex = before.sizeIndex;
-            m_language = before.language;
-            m_font = before.font;
-            m_dotMatrix = before.dotMatrix;
-            m_width = widthBefore;
-            m_height = heightBefore;
-            return false;
-        }
-        m_text = trimmed;
+    std::optional<TextSize> size;
+    if (TrimToWidth(chars, screenWidth, fonts, next.sizeIndex, next.dotMatrix, next.font, &size) &&
+        prompt.Ask(strings::kTrimQuestion, Buttons::YesNo) != Answer::Yes) {
+        return false;
     }
-    RecalcSize(fonts);
+    m_text = chars.size() == decoded ? next.text : Utf32ToUtf8(chars);
+    m_sizeIndex = next.sizeIndex;
+    m_language = next.language;
+    m_font = next.font;
+    m_dotMatrix = next.dotMatrix;
+    SetSizeFrom(TextSizedRect(size));
     return true;
 }
 
@@ -154,12 +122,13 @@ bool CStaticText::TurnDoubleSizeOn(int screenWidth, int screenHeight, MessageSin
 }
 
 void CStaticText::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
-    DrawTextGlyphs(canvas, ComputedRect(fonts), fonts, m_text, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode());
+    DrawTextGlyphs(canvas, ComputedRect(fonts), m_reverse != 0, fonts, m_text, m_font,
+                   PixelSizeOfIndex(m_sizeIndex), FontMode());
 }
 
 void CStaticText::Compile(CompileContext& context) const {
     Image& image = context.image;
-    CompilePositionOf(context, ComputedRect(context.fontEngine));
+    CompilePositionRecord(context, ComputedRect(context.fontEngine));
     AppendBytes(image, 0, 1);
     AppendBytes(image, 0, 1);
     AppendBytes(image, 0, 2);
@@ -173,18 +142,8 @@ void CStaticText::Compile(CompileContext& context) const {
     const bool dotMatrix = UsesDotMatrix();
     const std::string key =
         Format("STATIC_TEXT_%s_%d_%s", m_text.c_str(), m_sizeIndex, dotMatrix ? "" : m_font.c_str());
-    uint32_t table = 0;
-    if (const auto it = context.textTableDictionary.find(key); it != context.textTableDictionary.end()) {
-        table = it->second;
-    } else {
-        table = static_cast<uint32_t>(image.size());
-        AppendBytes(image, 1, 1);
-        AppendBytes(image, 0, 4);
-        const uint32_t text =
-            CompileText(context, m_text, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode(), GetName());
-        WriteAt(image, table + 1, text, 4);
-        context.textTableDictionary.emplace(key, table);
-    }
+    const uint32_t table =
+        CompileTextList(context, key, m_text, m_font, PixelSizeOfIndex(m_sizeIndex), FontMode(), GetName());
     WriteAt(image, tableField, table, 4);
 }
 

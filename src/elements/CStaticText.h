@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "elements/CGraphElement.h"
+#include "elements/ElementCopy.h"
 
 namespace balsar {
 
@@ -19,7 +19,7 @@ struct StaticTextAttributes {
     int32_t dotMatrix = 0;
 };
 
-class CStaticText : public CGraphElement {
+class CStaticText : public CopyableElement<CStaticText> {
     BALSAR_DECLARE_CLASS(CStaticText)
 public:
     CStaticText();
@@ -27,8 +27,6 @@ public:
     // Common prefix, then version 2, text, size index, language, font and
     // the dot-matrix flag (version 1 records load with the flag off).
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CGraphElement> Clone() const override;
-    void CopyFrom(const CGraphElement& other) override;
     // Position, the fixed fields and the offset of the shared static-text
     // table (count 1, then the offset of the text record).
     void Compile(CompileContext& context) const override;

@@ -10,7 +10,7 @@ namespace balsar {
 
 BALSAR_IMPLEMENT_CLASS(CTrendBufferGE, 0, &CGraphElement::StaticClass())
 
-CTrendBufferGE::CTrendBufferGE() : CGraphElement(KIND_TREND_BUFFER) {}
+CTrendBufferGE::CTrendBufferGE() : CopyableElement(KIND_TREND_BUFFER) {}
 
 void CTrendBufferGE::Serialize(Archive& ar) {
     CGraphElement::Serialize(ar);
@@ -24,27 +24,6 @@ void CTrendBufferGE::Serialize(Archive& ar) {
     ar.Value(lowerLimit);
     ar.Value(upperLimit);
     m_addr.Serialize(ar);
-}
-
-std::unique_ptr<CGraphElement> CTrendBufferGE::Clone() const {
-    auto copy = std::make_unique<CTrendBufferGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CTrendBufferGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* buffer = dynamic_cast<const CTrendBufferGE*>(&other)) {
-        reserved = buffer->reserved;
-        bufferId = buffer->bufferId;
-        plotCount = buffer->plotCount;
-        dataMode = buffer->dataMode;
-        samplingTime = buffer->samplingTime;
-        lowerLimit = buffer->lowerLimit;
-        upperLimit = buffer->upperLimit;
-        m_addr.CopyFrom(buffer->m_addr);
-        m_description = buffer->m_description;
-    }
 }
 
 void CTrendBufferGE::XmlSave(CXmlNodeWrapper& parts) const {
@@ -84,7 +63,7 @@ bool CTrendBufferGE::XmlLoad(const CXmlNodeWrapper& part, MessageSink& sink) {
     if (!reg) {
         return false;
     }
-    m_addr.XmlLoad(reg, m_description);
+    m_addr.XmlLoad(reg, m_description.Get());
     return true;
 }
 

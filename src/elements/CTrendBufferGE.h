@@ -5,14 +5,14 @@
 // older address record.
 #include <cstdint>
 
-#include "elements/CGraphElement.h"
+#include "elements/ElementCopy.h"
 #include "plc/CPLCAddr.h"
 
 namespace balsar {
 
 struct LegacyPlcDescription;
 
-class CTrendBufferGE : public CGraphElement {
+class CTrendBufferGE : public CopyableElement<CTrendBufferGE> {
     BALSAR_DECLARE_CLASS(CTrendBufferGE)
 public:
     enum DataMode : int32_t { MODE_OCT = 0, MODE_DEC = 1, MODE_HEX = 2, MODE_DEC_SIGN = 3 };
@@ -21,8 +21,6 @@ public:
 
     // Common prefix, version 1, the fields in declaration order, the address.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CGraphElement> Clone() const override;
-    void CopyFrom(const CGraphElement& other) override;
     // A "Trend" child appended to the element's node with "BufferID",
     // "DataMode", "PlotNum", "SamplingTime", "UpperLimit", "LowerLimit"
     // (low 32 bits) and a "Reg" child first holding the address.
@@ -33,7 +31,7 @@ public:
 
     // The older catalogue description the address's type is looked up in
     // while loading; none keeps the address's numbers only.
-    void SetLegacyDescription(const LegacyPlcDescription* description) { m_description = description; }
+    void SetLegacyDescription(const LegacyPlcDescription* description) { m_description.Set(description); }
 
     // A mode change keeps the limits inside the new mode's range: to
     // "DEC_SIGN" from "DEC" or "HEX" lowers an upper limit above the signed
@@ -54,7 +52,7 @@ public:
 
 private:
     CPLCAddr m_addr{1};
-    const LegacyPlcDescription* m_description = nullptr;
+    ProjectLink<const LegacyPlcDescription> m_description;
 };
 
 // The limits a buffer's values may take for a value size (1, 2 or 4 bytes)

@@ -54,7 +54,7 @@ void DrawThickLine(PanelCanvas& canvas, int x0, int y0, int x1, int y1, const Pa
 
 } // namespace
 
-CTrendGE::CTrendGE() : CGraphElement(KIND_TREND) {
+CTrendGE::CTrendGE() : CopyableElement(KIND_TREND) {
     m_extraA = 1;
     m_extraB = 1;
 }
@@ -72,22 +72,6 @@ void CTrendGE::Serialize(Archive& ar) {
     m_addr.Serialize(ar);
 }
 
-std::unique_ptr<CGraphElement> CTrendGE::Clone() const {
-    auto copy = std::make_unique<CTrendGE>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CTrendGE::CopyFrom(const CGraphElement& other) {
-    CGraphElement::CopyFrom(other);
-    if (const auto* trend = dynamic_cast<const CTrendGE*>(&other)) {
-        m_scale = trend->m_scale;
-        pointCount = trend->pointCount;
-        sampling = trend->sampling;
-        m_addr.CopyFrom(trend->m_addr);
-    }
-}
-
 void CTrendGE::Compile(CompileContext& context) const {
     Image& image = context.image;
     CompilePosition(context);
@@ -96,7 +80,10 @@ void CTrendGE::Compile(CompileContext& context) const {
     AppendBytes(image, 0, 2);
     AppendBytes(image, 0, 4);
     AppendBytes(image, 4, 4);
-    const size_t channel = context.trendChannels.ChannelIndex(m_addr, sampling, pointCount, context.portProtocols);
+    const size_t channel =
+        context.trendChannels != nullptr
+            ? context.trendChannels->ChannelIndex(m_addr, sampling, pointCount, context.portProtocols)
+            : 0;
     AppendBytes(image, static_cast<uint32_t>(channel), 2);
     AppendBytes(image, static_cast<uint32_t>(pointCount), 2);
     AppendBytes(image, 0, 2);

@@ -4,13 +4,14 @@
 // in a trend channel; the record names its channel by index.
 #include <cstdint>
 
-#include "elements/CGraphElement.h"
+#include "elements/ElementCopy.h"
 #include "elements/GraphScale.h"
+#include "elements/ResizeHandles.h"
 #include "plc/CAddr.h"
 
 namespace balsar {
 
-class CTrendGE : public CGraphElement {
+class CTrendGE : public CopyableElement<CTrendGE> {
     BALSAR_DECLARE_CLASS(CTrendGE)
 public:
     // The smallest trend a handle drag leaves.
@@ -22,8 +23,6 @@ public:
     // Common prefix, 1, data type, width, full and zero scale (64-bit
     // floats), point count, sampling, the address.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CGraphElement> Clone() const override;
-    void CopyFrom(const CGraphElement& other) override;
     // Position, 0, 0, 0, 0, 4, the channel index in the context's channel
     // table, the point count, 0, 1, the offset of the byte after that field,
     // 3, data type, the width byte, 0, full and zero scale.
@@ -52,7 +51,7 @@ public:
 private:
     CAddr m_addr{WIDTH_WORD};
     GraphScale m_scale;
-    int32_t m_activeHandle = 0;
+    ActiveHandle m_activeHandle;
 };
 
 // The page's point count spin on a trend of that width: it goes from 3 up to

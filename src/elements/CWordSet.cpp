@@ -16,16 +16,6 @@ void CWordSet::Serialize(Archive& ar) {
     }
 }
 
-std::unique_ptr<CWordSet> CWordSet::Clone() const {
-    auto copy = std::make_unique<CWordSet>();
-    copy->CopyFrom(*this);
-    return copy;
-}
-
-void CWordSet::CopyFrom(const CWordSet& other) {
-    *this = other;
-}
-
 int CWordSet::BlockWords(int32_t m) {
     switch (m) {
     case WORD_SET:

@@ -7,10 +7,11 @@
 #include <string>
 
 #include "base/Archivable.h"
+#include "elements/ElementCopy.h"
 
 namespace balsar {
 
-class CWordSet : public Archivable {
+class CWordSet : public Archivable, public CopyableValue<CWordSet> {
     BALSAR_DECLARE_CLASS(CWordSet)
 public:
     enum Mode : int32_t {
@@ -31,8 +32,6 @@ public:
     // Version 1, mode, value, limit, delay, speed, immediate. The version is
     // not checked on loading.
     void Serialize(Archive& ar) override;
-    std::unique_ptr<CWordSet> Clone() const;
-    void CopyFrom(const CWordSet& other);
 
     // 0x20 + mode.
     uint32_t FunctionCode() const { return (0x20u + static_cast<uint32_t>(mode)) & 0xFF; }

@@ -1,13 +1,13 @@
 #pragma once
 // The image-wide state of one compile: the output image, the dictionaries
-// that make each glyph, text and bitmap appear once, the link counter, the
-// panel size the screen records carry and where messages go.
+// that make each glyph, text and bitmap appear once (kept through
+// ImageRecords), the link counter, the panel size the screen records carry
+// and where messages go.
 #include <cstdint>
 #include <string>
 #include <unordered_map>
 
 #include "base/ByteWriter.h"
-#include "elements/TrendChannelTable.h"
 
 namespace balsar {
 
@@ -15,6 +15,7 @@ class MessageSink;
 class PortProtocols;
 class FontEngine;
 class CSingleColorBitmapLib;
+class TrendChannelTable;
 
 struct CompileContext {
     CompileContext(Image& out, MessageSink& messages, int width, int height)
@@ -36,8 +37,8 @@ struct CompileContext {
     // The bitmap library pictures take their bitmaps from; may be null.
     const CSingleColorBitmapLib* bitmapLibrary = nullptr;
     // Trend channels of the project, built before the screens are compiled
-    // so that trend records can name their channel.
-    TrendChannelTable trendChannels;
+    // so that trend records can name their channel; null counts as none.
+    const TrendChannelTable* trendChannels = nullptr;
 };
 
 } // namespace balsar

@@ -4,8 +4,8 @@
 #include "base/MessageSink.h"
 #include "base/ProgramPaths.h"
 #include "base/Text.h"
-#include "elements/CGraphElement.h"
 #include "elements/PanelCanvas.h"
+#include "elements/SingleColorBitmap.h"
 
 namespace balsar::artwork {
 
@@ -39,8 +39,7 @@ std::optional<Glyph> LoadPicture(const std::filesystem::path& path) {
     // reports it.
     RecordingMessageSink quiet;
     Glyph picture;
-    if (!CGraphElement::ParseSingleColorBitmap(file, path.string(), quiet, picture.width, picture.height,
-                                               picture.data)) {
+    if (!ParseSingleColorBitmap(file, path.string(), quiet, picture.width, picture.height, picture.data)) {
         return std::nullopt;
     }
     return picture;

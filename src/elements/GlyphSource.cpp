@@ -1,7 +1,9 @@
 #include "elements/GlyphSource.h"
 
+#include "base/Utf.h"
 #include "elements/DotMatrixFont.h"
 #include "elements/FontEngine.h"
+#include "elements/PanelCanvas.h"
 #include "elements/TextAttributes.h"
 
 namespace balsar {
@@ -32,6 +34,23 @@ std::optional<Glyph> MakeGlyph(FontEngine* fonts, char32_t ch, const std::string
         return std::nullopt;
     }
     return glyph;
+}
+
+void DrawTextGlyphs(PanelCanvas& canvas, const PanelRect& rect, bool reverse, FontEngine* fonts,
+                    std::string_view text, const std::string& face, int pixelSize, int fontMode) {
+    canvas.Fill(rect, reverse);
+    int x = rect.left;
+    for (const char32_t ch : Utf8ToUtf32(text)) {
+        if (x >= rect.right) {
+            break;
+        }
+        const auto glyph = MakeGlyph(fonts, ch, face, pixelSize, fontMode);
+        if (!glyph) {
+            continue;
+        }
+        canvas.DrawGlyph(*glyph, x, rect.top, !reverse, rect);
+        x += glyph->width;
+    }
 }
 
 } // namespace balsar

@@ -11,6 +11,24 @@ class CGraphElement;
 
 enum ResizeHandle : int { HANDLE_NONE = 0, HANDLE_TOP = 1, HANDLE_RIGHT = 2, HANDLE_BOTTOM = 3, HANDLE_LEFT = 4 };
 
+// The handle the last hit test of a resizable element found. Editor state:
+// a copy of the element starts without one, and copying another element's
+// contents in leaves the handle being dragged alone.
+class ActiveHandle {
+public:
+    ActiveHandle() = default;
+    ActiveHandle(const ActiveHandle&) {}
+    ActiveHandle& operator=(const ActiveHandle&) { return *this; }
+    ActiveHandle& operator=(int handle) {
+        m_handle = handle;
+        return *this;
+    }
+    operator int() const { return m_handle; }
+
+private:
+    int m_handle = HANDLE_NONE;
+};
+
 struct HandlePoint {
     int x = 0;
     int y = 0;

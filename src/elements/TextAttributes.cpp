@@ -1,6 +1,7 @@
 #include "elements/TextAttributes.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "base/Prompt.h"
 #include "base/Utf.h"
@@ -41,22 +42,31 @@ bool UsesBuiltInFont(int pixelSize, int fontMode) {
 }
 
 int CountNonAscii(std::string_view text) {
-    const std::u32string chars = Utf8ToUtf32(text);
+    return CountNonAscii(Utf8ToUtf32(text));
+}
+
+int CountNonAscii(std::u32string_view chars) {
     return static_cast<int>(std::count_if(chars.begin(), chars.end(), [](char32_t c) { return c >= 128; }));
 }
 
 std::string KeepVisibleAscii(std::string_view text) {
-    std::string out;
-    for (const char32_t c : Utf8ToUtf32(text)) {
-        if (c >= 0x20 && c <= 0x7E) {
-            out.push_back(static_cast<char>(c));
-        }
-    }
+    return Utf32ToUtf8(KeepVisibleAscii(Utf8ToUtf32(text)));
+}
+
+std::u32string KeepVisibleAscii(std::u32string_view chars) {
+    std::u32string out;
+    std::copy_if(chars.begin(), chars.end(), std::back_inserter(out),
+                 [](char32_t c) { return c >= 0x20 && c <= 0x7E; });
     return out;
 }
 
 std::optional<std::pair<int, int>> MeasureText(FontEngine* fonts, const std::string& face, int pixelSize,
                                                std::string_view text) {
+    return MeasureText(fonts, face, pixelSize, Utf8ToUtf32(text));
+}
+
+std::optional<std::pair<int, int>> MeasureText(FontEngine* fonts, const std::string& face, int pixelSize,
+                                               std::u32string_view chars) {
     if (fonts == nullptr) {
         return std::nullopt;
     }
@@ -64,30 +74,68 @@ std::optional<std::pair<int, int>> MeasureText(FontEngine* fonts, const std::str
     if (!fitted) {
         return std::nullopt;
     }
-    return fonts->MeasureText(*fitted, Utf8ToUtf32(text));
+    return fonts->MeasureText(*fitted, chars);
 }
 
 std::optional<TextSize> TextElementSize(FontEngine* fonts, std::string_view text, int32_t sizeIndex,
                                         int32_t dotMatrix, const std::string& face) {
-    const int pixelSize = PixelSizeOfIndex(sizeIndex);
     if (UsesDotMatrix(sizeIndex, dotMatrix)) {
+        // Only the count matters: no need to decode.
+        const int pixelSize = PixelSizeOfIndex(sizeIndex);
         return TextSize{static_cast<int>(CodePointCount(text)) * dotmatrix::GlyphWidth(pixelSize), pixelSize};
     }
-    const auto measured = MeasureText(fonts, face, pixelSize, text);
+    return TextElementSize(fonts, Utf8ToUtf32(text), sizeIndex, dotMatrix, face);
+}
+
+std::optional<TextSize> TextElementSize(FontEngine* fonts, std::u32string_view chars, int32_t sizeIndex,
+                                        int32_t dotMatrix, const std::string& face) {
+    const int pixelSize = PixelSizeOfIndex(sizeIndex);
+    if (UsesDotMatrix(sizeIndex, dotMatrix)) {
+        return TextSize{static_cast<int>(chars.size()) * dotmatrix::GlyphWidth(pixelSize), pixelSize};
+    }
+    const auto measured = MeasureText(fonts, face, pixelSize, chars);
     if (!measured) {
         return std::nullopt;
     }
     return TextSize{measured->first, pixelSize};
 }
 
+bool TrimToWidth(std::u32string& chars, int maxWidth, FontEngine* fonts, int32_t sizeIndex, int32_t dotMatrix,
+                 const std::string& face, std::optional<TextSize>* size) {
+    bool shortened = false;
+    std::optional<TextSize> measured = TextElementSize(fonts, chars, sizeIndex, dotMatrix, face);
+    while (!chars.empty() && measured && measured->width > maxWidth) {
+        chars.pop_back();
+        shortened = true;
+        measured = TextElementSize(fonts, chars, sizeIndex, dotMatrix, face);
+    }
+    if (size != nullptr) {
+        *size = measured;
+    }
+    return shortened;
+}
+
 bool ConfirmDotMatrixSwitch(std::string& text, int32_t newSizeIndex, int32_t newDotMatrix, Prompt& prompt) {
-    if (!UsesDotMatrix(newSizeIndex, newDotMatrix) || CountNonAscii(text) == 0) {
+    std::u32string chars = Utf8ToUtf32(text);
+    const size_t before = chars.size();
+    if (!ConfirmDotMatrixSwitch(chars, newSizeIndex, newDotMatrix, prompt)) {
+        return false;
+    }
+    if (chars.size() != before) {
+        text = Utf32ToUtf8(chars);
+    }
+    return true;
+}
+
+bool ConfirmDotMatrixSwitch(std::u32string& chars, int32_t newSizeIndex, int32_t newDotMatrix,
+                            Prompt& prompt) {
+    if (!UsesDotMatrix(newSizeIndex, newDotMatrix) || CountNonAscii(chars) == 0) {
         return true;
     }
     if (prompt.Ask(strings::kNonAsciiLost, Buttons::YesNo) != Answer::Yes) {
         return false;
     }
-    text = KeepVisibleAscii(text);
+    chars = KeepVisibleAscii(chars);
     return true;
 }
 

@@ -27,14 +27,22 @@ int FontModeOf(bool usesDotMatrix);
 // font: mode 1 for size 8 only, mode 2 for 8, 12 and 16, other modes never.
 bool UsesBuiltInFont(int pixelSize, int fontMode);
 
+// The rules below come in two forms: on UTF-8 text, and on text already
+// decoded into code points, so that a chain of rules over one text (confirm
+// a font switch, cut to the screen, size the element) decodes it once.
+
 // Characters with a code of 128 or more.
 int CountNonAscii(std::string_view text);
+int CountNonAscii(std::u32string_view chars);
 // The text without the characters outside 0x20..0x7E.
 std::string KeepVisibleAscii(std::string_view text);
+std::u32string KeepVisibleAscii(std::u32string_view chars);
 // Width and height of a text in a face fitted to a pixel height; nothing
 // when there is no engine or the face cannot be fitted.
 std::optional<std::pair<int, int>> MeasureText(FontEngine* fonts, const std::string& face, int pixelSize,
                                                std::string_view text);
+std::optional<std::pair<int, int>> MeasureText(FontEngine* fonts, const std::string& face, int pixelSize,
+                                               std::u32string_view chars);
 
 struct TextSize {
     int width = 0;
@@ -45,12 +53,22 @@ struct TextSize {
 // when the face cannot be fitted.
 std::optional<TextSize> TextElementSize(FontEngine* fonts, std::string_view text, int32_t sizeIndex,
                                         int32_t dotMatrix, const std::string& face);
+std::optional<TextSize> TextElementSize(FontEngine* fonts, std::u32string_view chars, int32_t sizeIndex,
+                                        int32_t dotMatrix, const std::string& face);
+// Drops characters from the end of the text until its element width is at
+// most maxWidth or it can no longer be measured. True when any were
+// dropped; size (when given) receives the size of what remains, as
+// TextElementSize gives it.
+bool TrimToWidth(std::u32string& chars, int maxWidth, FontEngine* fonts, int32_t sizeIndex, int32_t dotMatrix,
+                 const std::string& face, std::optional<TextSize>* size = nullptr);
 
 // Switching to the built-in font or to size 8 drops the characters it does
 // not have. When the switch would use the built-in font and the text holds
 // characters of code 128 or more, the user is asked; No refuses the switch
 // (false, text unchanged), Yes keeps only the visible ASCII characters.
 bool ConfirmDotMatrixSwitch(std::string& text, int32_t newSizeIndex, int32_t newDotMatrix, Prompt& prompt);
+bool ConfirmDotMatrixSwitch(std::u32string& chars, int32_t newSizeIndex, int32_t newDotMatrix,
+                            Prompt& prompt);
 
 // How the font controls of a text element's page stand.
 struct DotMatrixControls {

@@ -3,8 +3,8 @@
 #include "base/Archive.h"
 #include "base/MessageSink.h"
 #include "base/Text.h"
-#include "elements/CGraphElement.h"
 #include "elements/CompileContext.h"
+#include "elements/ImageRecords.h"
 #include "elements/TextAttributes.h"
 #include "project/CMirloProject.h"
 
@@ -133,7 +133,7 @@ void EventList::Compile(CompileContext& context, CMirloProject& project) {
 
     const int size = PixelSize();
     const uint32_t digits =
-        CGraphElement::CompileText(context, kDigitText, font, size, kEventFontMode, strings::kEventListName);
+        CompileText(context, kDigitText, font, size, kEventFontMode, strings::kEventListName);
     WriteAt(image, head + 8, digits, 4);
 
     for (size_t i = 0; i < items.size(); ++i) {
@@ -149,7 +149,7 @@ void EventList::Compile(CompileContext& context, CMirloProject& project) {
         item.address.Compile(image, context.portProtocols, context.sink);
         AppendBytes(image, 0, 4);
         const std::string owner = Format("%s %d", strings::kEventListName, static_cast<int>(i + 1));
-        const uint32_t text = CGraphElement::CompileText(context, item.message, font, size, kEventFontMode, owner);
+        const uint32_t text = CompileText(context, item.message, font, size, kEventFontMode, owner);
         WriteAt(image, record + 28, text, 4);
     }
 }

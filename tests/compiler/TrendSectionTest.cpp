@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "base/MessageSink.h"
-#include "base/Prompt.h"
 #include "compiler/ImageCompiler.h"
 #include "elements/CPictureGE.h"
 #include "elements/CTrendGE.h"
 #include "project/CMirloProject.h"
-#include "project/DesignerContext.h"
 #include "support/TestSupport.h"
 
 using namespace balsar;
@@ -18,8 +16,7 @@ namespace {
 
 struct Fixture {
     RecordingMessageSink sink;
-    RecordingPrompt prompt;
-    DesignerContext context{sink, prompt};
+    CompileInputs inputs{sink};
 };
 
 uint32_t SectionOffset(const Image& image, int k) { return ReadAt(image, 24 + 4 * static_cast<size_t>(k), 4); }
@@ -58,7 +55,7 @@ TEST(TrendSection, ProjectWithoutTrendsWritesASingleZero) {
     Fixture f;
     CMirloProject project;
     AddScreen(project, 1);
-    const Image image = CompileProject(project, f.context);
+    const Image image = CompileProject(project, f.inputs);
     const uint32_t section = SectionOffset(image, 4);
     ASSERT_NE(section, 0u);
     EXPECT_EQ(Slice(image, section, 4), Hex("00000000"));
@@ -73,7 +70,7 @@ TEST(TrendSection, SharedAndSeparateChannels) {
     AddTrend(one, 3, 20);
     AddTrend(two, 3, 20); // the same channel on another screen
     AddTrend(two, 3, 30); // another point count: its own channel
-    const Image image = CompileProject(project, f.context);
+    const Image image = CompileProject(project, f.inputs);
     const uint32_t section = SectionOffset(image, 4);
     ASSERT_EQ(ReadAt(image, section, 4), 2u);
     const uint32_t first = section + 12;
@@ -91,7 +88,7 @@ TEST(TrendSection, SharedAndSeparateChannels) {
     EXPECT_EQ(ReadAt(image, c + 18, 2), 30u);
     EXPECT_EQ(ReadAt(image, c + 24, 4), c + 28);
     // Compiling again gives the same image.
-    EXPECT_EQ(CompileProject(project, f.context), image);
+    EXPECT_EQ(CompileProject(project, f.inputs), image);
 }
 
 TEST(PictureCompile, ProjectPicturesUseTheProjectLibrary) {
@@ -110,7 +107,7 @@ TEST(PictureCompile, ProjectPicturesUseTheProjectLibrary) {
         picture->SetHeight(1);
         screen.AddElement(std::move(picture));
     }
-    const Image image = CompileProject(project, f.context);
+    const Image image = CompileProject(project, f.inputs);
     const uint32_t a = ElementOffset(image, 0, 0);
     const uint32_t b = ElementOffset(image, 0, 1);
     const uint32_t object = ReadAt(image, a + 12, 4);

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "base/MessageSink.h"
-#include "elements/CGraphElement.h"
+#include "elements/SingleColorBitmap.h"
 
 namespace balsar::test {
 
@@ -29,7 +29,7 @@ std::vector<uint8_t> PictureRows(const std::string& subfolder, const std::string
     const auto path = std::filesystem::path(BALSAR_SOURCE_DIR) / "lib" / "component" / subfolder / name;
     RecordingMessageSink sink;
     std::vector<uint8_t> rows;
-    if (!CGraphElement::LoadSingleColorBitmap(path.string(), sink, width, height, rows)) {
+    if (!LoadSingleColorBitmap(path.string(), sink, width, height, rows)) {
         width = height = 0;
         rows.clear();
     }

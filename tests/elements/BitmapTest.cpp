@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "ElementsTestSupport.h"
 #include "base/FileIo.h"
 #include "base/Utf.h"
-#include "elements/CGraphElement.h"
 #include "elements/ElementStrings.h"
-#include "ElementsTestSupport.h"
+#include "elements/ImageRecords.h"
+#include "elements/SingleColorBitmap.h"
 #include "support/TestSupport.h"
 
 namespace balsar {
@@ -52,7 +53,7 @@ TEST(Bitmap, NinePixelsWideGiveTwoBytesPerRow) {
     int width = 0;
     int height = 0;
     std::vector<uint8_t> rows;
-    ASSERT_TRUE(CGraphElement::ParseSingleColorBitmap(file, "a.bmp", sink, width, height, rows));
+    ASSERT_TRUE(ParseSingleColorBitmap(file, "a.bmp", sink, width, height, rows));
     EXPECT_EQ(width, 9);
     EXPECT_EQ(height, 2);
     // Bit-reversed and inverted: dark pixels lit, leftmost pixel in bit 0.
@@ -65,16 +66,16 @@ TEST(Bitmap, RefusalsNameTheFile) {
     int height = 0;
     std::vector<uint8_t> rows;
     const auto fourBit = BmpFile(2, 1, 4, Hex("00000000"), 4);
-    EXPECT_FALSE(CGraphElement::ParseSingleColorBitmap(fourBit, "x.bmp", sink, width, height, rows));
+    EXPECT_FALSE(ParseSingleColorBitmap(fourBit, "x.bmp", sink, width, height, rows));
     EXPECT_TRUE(sink.Contains("[CGraphElement::LoadSingleColorBitmap]Not single color bmp file: x.bmp"));
     auto notBmp = BmpFile(2, 1, 1, Hex("00000000"), 4);
     notBmp[0] = 'X';
-    EXPECT_FALSE(CGraphElement::ParseSingleColorBitmap(notBmp, "y.bmp", sink, width, height, rows));
+    EXPECT_FALSE(ParseSingleColorBitmap(notBmp, "y.bmp", sink, width, height, rows));
     EXPECT_TRUE(sink.Contains("[CGraphElement::LoadSingleColorBitmap]Not bmp file: y.bmp"));
     // Pixel data announced beyond the end of the file.
     const auto truncated = BmpFile(8, 4, 1, Hex("00000000"), 16);
-    EXPECT_FALSE(CGraphElement::ParseSingleColorBitmap(truncated, "z.bmp", sink, width, height, rows));
-    EXPECT_FALSE(CGraphElement::LoadSingleColorBitmap("/nonexistent/q.bmp", sink, width, height, rows));
+    EXPECT_FALSE(ParseSingleColorBitmap(truncated, "z.bmp", sink, width, height, rows));
+    EXPECT_FALSE(LoadSingleColorBitmap("/nonexistent/q.bmp", sink, width, height, rows));
     EXPECT_TRUE(sink.Contains("[CGraphElement::LoadSingleColorBitmap]Can not open file: /nonexistent/q.bmp"));
 }
 
@@ -85,13 +86,13 @@ TEST(Bitmap, RecordsAreWrittenOncePerFile) {
     ASSERT_TRUE(WriteFileAtomically(path, BmpFile(9, 2, 1, Hex("FFFFFFFF 7F7FFFFF"), 0), error));
     CompileFixture f;
     f.image.assign(4, 0);
-    EXPECT_EQ(CGraphElement::CompileBitmapFile(f.context, path), 4u);
+    EXPECT_EQ(CompileBitmapFile(f.context, path), 4u);
     EXPECT_EQ(test::Slice(f.image, 4, 100), Hex("01 0900 0200  01 01 00 00"));
-    EXPECT_EQ(CGraphElement::CompileBitmapFile(f.context, path), 4u);
-    const uint32_t glyph = CGraphElement::CompileBitmapFileAsChar(f.context, path);
+    EXPECT_EQ(CompileBitmapFile(f.context, path), 4u);
+    const uint32_t glyph = CompileBitmapFileAsChar(f.context, path);
     EXPECT_EQ(test::Slice(f.image, glyph, 100), Hex("07 09 02  01 01 00 00"));
     EXPECT_EQ(f.context.glyphDictionary.count("BITMAP_FILE_" + AsciiUpper(path)), 1u);
-    EXPECT_EQ(CGraphElement::CompileBitmapFile(f.context, folder.File("missing.bmp")), 0u);
+    EXPECT_EQ(CompileBitmapFile(f.context, folder.File("missing.bmp")), 0u);
 }
 
 } // namespace

@@ -2,10 +2,10 @@
 
 #include <functional>
 
-#include "elements/CGraphElement.h"
+#include "ElementsTestSupport.h"
 #include "elements/FontEngine.h"
 #include "elements/GlyphSource.h"
-#include "ElementsTestSupport.h"
+#include "elements/ImageRecords.h"
 
 namespace balsar {
 namespace {
@@ -140,11 +140,11 @@ TEST(FreeTypeFonts, MissingFaceFailsCleanly) {
 
     CompileFixture f(&fonts);
     f.image.assign(4, 0);
-    EXPECT_EQ(CGraphElement::CompileChar(f.context, U'中', "No Such Face 123", 16, 1), 0u);
+    EXPECT_EQ(CompileChar(f.context, U'中', "No Such Face 123", 16, 1), 0u);
     EXPECT_EQ(f.image.size(), 5u); // the kind byte, nothing after it
     EXPECT_EQ(f.image[4], 7);
     // A text in that face: its table holds 0 for the failed character.
-    const uint32_t text = CGraphElement::CompileText(f.context, "中", "No Such Face 123", 16, 1);
+    const uint32_t text = CompileText(f.context, "中", "No Such Face 123", 16, 1);
     const uint32_t table = ReadAt(f.image, text + 1, 4);
     EXPECT_EQ(f.image[table], 1);
     EXPECT_EQ(ReadAt(f.image, table + 1, 4), 0u);
@@ -154,7 +154,7 @@ TEST(FreeTypeFonts, FontGlyphRecordsAreKeyedByFaceAndSize) {
     FreeTypeFontEngine& fonts = SharedFonts();
     CompileFixture f(&fonts);
     f.image.assign(4, 0);
-    const uint32_t a = CGraphElement::CompileChar(f.context, U'中', "宋体", 16, 1);
+    const uint32_t a = CompileChar(f.context, U'中', "宋体", 16, 1);
     ASSERT_EQ(a, 4u);
     EXPECT_EQ(f.context.glyphDictionary.at("FONT_CHAR_中_宋体_16"), 4u);
     EXPECT_EQ(f.image[4], 7);
@@ -162,8 +162,8 @@ TEST(FreeTypeFonts, FontGlyphRecordsAreKeyedByFaceAndSize) {
     EXPECT_EQ(f.image[5], expected.width);
     EXPECT_EQ(f.image[6], 16);
     EXPECT_EQ(test::Slice(f.image, 7, expected.data.size()), expected.data);
-    EXPECT_EQ(CGraphElement::CompileChar(f.context, U'中', "宋体", 16, 1), a);
-    EXPECT_NE(CGraphElement::CompileChar(f.context, U'中', "宋体", 24, 1), a);
+    EXPECT_EQ(CompileChar(f.context, U'中', "宋体", 16, 1), a);
+    EXPECT_NE(CompileChar(f.context, U'中', "宋体", 24, 1), a);
 }
 
 } // namespace

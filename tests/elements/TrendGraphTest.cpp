@@ -44,7 +44,9 @@ TEST(TrendGraph, RecordNamesItsChannelAndItsOwnOffset) {
     screen.elements.push_back(Trend(5, 10, 20));
     screen.elements.push_back(Trend(0, 10, 20));
     std::vector<const Screen*> screens{&screen};
-    f.context.trendChannels.BuildChannels(screens, nullptr);
+    TrendChannelTable channels;
+    channels.BuildChannels(screens, nullptr);
+    f.context.trendChannels = &channels;
     AppendRepeated(f.image, 0, 4, 2); // the record starts at 8
     trend.Compile(f.context);
     EXPECT_EQ(Slice(f.image, 8, f.image.size() - 8),
