@@ -1,0 +1,113 @@
+#include "runtime/DesignerFixture.h"
+
+#include "compiler/ImageCompiler.h"
+#include "elements/CEventListGE.h"
+#include "elements/Languages.h"
+#include "project/CoreClasses.h"
+#include "project/ProjectActivation.h"
+
+namespace balsar::runtime::test {
+
+DesignerFixture::DesignerFixture()
+    : m_context(m_sink, m_prompt), m_library(ProtocolLibrary::ForProgram()),
+      m_models(HardwareModelList::ForProgram()), m_doc(m_context, CoreClassRegistry()) {
+    m_context.protocolLibrary = &m_library;
+    m_context.portProtocols = &m_protocols;
+    m_context.fontEngine = &m_fonts;
+    m_library.EnsureLoaded(m_sink);
+}
+
+std::unique_ptr<CMirloProject> DesignerFixture::NewProject(int32_t modelId) {
+    auto project = std::make_unique<CMirloProject>(LanguageDefaults{0x0804, "宋体"});
+    project->panelModelId = modelId;
+    project->languages.Clear();
+    project->languages.Add(0x0804, "宋体");
+    project->languages.Add(0x0409, "DejaVu Sans");
+    project->eventList.font = "宋体";
+    for (int port = 0; port < 2; ++port) {
+        CPortCom& com = *project->GetPort(port);
+        com.enabled = 1;
+        com.protocolId = 1;
+        com.hasStation = 1;
+        com.station = port + 1;
+    }
+    return project;
+}
+
+std::unique_ptr<CHMIFrame> DesignerFixture::NewScreen(uint16_t number, uint16_t up, uint16_t down) {
+    auto screen = std::make_unique<CHMIFrame>();
+    screen->SetNumber(number);
+    screen->SetUpKeyTarget(up);
+    screen->SetDownKeyTarget(down);
+    return screen;
+}
+
+std::vector<uint8_t> DesignerFixture::Compile(std::unique_ptr<CMirloProject> project) {
+    m_doc.SetProject(std::move(project));
+    ActivateProject(m_doc, m_context, m_models, m_model);
+    return Recompile();
+}
+
+bool DesignerFixture::Open(const std::string& path) {
+    if (!m_doc.OnOpenDocument(path)) {
+        return false;
+    }
+    ActivateProject(m_doc, m_context, m_models, m_model);
+    return true;
+}
+
+std::vector<uint8_t> DesignerFixture::Recompile() { return CompileProject(*m_doc.Project(), m_context); }
+
+PanelCanvas DesignerFixture::Draw(uint16_t number) {
+    PanelCanvas canvas(m_context.panelWidth, m_context.panelHeight);
+    const CHMIFrame* screen = m_doc.Project()->FindScreen(number);
+    if (screen == nullptr) {
+        return canvas;
+    }
+    const EventList& events = m_doc.Project()->eventList;
+    for (const auto& element : screen->GetElements()) {
+        if (auto* list = dynamic_cast<CEventListGE*>(element.get())) {
+            list->SetListFont(events.font, events.fontSizeIndex);
+        }
+        element->Draw(canvas, &m_fonts);
+    }
+    return canvas;
+}
+
+CAddr LocalWord(const char* type, int32_t address, int32_t width) {
+    CAddr addr(width);
+    addr.Reset(width);
+    addr.regType = type;
+    addr.address = address;
+    if (width == WIDTH_DWORD) {
+        addr.wordCount = 2;
+    }
+    return addr;
+}
+
+CAddr LocalBit(const char* type, int32_t word, int32_t bit) {
+    CAddr addr(WIDTH_BIT);
+    addr.Reset(WIDTH_BIT);
+    addr.regType = type;
+    addr.address = word;
+    addr.sub = bit;
+    return addr;
+}
+
+CAddr PlcWord(int32_t port, int32_t address, int32_t width) {
+    CAddr addr(width);
+    addr.Reset(width, port, port + 1);
+    addr.regType = "4X";
+    addr.address = address;
+    return addr;
+}
+
+CAddr PlcBit(int32_t port, int32_t address) {
+    CAddr addr(WIDTH_BIT);
+    addr.Reset(WIDTH_BIT, port, port + 1);
+    addr.regType = "0X";
+    addr.address = address;
+    return addr;
+}
+
+} // namespace balsar::runtime::test
