@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
+
 #include "runtime/RecordName.h"
 
 namespace balsar::runtime {
@@ -46,6 +48,10 @@ struct AddressRecord {
     bool IsDoubleWord() const { return ValueSize() == 4; }
     // "LW12", "RW3.A", or "COM0 st1 reg 3 @100" for a device register.
     std::string Text() const;
+    // Parses "LW12", "RW300", "LW12.A" (bit in hexadecimal) or a device
+    // register "<port>:<station>:<register id>:<address>[:bit|:word|:dword]".
+    // False for anything else.
+    static bool FromText(std::string_view text, AddressRecord& out);
 
     // The same register, count aside.
     bool SameRegister(const AddressRecord& other) const {
