@@ -2,6 +2,7 @@
 // A 1-bit picture as the image stores glyphs and bitmaps: rows from top to
 // bottom, ceil(width / 8) bytes each, the leftmost pixel of a byte in bit 0,
 // a set bit is a lit pixel.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

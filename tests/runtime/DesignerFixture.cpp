@@ -58,7 +58,7 @@ bool DesignerFixture::Open(const std::string& path) {
 
 std::vector<uint8_t> DesignerFixture::Recompile() { return CompileProject(*m_doc.Project(), m_context); }
 
-PanelCanvas DesignerFixture::Draw(uint16_t number) {
+PanelCanvas DesignerFixture::Draw(uint16_t number, const std::tm* when) {
     PanelCanvas canvas(m_context.panelWidth, m_context.panelHeight);
     const CHMIFrame* screen = m_doc.Project()->FindScreen(number);
     if (screen == nullptr) {
@@ -68,6 +68,10 @@ PanelCanvas DesignerFixture::Draw(uint16_t number) {
     for (const auto& element : screen->GetElements()) {
         if (auto* list = dynamic_cast<CEventListGE*>(element.get())) {
             list->SetListFont(events.font, events.fontSizeIndex);
+            if (when != nullptr) {
+                list->DrawAt(canvas, &m_fonts, *when);
+                continue;
+            }
         }
         element->Draw(canvas, &m_fonts);
     }

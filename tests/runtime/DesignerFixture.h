@@ -4,6 +4,7 @@
 // 1-bit canvas of a screen, so that the runtime (which never uses these
 // classes) can be checked against them.
 #include <cstdint>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,8 +40,9 @@ public:
     // Compiles the project that is open again.
     std::vector<uint8_t> Recompile();
     CMirloProject& Project() { return *m_doc.Project(); }
-    // The designer's canvas of a screen of the open project.
-    PanelCanvas Draw(uint16_t number);
+    // The designer's canvas of a screen of the open project; event lists
+    // show their sample lines at `when` (else the current time).
+    PanelCanvas Draw(uint16_t number, const std::tm* when = nullptr);
 
     FontEngine& Fonts() { return m_fonts; }
     RecordingMessageSink& Sink() { return m_sink; }
