@@ -46,6 +46,9 @@ struct AddressRecord {
     int UnitSize() const { return format >> 4; }
     bool IsBit() const { return ValueSize() == 0; }
     bool IsDoubleWord() const { return ValueSize() == 4; }
+    // Words of one value at the address: two for a double word and for a
+    // word address that counts two or more words, else one.
+    int ValueWords() const { return IsDoubleWord() || (!IsBit() && count >= 2) ? 2 : 1; }
     // "LW12", "RW3.A", or "COM0 st1 reg 3 @100" for a device register.
     std::string Text() const;
     // Parses "LW12", "RW300", "LW12.A" (bit in hexadecimal) or a device

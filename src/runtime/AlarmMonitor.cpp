@@ -18,7 +18,7 @@ bool AlarmMonitor::Holds(const EventItemRecord& item, const RegisterBank& regist
         return registers.ReadBit(item.address) == item.TriggerOnSet();
     }
     const bool signedValue = item.upper < 0 || item.lower < 0;
-    const int words = item.address.IsDoubleWord() ? 2 : 1;
+    const int words = item.address.ValueWords();
     const auto value = static_cast<int64_t>(
         registers.Read(item.address, signedValue ? DataType::Signed : DataType::Unsigned, words));
     const int64_t upper = item.upper;

@@ -36,21 +36,19 @@ DataType NumberType(const KeyRecord& key) {
     return key.Value(0) < 0 || key.Value(1) < 0 ? DataType::Signed : DataType::Unsigned;
 }
 
-int Words(const AddressRecord& address) { return address.IsDoubleWord() ? 2 : 1; }
-
 // Tenths of a second, 1 at least.
 uint32_t Tenths(int32_t value) { return 100u * static_cast<uint32_t>(std::max(value, 1)); }
 
 } // namespace
 
 void KeyActions::WordSet(const KeyRecord& key, RegisterBank& registers) {
-    registers.Write(*key.address, NumberType(key), Words(*key.address), key.Value(0));
+    registers.Write(*key.address, NumberType(key), key.address->ValueWords(), key.Value(0));
 }
 
 void KeyActions::WordStep(const KeyRecord& key, RegisterBank& registers) {
     const AddressRecord& address = *key.address;
     const DataType type = NumberType(key);
-    const double current = registers.Read(address, type, Words(address));
+    const double current = registers.Read(address, type, address.ValueWords());
     const double step = key.Value(0);
     const double limit = key.Value(1);
     double next = current;
@@ -70,7 +68,7 @@ void KeyActions::WordStep(const KeyRecord& key, RegisterBank& registers) {
     default:
         return;
     }
-    registers.Write(address, type, Words(address), next);
+    registers.Write(address, type, address.ValueWords(), next);
 }
 
 std::optional<KeyActions::Jump> KeyActions::Press(const KeyRecord& key, RegisterBank& registers) {

@@ -16,8 +16,6 @@ namespace {
 constexpr uint32_t kSlice = 100;
 constexpr size_t kHistoryDepth = 32;
 
-int WordsAt(const AddressRecord& address) { return address.IsDoubleWord() ? 2 : 1; }
-
 } // namespace
 
 PanelRuntime::PanelRuntime() = default;
@@ -202,7 +200,7 @@ void PanelRuntime::Slice(uint32_t milliseconds) {
         }
     }
     if (settings.screenReport && m_lastReport != m_current) {
-        m_registers.Write(*settings.screenReport, DataType::Unsigned, WordsAt(*settings.screenReport), m_current);
+        m_registers.Write(*settings.screenReport, DataType::Unsigned, settings.screenReport->ValueWords(), m_current);
         m_lastReport = m_current;
     }
 }
@@ -212,7 +210,7 @@ void PanelRuntime::ControlBlock() {
     if (!select) {
         return;
     }
-    const auto value = static_cast<uint32_t>(m_registers.Read(*select, DataType::Unsigned, WordsAt(*select)));
+    const auto value = static_cast<uint32_t>(m_registers.Read(*select, DataType::Unsigned, select->ValueWords()));
     if (m_lastSelect == value) {
         return;
     }
@@ -234,13 +232,13 @@ void PanelRuntime::PollLink() {
         m_registers.Refresh(use.address, use.count);
     }
     for (const EventItemRecord& item : m_image->events.items) {
-        m_registers.Refresh(item.address, static_cast<size_t>(WordsAt(item.address)));
+        m_registers.Refresh(item.address, static_cast<size_t>(item.address.ValueWords()));
     }
     for (const TrendChannel& channel : m_image->trendChannels) {
         m_registers.Refresh(channel.address, static_cast<size_t>(std::clamp<int>(channel.address.count, 1, 4)));
     }
     if (const auto& select = m_image->settings.screenSelect) {
-        m_registers.Refresh(*select, static_cast<size_t>(WordsAt(*select)));
+        m_registers.Refresh(*select, static_cast<size_t>(select->ValueWords()));
     }
     m_commError = m_registers.LinkFailed();
 }
@@ -603,11 +601,11 @@ std::vector<RegisterUse> PanelRuntime::RegistersOfScreen(uint16_t number) const 
                 continue;
             }
             use.address = *key->address;
-            use.count = key->address->IsBit() ? 1 : static_cast<size_t>(WordsAt(*key->address));
+            use.count = key->address->IsBit() ? 1 : static_cast<size_t>(key->address->ValueWords());
             use.writes = true;
         } else if (const auto* text = std::get_if<DynamicTextRecord>(&element.data)) {
             use.address = text->address;
-            use.count = static_cast<size_t>(WordsAt(text->address));
+            use.count = static_cast<size_t>(text->address.ValueWords());
         } else if (const auto* reg = std::get_if<RegisterRecord>(&element.data)) {
             use.address = reg->address;
             use.count = static_cast<size_t>(WordsOf(reg->Type(), reg->TwoWords()));

@@ -189,7 +189,7 @@ void ScreenRenderer::Key(const ElementRecord& element, const KeyRecord& key, Pix
 
 void ScreenRenderer::DynamicText(const ElementRecord& element, const DynamicTextRecord& text,
                                  PixelPainter& painter) const {
-    const int words = text.address.IsDoubleWord() ? 2 : 1;
+    const int words = text.address.ValueWords();
     const double value = m_in.registers.Read(text.address, DataType::Unsigned, words);
     const bool reverse = (text.flags & 0x10) != 0;
     const Align align = (text.flags & 0x40) != 0 ? Align::Right : (text.flags & 0x20) != 0 ? Align::Centre : Align::Left;

@@ -5,6 +5,9 @@
 #include "elements/Languages.h"
 #include "project/CoreClasses.h"
 #include "project/ProjectActivation.h"
+#include "runtime/PanelRuntime.h"
+
+#include <gtest/gtest.h>
 
 namespace balsar::runtime::test {
 
@@ -58,6 +61,12 @@ bool DesignerFixture::Open(const std::string& path) {
 
 std::vector<uint8_t> DesignerFixture::Recompile() { return CompileProject(*m_doc.Project(), m_context); }
 
+void DesignerFixture::Run(std::unique_ptr<CMirloProject> project, runtime::PanelRuntime& panel) {
+    const std::vector<uint8_t> image = Compile(std::move(project));
+    std::string error;
+    ASSERT_TRUE(panel.Load(image, error)) << error;
+}
+
 PanelCanvas DesignerFixture::Draw(uint16_t number, const std::tm* when) {
     PanelCanvas canvas(m_context.panelWidth, m_context.panelHeight);
     const CHMIFrame* screen = m_doc.Project()->FindScreen(number);
@@ -78,14 +87,58 @@ PanelCanvas DesignerFixture::Draw(uint16_t number, const std::tm* when) {
     return canvas;
 }
 
-CAddr LocalWord(const char* type, int32_t address, int32_t width) {
+std::unique_ptr<CFunckeyGE> JumpKey(int32_t code, int32_t kind, uint16_t target) {
+    auto key = std::make_unique<CFunckeyGE>();
+    key->SetKeyCode(code);
+    key->SetFunction(CFunckeyGE::FUNCTION_JUMP);
+    key->Jump().kind = kind;
+    key->Jump().targetScreen = target;
+    return key;
+}
+
+std::unique_ptr<CFunckeyGE> BitKey(int32_t code, int32_t mode, const CAddr& address) {
+    auto key = std::make_unique<CFunckeyGE>();
+    key->SetKeyCode(code);
+    key->SetFunction(CFunckeyGE::FUNCTION_BIT);
+    key->Bit().mode = mode;
+    key->Address() = address;
+    return key;
+}
+
+std::unique_ptr<CFunckeyGE> WordKey(int32_t code, int32_t mode, const CAddr& address, int32_t value, int32_t limit,
+                                    int32_t delay, int32_t speed, bool immediate) {
+    auto key = std::make_unique<CFunckeyGE>();
+    key->SetKeyCode(code);
+    key->SetFunction(CFunckeyGE::FUNCTION_WORD);
+    key->Word().mode = mode;
+    key->Word().value = value;
+    key->Word().limit = limit;
+    key->Word().delay = delay;
+    key->Word().speed = speed;
+    key->Word().immediate = immediate ? 1 : 0;
+    key->Address() = address;
+    return key;
+}
+
+std::unique_ptr<CRegisterGE> InputRegister(const CAddr& address, int32_t type, int integerDigits, int decimals) {
+    auto reg = std::make_unique<CRegisterGE>();
+    RegisterFormat format = reg->GetFormat();
+    ChangeDataType(format, type);
+    if (type != REG_PASSWORD) {
+        ChangeDigits(format, static_cast<uint8_t>(integerDigits), static_cast<uint8_t>(decimals));
+    }
+    format.inputAllowed = 1;
+    reg->SetFormat(format, nullptr);
+    reg->Address() = address;
+    return reg;
+}
+
+CAddr LocalWord(const char* type, int32_t address, int32_t width, int32_t words) {
     CAddr addr(width);
     addr.Reset(width);
     addr.regType = type;
     addr.address = address;
-    if (width == WIDTH_DWORD) {
-        addr.wordCount = 2;
-    }
+    addr.wordCount = width == WIDTH_DWORD ? 2 : words;
     return addr;
 }
 

@@ -18,8 +18,14 @@
 #include "plc/CAddr.h"
 #include "plc/PortProtocols.h"
 #include "plc/ProtocolLibrary.h"
+#include "elements/CFunckeyGE.h"
+#include "elements/CRegisterGE.h"
 #include "project/CMirloDoc.h"
 #include "project/DesignerContext.h"
+
+namespace balsar::runtime {
+class PanelRuntime;
+}
 
 namespace balsar::runtime::test {
 
@@ -44,6 +50,9 @@ public:
     // show their sample lines at `when` (else the current time).
     PanelCanvas Draw(uint16_t number, const std::tm* when = nullptr);
 
+    // Compiles the project and loads it into the panel; the image must load.
+    void Run(std::unique_ptr<CMirloProject> project, runtime::PanelRuntime& panel);
+
     FontEngine& Fonts() { return m_fonts; }
     RecordingMessageSink& Sink() { return m_sink; }
 
@@ -59,8 +68,17 @@ private:
     CMirloDoc m_doc;
 };
 
+// Function keys of the three functions.
+std::unique_ptr<CFunckeyGE> JumpKey(int32_t code, int32_t kind, uint16_t target = 1);
+std::unique_ptr<CFunckeyGE> BitKey(int32_t code, int32_t mode, const CAddr& address);
+std::unique_ptr<CFunckeyGE> WordKey(int32_t code, int32_t mode, const CAddr& address, int32_t value,
+                                    int32_t limit = 0, int32_t delay = 1, int32_t speed = 1, bool immediate = false);
+// A register element that takes input.
+std::unique_ptr<CRegisterGE> InputRegister(const CAddr& address, int32_t type = REG_SIGNED, int integerDigits = 4,
+                                           int decimals = 0);
+
 // Addresses as the designer's address page makes them.
-CAddr LocalWord(const char* type, int32_t address, int32_t width = WIDTH_WORD);
+CAddr LocalWord(const char* type, int32_t address, int32_t width = WIDTH_WORD, int32_t words = 1);
 CAddr LocalBit(const char* type, int32_t word, int32_t bit);
 CAddr PlcWord(int32_t port, int32_t address, int32_t width = WIDTH_WORD);
 CAddr PlcBit(int32_t port, int32_t address);
