@@ -100,7 +100,8 @@ std::string NumberField::Text(double shown) const {
     }
     text = integer;
     if (m_decimals > 0) {
-        text += "." + magnitude.substr(magnitude.size() - static_cast<size_t>(m_decimals));
+        text.push_back('.');
+        text.append(magnitude, magnitude.size() - static_cast<size_t>(m_decimals), std::string::npos);
     }
     if (negative) {
         text.insert(0, 1, '-');

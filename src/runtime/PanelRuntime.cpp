@@ -42,7 +42,6 @@ bool PanelRuntime::Load(std::span<const uint8_t> bytes, std::string& error) {
     m_history.clear();
     m_level = 0;
     m_focus = -1;
-    m_held.clear();
     m_heldFunctionKey.reset();
     m_pending.reset();
     m_idle = 0;
@@ -248,7 +247,6 @@ void PanelRuntime::PressKey(int code) {
         return;
     }
     m_notice = Notice::None;
-    m_held.insert(code);
     m_alarms.Silence();
     m_idle = 0;
     if (Wake()) {
@@ -265,7 +263,6 @@ void PanelRuntime::PressKey(int code) {
 }
 
 void PanelRuntime::ReleaseKey(int code) {
-    m_held.erase(code);
     if (m_heldFunctionKey == code) {
         m_keys.Release(m_registers);
         m_heldFunctionKey.reset();
@@ -431,32 +428,33 @@ void PanelRuntime::StartInput(size_t element) {
     m_editor.Begin(element, *reg, field.Shown(value));
 }
 
-bool PanelRuntime::EditingKey(int code) {
+void PanelRuntime::EditingKey(int code) {
     if (code >= KEY_DIGIT_0 && code <= KEY_DIGIT_0 + 9) {
         m_editor.Digit(code - KEY_DIGIT_0);
-        return true;
+        return;
     }
     switch (code) {
     case KEY_UP:
         m_editor.Up();
-        return true;
+        return;
     case KEY_DOWN:
         m_editor.Down();
-        return true;
+        return;
     case KEY_LEFT:
         m_editor.Left();
-        return true;
+        return;
     case KEY_RIGHT:
         m_editor.Right();
-        return true;
+        return;
     case KEY_ENTER:
         Accept();
-        return true;
+        return;
     case KEY_ESCAPE:
         m_editor.End();
-        return true;
+        return;
     default:
-        return false;
+        // Other keys wait until the entry is done.
+        return;
     }
 }
 
@@ -640,7 +638,7 @@ std::string PanelRuntime::NoticeText() const {
     case Notice::OutOfLimits:
         return strings::kOutOfLimits[language];
     default:
-        return {};
+        return m_commError ? strings::kCommunicationError[language] : std::string();
     }
 }
 

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -115,7 +114,8 @@ public:
     bool Editing() const { return m_editor.Active(); }
     std::string EditText() const { return m_editor.Active() ? m_editor.Text() : std::string(); }
     Notice LastNotice() const { return m_notice; }
-    // The notice in the panel's system-message language; empty for none.
+    // The notice in the panel's system-message language (a communication
+    // error when there is no other); empty for none.
     std::string NoticeText() const;
     // A device did not answer during the last Step.
     bool CommunicationError() const { return m_commError; }
@@ -140,7 +140,7 @@ private:
     void PollLink();
     void ControlBlock();
     bool Wake();
-    bool EditingKey(int code);
+    void EditingKey(int code);
     bool FunctionKey(int code);
     void BuiltInKey(int code);
     void MoveFocus(int direction);
@@ -168,7 +168,6 @@ private:
     std::vector<uint16_t> m_history;
     int m_level = 0;
     int m_focus = -1;
-    std::set<int> m_held;
     std::optional<int> m_heldFunctionKey;
     std::optional<Pending> m_pending;
     uint64_t m_idle = 0;

@@ -1,13 +1,16 @@
 #include "runtime/DesignerFixture.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "base/FileIo.h"
 #include "compiler/ImageCompiler.h"
 #include "elements/CEventListGE.h"
 #include "elements/Languages.h"
 #include "project/CoreClasses.h"
 #include "project/ProjectActivation.h"
 #include "runtime/PanelRuntime.h"
-
-#include <gtest/gtest.h>
 
 namespace balsar::runtime::test {
 
@@ -59,7 +62,19 @@ bool DesignerFixture::Open(const std::string& path) {
     return true;
 }
 
-std::vector<uint8_t> DesignerFixture::Recompile() { return CompileProject(*m_doc.Project(), m_context); }
+std::vector<uint8_t> DesignerFixture::Recompile() {
+    std::vector<uint8_t> image = CompileProject(*m_doc.Project(), m_context);
+    // BALSAR_RUNTIME_CORPUS=<folder> keeps every image compiled here, as
+    // seeds for the runtime's fuzz target.
+    if (const char* folder = std::getenv("BALSAR_RUNTIME_CORPUS")) {
+        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        const std::string name = test != nullptr ? std::string(test->test_suite_name()) + "-" + test->name() : "image";
+        std::string ignored;
+        WriteFileAtomically(std::string(folder) + "/" + name + "-" + std::to_string(++m_compiled) + ".bin", image,
+                            ignored);
+    }
+    return image;
+}
 
 void DesignerFixture::Run(std::unique_ptr<CMirloProject> project, runtime::PanelRuntime& panel) {
     const std::vector<uint8_t> image = Compile(std::move(project));

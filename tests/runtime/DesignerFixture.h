@@ -66,6 +66,7 @@ private:
     HardwareModelList m_models;
     HardwareModel m_model;
     CMirloDoc m_doc;
+    int m_compiled = 0;
 };
 
 // Function keys of the three functions.

@@ -180,6 +180,7 @@ TEST_F(PanelRuntimeTest, DeviceRegistersComeThroughTheLink) {
     device.answering = false;
     panel.Step(100);
     EXPECT_TRUE(panel.CommunicationError());
+    EXPECT_FALSE(panel.NoticeText().empty());
     panel.SetLink(nullptr);
     panel.Step(100);
     EXPECT_FALSE(panel.CommunicationError());
