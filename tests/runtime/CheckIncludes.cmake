@@ -1,0 +1,17 @@
+# Fails when a source of FOLDER includes a project header outside base/ and
+# runtime/.
+file(GLOB sources ${FOLDER}/*.h ${FOLDER}/*.cpp)
+set(bad "")
+foreach(source ${sources})
+  file(STRINGS ${source} includes REGEX "^#include \"")
+  foreach(line ${includes})
+    if(NOT line MATCHES "^#include \"(base|runtime)/")
+      list(APPEND bad "${source}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(bad)
+  list(JOIN bad "\n" text)
+  message(FATAL_ERROR "the runtime includes designer headers:\n${text}")
+endif()
+message(STATUS "${FOLDER}: only base and runtime headers")
