@@ -83,7 +83,8 @@ void FillTexts(CHMIFrame& screen, FontEngine& fonts) {
     screen.AddElement(Text("温度控制", 0, 14, 2, false, 0, fonts));
     screen.AddElement(Text("Speed", 70, 14, 2, false, 1, fonts));
     auto big = Text("AB", 0, 32, 0, true, 0, fonts);
-    big->SetDoubleSizeFlag(1);
+    RecordingMessageSink sink;
+    EXPECT_TRUE(big->TurnDoubleSizeOn(128, 64, sink));
     big->SetReverse(1);
     screen.AddElement(std::move(big));
 
@@ -139,7 +140,7 @@ void FillValues(CHMIFrame& screen) {
 
     auto local = std::make_unique<CRegisterGE>();
     RegisterFormat wide = local->GetFormat();
-    wide.dataWidth = WIDTH_DWORD;
+    ChangeDataWidth(wide, REG_TWO_WORDS);
     wide.integerDigits = 8;
     wide.leadingZeros = 1;
     local->SetSizeIndex(0, nullptr);
