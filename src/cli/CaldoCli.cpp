@@ -10,8 +10,8 @@ namespace caldo {
 
 namespace {
 
-constexpr char kUsage[] =
-    "usage: caldo-cli download PACKAGE.qk (--udp HOST:PORT | --serial DEVICE | --usb [VID:PID]) [--force-gui]\n";
+constexpr char kUsage[] = "usage: caldo-cli download PACKAGE.qk (--udp HOST:PORT | --serial DEVICE | --usb "
+                          "[VID:PID]) [--force-gui]\n";
 constexpr int kBarWidth = 40;
 
 } // namespace
@@ -34,8 +34,9 @@ bool ParseCaldoCliArgs(const std::vector<std::string>& args, CaldoCliCommand& co
             return true;
         };
         if (a == "--udp") {
-            if (!linkOption())
+            if (!linkOption()) {
                 return false;
+            }
             if (i + 1 >= args.size()) {
                 error = "--udp needs HOST:PORT";
                 return false;
@@ -50,8 +51,9 @@ bool ParseCaldoCliArgs(const std::vector<std::string>& args, CaldoCliCommand& co
             options.link.addressText = target.substr(0, colon);
             options.link.portText = target.substr(colon + 1);
         } else if (a == "--serial") {
-            if (!linkOption())
+            if (!linkOption()) {
                 return false;
+            }
             if (i + 1 >= args.size()) {
                 error = "--serial needs a device";
                 return false;
@@ -60,8 +62,9 @@ bool ParseCaldoCliArgs(const std::vector<std::string>& args, CaldoCliCommand& co
             options.link.serialPortName = args[++i];
             options.link.baudRate = 115200;
         } else if (a == "--usb") {
-            if (!linkOption())
+            if (!linkOption()) {
                 return false;
+            }
             options.link.kind = kLinkUsb;
             if (i + 1 < args.size() && args[i + 1].find(':') != std::string::npos &&
                 args[i + 1].rfind("--", 0) != 0) {
@@ -95,56 +98,65 @@ bool ParseCaldoCliArgs(const std::vector<std::string>& args, CaldoCliCommand& co
 }
 
 TerminalProgress::~TerminalProgress() {
-    if (lineOpen_)
-        out_ << '\n' << std::flush;
+    if (m_lineOpen) {
+        m_out << '\n' << std::flush;
+    }
 }
 
 void TerminalProgress::SetCaption(const std::string& caption) {
-    caption_ = caption;
+    m_caption = caption;
     Draw(false);
 }
 
 void TerminalProgress::SetRange(int lower, int upper) {
-    lower_ = lower;
-    upper_ = upper;
+    m_lower = lower;
+    m_upper = upper;
     Draw(false);
 }
 
 void TerminalProgress::SetPos(int position) {
-    position_ = position;
+    m_position = position;
     Draw(false);
 }
 
 void TerminalProgress::StepIt() {
-    ++position_;
+    ++m_position;
     Draw(false);
 }
 
-void TerminalProgress::Repaint() { Draw(true); }
+void TerminalProgress::Repaint() {
+    Draw(true);
+}
 
 void TerminalProgress::Draw(bool force) {
     // Without a range the caption alone is shown.
-    const std::string text = lower_ < upper_ ? ProgressText(caption_, position_, lower_, upper_) : caption_;
-    const int fill = ProgressFillWidth(kBarWidth, position_, lower_, upper_);
-    if (!force && text == lastText_ && fill == lastFill_)
-        return;
-    if (!interactive_) {
-        // A log gets one line per caption, not one per block.
-        if (caption_ != lastCaption_)
-            out_ << caption_ << '\n' << std::flush;
-        lastCaption_ = caption_;
-        lastText_ = text;
-        lastFill_ = fill;
+    const std::string text =
+        m_lower < m_upper ? ProgressText(m_caption, m_position, m_lower, m_upper) : m_caption;
+    const int fill = ProgressFillWidth(kBarWidth, m_position, m_lower, m_upper);
+    if (!force && text == m_lastText && fill == m_lastFill) {
         return;
     }
-    out_ << "\r[" << std::string(static_cast<size_t>(fill), '#') << std::string(static_cast<size_t>(kBarWidth - fill), ' ')
-         << "] " << text << "\x1b[K" << std::flush;
-    lineOpen_ = true;
-    lastText_ = text;
-    lastFill_ = fill;
+    if (!m_interactive) {
+        // A log gets one line per caption, not one per block.
+        if (m_caption != m_lastCaption) {
+            m_out << m_caption << '\n' << std::flush;
+        }
+        m_lastCaption = m_caption;
+        m_lastText = text;
+        m_lastFill = fill;
+        return;
+    }
+    m_out << "\r[" << std::string(static_cast<size_t>(fill), '#')
+          << std::string(static_cast<size_t>(kBarWidth - fill), ' ') << "] " << text << "\x1b[K"
+          << std::flush;
+    m_lineOpen = true;
+    m_lastText = text;
+    m_lastFill = fill;
 }
 
-void StreamMessages::ShowError(const std::string& text) { out_ << '\n' << text << '\n' << std::flush; }
+void StreamMessages::ShowError(const std::string& text) {
+    m_out << '\n' << text << '\n' << std::flush;
+}
 
 int RunCaldoCli(const std::vector<std::string>& args) {
     CaldoCliCommand command;

@@ -4,9 +4,13 @@
 
 namespace caldo {
 
-bool IsModel1(uint16_t model) { return model == kPanelModel1 || model == kPanelModel1Alias; }
+bool IsModel1(uint16_t model) {
+    return model == kPanelModel1 || model == kPanelModel1Alias;
+}
 
-bool IsKnownModel(uint16_t model) { return IsModel1(model) || model == kPanelModel2; }
+bool IsKnownModel(uint16_t model) {
+    return IsModel1(model) || model == kPanelModel2;
+}
 
 bool NeedsGuiUpdate(bool force, uint8_t mode, uint16_t panelGuiVersion, uint16_t packageGuiVersion) {
     const bool skip = !force && mode != 0 && panelGuiVersion >= packageGuiVersion;
@@ -21,42 +25,50 @@ bool ProjectFits(uint16_t model, uint32_t g, uint32_t u, bool secondDriverPresen
         const int64_t limit = 100352 - reservation + (secondDriverPresent ? 0 : 6144);
         return needed <= limit;
     }
-    if (model == kPanelModel2)
+    if (model == kPanelModel2) {
         return needed <= 131072;
+    }
     return false;
 }
 
 const char* RegionName(uint8_t type) {
     switch (type) {
-    case kRegionGui: return text::kRegionGui;
-    case kRegionUserData: return text::kRegionUserData;
-    case kRegionDriver0: return text::kRegionDriver0;
-    case kRegionDriver1: return text::kRegionDriver1;
-    default: return nullptr;
+    case kRegionGui:
+        return text::kRegionGui;
+    case kRegionUserData:
+        return text::kRegionUserData;
+    case kRegionDriver0:
+        return text::kRegionDriver0;
+    case kRegionDriver1:
+        return text::kRegionDriver1;
+    default:
+        return nullptr;
     }
 }
 
 uint32_t BlockCount(uint32_t length, uint32_t payload) {
-    if (payload == 0)
+    if (payload == 0) {
         return 0;
+    }
     return length / payload + (length % payload ? 1 : 0);
 }
 
 std::string FormatText(const char* pattern, const std::string& value) {
     std::string out(pattern);
     const size_t at = out.find("%s");
-    if (at != std::string::npos)
+    if (at != std::string::npos) {
         out.replace(at, 2, value);
+    }
     return out;
 }
 
 CDownloader::CDownloader(DownloadOptions options, ProgressView& progress, MessageSink& messages, Clock& clock,
                          LinkFactory factory)
-    : options_(std::move(options)), progress_(progress), messages_(messages), clock_(clock),
-      factory_(std::move(factory)) {}
+    : m_options(std::move(options)), m_progress(progress), m_messages(messages), m_clock(clock),
+      m_factory(std::move(factory)) {}
 
 bool CDownloader::LoadPackage(CPackageFile& package) {
-    switch (package.Load(options_.packagePath)) {
+    switch (package.Load(m_options.packagePath)) {
     case CPackageFile::Status::Ok:
         return true;
     case CPackageFile::Status::CannotOpen:
@@ -71,8 +83,9 @@ bool CDownloader::LoadPackage(CPackageFile& package) {
 bool CDownloader::WriteRegion(CPanelConnection& connection, const CPackageFile& package, uint8_t type,
                               const RegionDescriptor& region) {
     const int maxPacket = connection.MaxPacketSize();
-    if (maxPacket <= 8)
+    if (maxPacket <= 8) {
         return false;
+    }
     const uint32_t payload = static_cast<uint32_t>(maxPacket - 8);
     const uint32_t blocks = BlockCount(region.length, payload);
     const std::span<const uint8_t> data = package.RegionData(region);
@@ -82,17 +95,18 @@ bool CDownloader::WriteRegion(CPanelConnection& connection, const CPackageFile& 
         Fail(text::kPackageDamaged);
         return false;
     }
-    progress_.SetCaption(text::kEraseCaption);
+    m_progress.SetCaption(text::kEraseCaption);
     if (!connection.EraseRegion(type, static_cast<uint16_t>(blocks), region.length, region.checksum,
                                 static_cast<uint16_t>(region.version))) {
         Fail(text::kEraseFailed);
         return false;
     }
-    if (!name)
+    if (!name) {
         return false;
-    progress_.SetPos(0);
-    progress_.SetCaption(std::string(text::kDownloadWord) + name + ":");
-    progress_.SetRange(0, static_cast<int>(blocks));
+    }
+    m_progress.SetPos(0);
+    m_progress.SetCaption(std::string(text::kDownloadWord) + name + ":");
+    m_progress.SetRange(0, static_cast<int>(blocks));
     size_t done = 0;
     for (uint32_t index = 0; done < data.size(); ++index) {
         const size_t n = std::min<size_t>(payload, data.size() - done);
@@ -100,29 +114,30 @@ bool CDownloader::WriteRegion(CPanelConnection& connection, const CPackageFile& 
             Fail(FormatText(text::kWriteBlockFailedFmt, name));
             return false;
         }
-        progress_.StepIt();
+        m_progress.StepIt();
         done += n;
     }
     if (!connection.VerifyRegion()) {
-        progress_.SetCaption(text::kVerifyErrorCaption);
+        m_progress.SetCaption(text::kVerifyErrorCaption);
         Fail(FormatText(text::kBurnFailedFmt, name));
         return false;
     }
-    progress_.SetPos(0);
-    progress_.SetCaption(FormatText(text::kBurnDoneFmt, name));
+    m_progress.SetPos(0);
+    m_progress.SetCaption(FormatText(text::kBurnDoneFmt, name));
     return true;
 }
 
 bool CDownloader::Reconnect(CPanelConnection& connection) {
-    progress_.SetCaption(text::kConnectingCaption);
-    progress_.Repaint();
-    clock_.Sleep(kRestartWait);
+    m_progress.SetCaption(text::kConnectingCaption);
+    m_progress.Repaint();
+    m_clock.Sleep(kRestartWait);
     for (int attempt = 0; attempt < kReconnectAttempts; ++attempt) {
-        if (connection.Connect(options_.link))
+        if (connection.Connect(m_options.link)) {
             return true;
-        progress_.SetCaption(text::kConnectingCaption);
-        clock_.Sleep(kReconnectPause);
-        progress_.Repaint();
+        }
+        m_progress.SetCaption(text::kConnectingCaption);
+        m_clock.Sleep(kReconnectPause);
+        m_progress.Repaint();
     }
     Fail(text::kReconnectFailed);
     return false;
@@ -130,22 +145,25 @@ bool CDownloader::Reconnect(CPanelConnection& connection) {
 
 uint16_t CDownloader::PackageGuiVersion(uint16_t model) {
     CPackageFile package;
-    if (package.Load(options_.packagePath) == CPackageFile::Status::CannotOpen) {
+    if (package.Load(m_options.packagePath) == CPackageFile::Status::CannotOpen) {
         Fail(text::kOpenFileFailed);
         return 0;
     }
     uint32_t kind = 0;
-    if (package.ReadKind(kind) != CPackageFile::Status::Ok)
+    if (package.ReadKind(kind) != CPackageFile::Status::Ok) {
         return 0;
+    }
     uint32_t version = 0;
     if (IsModel1(model)) {
-        if ((kind == 1 || kind == 2) && package.ReadU32(68, version))
+        if ((kind == 1 || kind == 2) && package.ReadU32(68, version)) {
             return static_cast<uint16_t>(version);
+        }
         return 0;
     }
     if (model == kPanelModel2) {
-        if (kind == 2 && package.ReadU32(88, version))
+        if (kind == 2 && package.ReadU32(88, version)) {
             return static_cast<uint16_t>(version);
+        }
         return 0;
     }
     Fail(text::kUnknownModel);
@@ -161,8 +179,8 @@ bool CDownloader::CheckProjectSize(uint16_t model, uint32_t g, uint32_t u, bool 
 }
 
 bool CDownloader::UpdateGui() {
-    CPanelConnection connection(clock_, factory_);
-    if (!connection.Connect(options_.link)) {
+    CPanelConnection connection(m_clock, m_factory);
+    if (!connection.Connect(m_options.link)) {
         Fail(text::kStartFailure);
         return false;
     }
@@ -178,8 +196,9 @@ bool CDownloader::UpdateGui() {
             Fail(text::kEnterBootFailed);
             return false;
         }
-        if (!Reconnect(connection))
+        if (!Reconnect(connection)) {
             return false;
+        }
         if (!connection.GetPanelInfo(info)) {
             connection.Close();
             Fail(text::kGetInfoFailed);
@@ -233,41 +252,51 @@ bool CDownloader::UpdateGui() {
 }
 
 bool CDownloader::RunDownload() {
-    CPanelConnection connection(clock_, factory_);
+    CPanelConnection connection(m_clock, m_factory);
     auto fail = [&](const char* message) {
         connection.Close();
-        if (message)
+        if (message) {
             Fail(message);
+        }
         return false;
     };
-    if (!connection.Connect(options_.link))
+    if (!connection.Connect(m_options.link)) {
         return fail(text::kStartFailure);
+    }
     PanelInfo info;
-    if (!connection.GetPanelInfo(info))
+    if (!connection.GetPanelInfo(info)) {
         return fail(text::kGetInfoFailed);
-    if (!IsKnownModel(info.model))
+    }
+    if (!IsKnownModel(info.model)) {
         return fail(text::kUnknownModel);
+    }
 
-    const bool update = options_.forceGuiUpdate || info.mode == 0 ||
+    const bool update = m_options.forceGuiUpdate || info.mode == 0 ||
                         NeedsGuiUpdate(false, info.mode, info.guiVersion, PackageGuiVersion(info.model));
     if (update) {
         connection.Close();
-        if (!UpdateGui())
+        if (!UpdateGui()) {
             return false;
-        if (!Reconnect(connection))
+        }
+        if (!Reconnect(connection)) {
             return false;
-        if (!connection.GetPanelInfo(info))
+        }
+        if (!connection.GetPanelInfo(info)) {
             return fail(text::kGetInfoFailed);
+        }
         // A panel still in its bootloader after the update cannot take the project.
-        if (info.mode != kPanelModeApplication)
+        if (info.mode != kPanelModeApplication) {
             return fail(text::kNotBackInApplication);
+        }
     }
-    if (!connection.EnterDownloadMode())
+    if (!connection.EnterDownloadMode()) {
         return fail(text::kEnterDownloadFailed);
+    }
 
     CPackageFile package;
-    if (!LoadPackage(package))
+    if (!LoadPackage(package)) {
         return fail(nullptr);
+    }
     switch (package.Parse()) {
     case CPackageFile::Status::Ok:
         break;
@@ -277,22 +306,27 @@ bool CDownloader::RunDownload() {
         return fail(text::kPackageDamaged);
     }
     uint32_t guiLength = 0;
-    if (package.kind() == 1 || IsModel1(info.model))
+    if (package.kind() == 1 || IsModel1(info.model)) {
         guiLength = package.guiModel1().length;
-    else
+    } else {
         guiLength = package.guiModel2().length;
+    }
     const auto& sections = package.sections();
     const bool secondDriver = sections.size() > 1 && sections[1].length != 0;
-    if (!CheckProjectSize(info.model, guiLength, package.userData().length, secondDriver))
+    if (!CheckProjectSize(info.model, guiLength, package.userData().length, secondDriver)) {
         return fail(text::kProjectTooLarge);
+    }
 
-    if (!WriteRegion(connection, package, kRegionUserData, package.userData()))
+    if (!WriteRegion(connection, package, kRegionUserData, package.userData())) {
         return fail(nullptr);
+    }
     for (size_t i = 0; i < sections.size(); ++i) {
-        if (sections[i].length == 0)
+        if (sections[i].length == 0) {
             continue;
-        if (!WriteRegion(connection, package, i == 0 ? kRegionDriver0 : kRegionDriver1, sections[i]))
+        }
+        if (!WriteRegion(connection, package, i == 0 ? kRegionDriver0 : kRegionDriver1, sections[i])) {
             return fail(nullptr);
+        }
     }
     // The panel may restart as soon as it takes this command, so a missing reply
     // does not undo a download whose regions were all verified.

@@ -17,7 +17,7 @@ namespace caldo {
 
 struct DownloadOptions {
     std::filesystem::path packagePath;
-    bool forceGuiUpdate = false;  // the "强制更新GUI" check box
+    bool forceGuiUpdate = false; // the "强制更新GUI" check box
     CLinkSettings link;
 };
 
@@ -62,15 +62,15 @@ public:
     bool Reconnect(CPanelConnection& connection);
 
 private:
-    void Fail(const std::string& text) { messages_.ShowError(text); }
+    void Fail(const std::string& text) { m_messages.ShowError(text); }
     // Loads and checks the package; reports "打开文件失败！" or "下载包文件已损坏！".
     bool LoadPackage(CPackageFile& package);
 
-    DownloadOptions options_;
-    ProgressView& progress_;
-    MessageSink& messages_;
-    Clock& clock_;
-    LinkFactory factory_;
+    DownloadOptions m_options;
+    ProgressView& m_progress;
+    MessageSink& m_messages;
+    Clock& m_clock;
+    LinkFactory m_factory;
 };
 
 // Fills a "%s" pattern with one text.

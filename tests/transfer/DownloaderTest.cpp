@@ -16,17 +16,18 @@ using test::Bytes;
 
 struct Rig {
     explicit Rig(panelsim::Config config, int maxPacket = 1024)
-        : panel(std::move(config)), maxPacket_(maxPacket),
-          order_(config_usb(maxPacket) ? LengthOrder::LowFirst : LengthOrder::HighFirst) {}
+        : panel(std::move(config)), m_maxPacket(maxPacket),
+          m_order(config_usb(maxPacket) ? LengthOrder::LowFirst : LengthOrder::HighFirst) {}
 
     static bool config_usb(int maxPacket) { return maxPacket == 64; }
 
     LinkFactory Factory() {
         return [this](const CLinkSettings&) -> std::unique_ptr<CTransferLink> {
             ++linksCreated;
-            if (failOpensAfter >= 0 && linksCreated > failOpensAfter)
+            if (failOpensAfter >= 0 && linksCreated > failOpensAfter) {
                 return std::make_unique<FailingLink>();
-            return std::make_unique<test::EmulatorLink>(panel, maxPacket_, order_);
+            }
+            return std::make_unique<test::EmulatorLink>(panel, m_maxPacket, m_order);
         };
     }
 
@@ -53,9 +54,11 @@ struct Rig {
     // Request frames of one command code, in order.
     std::vector<Bytes> Requests(uint8_t code) const {
         std::vector<Bytes> out;
-        for (const Bytes& r : panel.requests())
-            if (r[4] == code)
+        for (const Bytes& r : panel.requests()) {
+            if (r[4] == code) {
                 out.push_back(r);
+            }
+        }
         return out;
     }
 
@@ -64,8 +67,8 @@ struct Rig {
     };
 
     panelsim::PanelModel panel;
-    int maxPacket_;
-    LengthOrder order_;
+    int m_maxPacket;
+    LengthOrder m_order;
     int linksCreated = 0;
     int failOpensAfter = -1;
     test::TempDir dir;
@@ -101,7 +104,7 @@ TEST(TransferDownload, WritesUserDataAndDriversWithoutGuiUpdate) {
     EXPECT_EQ(erases[2][5], 4);
     // 3000 bytes in 1016-byte blocks: 3 blocks declared in the erase command.
     EXPECT_EQ(erases[0][16] | erases[0][17] << 8, 3);
-    EXPECT_EQ(rig.Requests(0x05).size(), 1u);  // FinishDownload
+    EXPECT_EQ(rig.Requests(0x05).size(), 1u); // FinishDownload
     // The only wait is the pause before each panel information reply.
     EXPECT_EQ(rig.clock.sleeps, std::vector<std::chrono::milliseconds>{100ms});
     EXPECT_EQ(rig.progress.caption, "烧写驱动(1)成功！");
@@ -127,13 +130,13 @@ TEST(TransferDownload, UsbBlocksOf56Bytes) {
 }
 
 TEST(TransferDownload, GuiUpdateThroughTheBootloader) {
-    Rig rig(test::EmulatorConfig(2, false, 1));  // panel GUI 1, package GUI 6 for model 2
+    Rig rig(test::EmulatorConfig(2, false, 1)); // panel GUI 1, package GUI 6 for model 2
     const test::PackageContents pkg = StandardContents();
     ASSERT_TRUE(rig.Run(pkg));
     EXPECT_TRUE(rig.messages.errors.empty());
     EXPECT_EQ(rig.panel.regions().at("gui.bin"), pkg.gui2);
     EXPECT_EQ(rig.panel.guiVersion(), 6);
-    EXPECT_EQ(rig.Requests(0x04).size(), 1u);  // EnterBootMode
+    EXPECT_EQ(rig.Requests(0x04).size(), 1u); // EnterBootMode
     // Each restart waits 3000 ms; the panel answered the first attempt both times.
     EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 3000ms), 2);
     EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 100ms), 4);
@@ -141,19 +144,19 @@ TEST(TransferDownload, GuiUpdateThroughTheBootloader) {
 }
 
 TEST(TransferDownload, GuiUpdateDecision) {
-    EXPECT_FALSE(NeedsGuiUpdate(false, 1, 5, 5));      // same version: straight to download
+    EXPECT_FALSE(NeedsGuiUpdate(false, 1, 5, 5)); // same version: straight to download
     EXPECT_FALSE(NeedsGuiUpdate(false, 1, 6, 5));
     EXPECT_TRUE(NeedsGuiUpdate(false, 1, 4, 5));
-    EXPECT_TRUE(NeedsGuiUpdate(false, 0, 9, 5));       // bootloader running: always
-    EXPECT_TRUE(NeedsGuiUpdate(true, 1, 9, 5));        // forced
-    EXPECT_FALSE(NeedsGuiUpdate(false, 2, 0xFFFF, 0x8000));  // 16-bit unsigned comparison
+    EXPECT_TRUE(NeedsGuiUpdate(false, 0, 9, 5));            // bootloader running: always
+    EXPECT_TRUE(NeedsGuiUpdate(true, 1, 9, 5));             // forced
+    EXPECT_FALSE(NeedsGuiUpdate(false, 2, 0xFFFF, 0x8000)); // 16-bit unsigned comparison
     EXPECT_TRUE(NeedsGuiUpdate(false, 2, 0x7FFF, 0x8000));
 
     // At run level: a bootloader panel with a newer GUI still gets the update.
     Rig rig(test::EmulatorConfig(1, true, 99));
     ASSERT_TRUE(rig.Run(StandardContents()));
     EXPECT_EQ(rig.panel.regions().count("gui.bin"), 1u);
-    EXPECT_EQ(rig.Requests(0x04).size(), 0u);  // already in the bootloader
+    EXPECT_EQ(rig.Requests(0x04).size(), 0u); // already in the bootloader
     // The check box forces it on an up-to-date panel.
     Rig forced(test::EmulatorConfig(1, false, 99));
     ASSERT_TRUE(forced.Run(StandardContents(), true));
@@ -190,8 +193,9 @@ TEST(TransferDownload, KindOnePackageOnModelTwoPanel) {
 }
 
 TEST(TransferDownload, NinetyNineReconnectionAttempts) {
-    Rig rig(test::EmulatorConfig(1, false, 1));  // needs the GUI update
-    rig.failOpensAfter = 2;  // the run and the GUI update connect; after the restart the panel never comes back
+    Rig rig(test::EmulatorConfig(1, false, 1)); // needs the GUI update
+    rig.failOpensAfter =
+        2; // the run and the GUI update connect; after the restart the panel never comes back
     EXPECT_FALSE(rig.Run(StandardContents()));
     EXPECT_EQ(rig.linksCreated, 2 + 99);
     EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kReconnectFailed});
@@ -209,12 +213,14 @@ TEST(TransferDownload, ReconnectionSucceedsOnALaterAttempt) {
     options.packagePath = rig.dir.path() / "p.qk";
     test::WriteFile(options.packagePath, test::BuildPackage(StandardContents()));
     auto inner = rig.Factory();
-    CDownloader d(options, rig.progress, rig.messages, rig.clock, [&](const CLinkSettings& s) -> std::unique_ptr<CTransferLink> {
-        ++attempts;
-        if (attempts >= 3 && attempts < 10)
-            return std::make_unique<Rig::FailingLink>();  // panel restarting
-        return inner(s);
-    });
+    CDownloader d(options, rig.progress, rig.messages, rig.clock,
+                  [&](const CLinkSettings& s) -> std::unique_ptr<CTransferLink> {
+                      ++attempts;
+                      if (attempts >= 3 && attempts < 10) {
+                          return std::make_unique<Rig::FailingLink>(); // panel restarting
+                      }
+                      return inner(s);
+                  });
     ASSERT_TRUE(d.RunDownload());
     EXPECT_EQ(rig.panel.regions().at("gui.bin"), StandardContents().gui1);
 }
@@ -266,13 +272,13 @@ TEST(TransferDownload, RegionFailuresCarryTheirMessages) {
     panelsim::Faults verify;
     verify.failVerify = 1;
     panelsim::Faults erase;
-    erase.dropReply = 3;  // info, enter download mode, erase
+    erase.dropReply = 3; // info, enter download mode, erase
     panelsim::Faults block;
-    block.corruptChecksum = 5;  // the second write block
+    block.corruptChecksum = 5; // the second write block
     panelsim::Faults info;
     info.shortReply = 1;
     panelsim::Faults enter;
-    enter.noiseBefore = 2;  // noise in a datagram makes it unreadable
+    enter.noiseBefore = 2; // noise in a datagram makes it unreadable
     const std::vector<Case> cases{
         {"verify", verify, "烧写用户数据失败！"},
         {"erase", erase, text::kEraseFailed},
@@ -306,7 +312,7 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
         EXPECT_EQ(rig.messages.errors, std::vector<std::string>(2, text::kOpenFileFailed));
     }
     {
-        Rig rig(test::EmulatorConfig(1, false, 0));  // version 0: no GUI update for a damaged file
+        Rig rig(test::EmulatorConfig(1, false, 0)); // version 0: no GUI update for a damaged file
         Bytes bytes = test::BuildPackage(StandardContents());
         bytes.resize(bytes.size() - 10);
         test::WriteFile(rig.dir.path() / "p.qk", bytes);
@@ -318,7 +324,7 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
         // Damage found before the GUI program is erased.
         Rig rig(test::EmulatorConfig(1, true, 0));
         Bytes bytes = test::BuildPackage(StandardContents());
-        bytes[24] ^= 0x40;  // user-data length no longer matches
+        bytes[24] ^= 0x40; // user-data length no longer matches
         test::WriteFile(rig.dir.path() / "p.qk", bytes);
         EXPECT_FALSE(rig.RunFile(rig.dir.path() / "p.qk"));
         EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kPackageDamaged});
@@ -327,7 +333,7 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
     {
         Rig rig(test::EmulatorConfig(1, false, 5));
         Bytes bytes = test::BuildPackage(StandardContents());
-        bytes[16] = 7;  // unknown kind
+        bytes[16] = 7; // unknown kind
         test::WriteFile(rig.dir.path() / "p.qk", bytes);
         EXPECT_FALSE(rig.RunFile(rig.dir.path() / "p.qk"));
         EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kPackageKindMismatch});
@@ -351,7 +357,7 @@ TEST(TransferDownload, StartFailuresAndUnknownModel) {
         test::RecordingMessages messages;
         test::ManualClock clock;
         DownloadOptions options;
-        options.link.kind = 9;  // no such link
+        options.link.kind = 9; // no such link
         CDownloader d(options, progress, messages, clock);
         EXPECT_FALSE(d.RunDownload());
         EXPECT_EQ(messages.errors, std::vector<std::string>{text::kStartFailure});
@@ -367,7 +373,7 @@ TEST(TransferDownload, ProgressOfOneRegion) {
     EXPECT_EQ(rig.progress.captions, expected);
     EXPECT_EQ(rig.progress.steps, 5);
     EXPECT_EQ(rig.progress.upper, 5);
-    EXPECT_EQ(rig.progress.position, 0);  // reset after the region
+    EXPECT_EQ(rig.progress.position, 0); // reset after the region
 }
 
 TEST(TransferDownload, BlockCounts) {

@@ -14,8 +14,9 @@ using test::Bytes;
 using Status = CPackageFile::Status;
 
 void PutLe32(Bytes& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         b[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
+    }
 }
 
 test::PackageContents TwoSectionContents(uint32_t kind) {
@@ -23,8 +24,9 @@ test::PackageContents TwoSectionContents(uint32_t kind) {
     pkg.kind = kind;
     pkg.user = test::PatternBytes(300, 1);
     pkg.gui1 = test::PatternBytes(200, 2);
-    if (kind == 2)
+    if (kind == 2) {
         pkg.gui2 = test::PatternBytes(150, 3);
+    }
     pkg.sections = {test::PatternBytes(90, 4), test::PatternBytes(40, 5)};
     return pkg;
 }
@@ -35,7 +37,7 @@ TEST(TransferPackageFile, ReadsKindTwoLayout) {
     p.Assign(test::BuildPackage(pkg));
     ASSERT_EQ(p.Parse(), Status::Ok);
     EXPECT_EQ(p.kind(), 2u);
-    EXPECT_EQ(p.userData().offset, 108u + 40u);  // after the header area and the 2-entry table
+    EXPECT_EQ(p.userData().offset, 108u + 40u); // after the header area and the 2-entry table
     EXPECT_EQ(p.guiModel1().version, 5u);
     EXPECT_EQ(p.guiModel2().version, 6u);
     ASSERT_EQ(p.sectionCount(), 2u);
@@ -82,7 +84,8 @@ TEST(TransferPackageFile, RefusesDamage) {
         {"length wraps the offset", [](Bytes& b) { PutLe32(b, 24, 0xFFFFFFFFu); }, Status::Damaged},
         {"length does not match the data", [](Bytes& b) { PutLe32(b, 24, 299); }, Status::Damaged},
         {"GUI checksum wrong", [](Bytes& b) { b[b.size() - 200] ^= 1; }, Status::Damaged},
-        {"section table outside", [](Bytes& b) { PutLe32(b, 104, static_cast<uint32_t>(b.size())); }, Status::Damaged},
+        {"section table outside", [](Bytes& b) { PutLe32(b, 104, static_cast<uint32_t>(b.size())); },
+         Status::Damaged},
         {"huge section count", [](Bytes& b) { PutLe32(b, 100, 0xFFFFFFFFu); }, Status::Damaged},
         {"section beyond the end", [](Bytes& b) { PutLe32(b, 108, 0x7FFFFFFFu); }, Status::Damaged},
         {"kind 3", [](Bytes& b) { PutLe32(b, 16, 3); }, Status::UnknownKind},
@@ -102,7 +105,7 @@ TEST(TransferPackageFile, ZeroLengthSectionsAreSkippedNotChecked) {
     test::PackageContents pkg = TwoSectionContents(2);
     pkg.sections[0].clear();
     Bytes bytes = test::BuildPackage(pkg);
-    PutLe32(bytes, 108, 0xFFFFFFF0u);  // offset of the empty section points nowhere
+    PutLe32(bytes, 108, 0xFFFFFFF0u); // offset of the empty section points nowhere
     CPackageFile p;
     p.Assign(bytes);
     EXPECT_EQ(p.Parse(), Status::Ok);

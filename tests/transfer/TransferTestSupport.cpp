@@ -12,14 +12,16 @@ namespace caldo::test {
 namespace {
 
 void PutLe32(Bytes& out, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         out[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
+    }
 }
 
 uint32_t Sum(const Bytes& b) {
     uint32_t s = 0;
-    for (uint8_t x : b)
+    for (uint8_t x : b) {
         s += x;
+    }
     return s;
 }
 
@@ -30,7 +32,7 @@ Bytes BuildPackage(const PackageContents& pkg) {
     const size_t table = area;
     size_t dataOffset = table + 20 * pkg.sections.size();
     Bytes out(dataOffset, 0);
-    std::memcpy(out.data(), "zembra-qk", 9);  // identification text, zero byte follows
+    std::memcpy(out.data(), "zembra-qk", 9); // identification text, zero byte follows
     PutLe32(out, 16, pkg.kind);
     auto place = [&](size_t descriptorAt, const Bytes& data, uint32_t version) {
         PutLe32(out, descriptorAt, data.empty() ? 0 : static_cast<uint32_t>(dataOffset));
@@ -44,20 +46,23 @@ Bytes BuildPackage(const PackageContents& pkg) {
     place(20, pkg.user, 0);
     // 40..59: reserved descriptor, all zero
     place(60, pkg.gui1, pkg.gui1Version);
-    if (pkg.kind != 1)
+    if (pkg.kind != 1) {
         place(80, pkg.gui2, pkg.gui2Version);
+    }
     PutLe32(out, area - 8, static_cast<uint32_t>(pkg.sections.size()));
     PutLe32(out, area - 4, static_cast<uint32_t>(table));
-    for (size_t i = 0; i < pkg.sections.size(); ++i)
+    for (size_t i = 0; i < pkg.sections.size(); ++i) {
         place(table + 20 * i, pkg.sections[i], 0);
+    }
     return out;
 }
 
 Bytes PatternBytes(size_t size, uint32_t seed) {
     std::mt19937 rng(seed);
     Bytes b(size);
-    for (auto& x : b)
+    for (auto& x : b) {
         x = static_cast<uint8_t>(rng());
+    }
     return b;
 }
 
@@ -73,31 +78,34 @@ Bytes ReadFile(const std::filesystem::path& path) {
 
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "caldo-test-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
+    if (!::mkdtemp(pattern.data())) {
         throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    }
+    m_path = pattern;
 }
 
 TempDir::~TempDir() {
     std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
+    std::filesystem::remove_all(m_path, ec);
 }
 
 bool EmulatorLink::Send(const uint8_t* data, size_t length, int) {
-    pending_ = panel_.Handle(Bytes(data, data + length), std::chrono::steady_clock::now());
+    m_pending = m_panel.Handle(Bytes(data, data + length), std::chrono::steady_clock::now());
     return true;
 }
 
 bool EmulatorLink::Receive(uint8_t* buffer, size_t capacity, int, size_t& received) {
     received = 0;
-    if (pending_.empty())
-        return false;  // the panel said nothing: a time-out
-    const size_t n = std::min(capacity, pending_.size());
-    std::memcpy(buffer, pending_.data(), n);
-    pending_.clear();
+    if (m_pending.empty()) {
+        return false; // the panel said nothing: a time-out
+    }
+    const size_t n = std::min(capacity, m_pending.size());
+    std::memcpy(buffer, m_pending.data(), n);
+    m_pending.clear();
     size_t frameLength = 0;
-    if (!AcceptReply(buffer, n, order_, order_ == LengthOrder::LowFirst ? 5 : 1, frameLength))
+    if (!AcceptReply(buffer, n, m_order, m_order == LengthOrder::LowFirst ? 5 : 1, frameLength)) {
         return false;
+    }
     received = frameLength;
     return true;
 }

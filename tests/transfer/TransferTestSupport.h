@@ -22,7 +22,7 @@ struct PackageContents {
     uint32_t kind = 2;
     Bytes user;
     Bytes gui1;
-    Bytes gui2;  // kind 2 only
+    Bytes gui2; // kind 2 only
     uint16_t gui1Version = 5;
     uint16_t gui2Version = 6;
     std::vector<Bytes> sections;
@@ -39,23 +39,23 @@ class TempDir {
 public:
     TempDir();
     ~TempDir();
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& path() const { return m_path; }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path m_path;
 };
 
 class ManualClock : public Clock {
 public:
-    std::chrono::milliseconds Now() override { return now_; }
+    std::chrono::milliseconds Now() override { return m_now; }
     void Sleep(std::chrono::milliseconds d) override {
         sleeps.push_back(d);
-        now_ += d;
+        m_now += d;
     }
     std::vector<std::chrono::milliseconds> sleeps;
 
 private:
-    std::chrono::milliseconds now_{0};
+    std::chrono::milliseconds m_now{0};
 };
 
 class RecordingProgress : public ProgressView {
@@ -90,16 +90,16 @@ public:
 class EmulatorLink : public CTransferLink {
 public:
     EmulatorLink(panelsim::PanelModel& panel, int maxPacket, LengthOrder order)
-        : panel_(panel), maxPacket_(maxPacket), order_(order) {}
-    int MaxPacketSize() override { return maxPacket_; }
+        : m_panel(panel), m_maxPacket(maxPacket), m_order(order) {}
+    int MaxPacketSize() override { return m_maxPacket; }
     bool Send(const uint8_t* data, size_t length, int) override;
     bool Receive(uint8_t* buffer, size_t capacity, int, size_t& received) override;
 
 private:
-    panelsim::PanelModel& panel_;
-    int maxPacket_;
-    LengthOrder order_;
-    Bytes pending_;
+    panelsim::PanelModel& m_panel;
+    int m_maxPacket;
+    LengthOrder m_order;
+    Bytes m_pending;
 };
 
 // The panel configuration an EmulatorLink of the given link shape needs.

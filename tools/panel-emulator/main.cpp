@@ -31,11 +31,13 @@ constexpr char kUsage[] =
 bool g_log = false;
 
 void Log(const char* direction, const panelsim::Bytes& bytes) {
-    if (!g_log)
+    if (!g_log) {
         return;
+    }
     std::fprintf(stderr, "%s", direction);
-    for (size_t i = 0; i < bytes.size() && i < 24; ++i)
+    for (size_t i = 0; i < bytes.size() && i < 24; ++i) {
         std::fprintf(stderr, " %02X", bytes[i]);
+    }
     std::fprintf(stderr, bytes.size() > 24 ? " ... (%zu bytes)\n" : " (%zu bytes)\n", bytes.size());
 }
 
@@ -68,21 +70,25 @@ int RunUdp(panelsim::PanelModel& panel, uint16_t port) {
     for (;;) {
         sockaddr_in from{};
         socklen_t fromLen = sizeof from;
-        const ssize_t n = ::recvfrom(fd, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromLen);
+        const ssize_t n =
+            ::recvfrom(fd, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromLen);
         if (n < 0) {
-            if (errno == EINTR)
+            if (errno == EINTR) {
                 continue;
+            }
             std::perror("recvfrom");
             return 1;
         }
         panelsim::Bytes frame(buffer.begin(), buffer.begin() + n);
         Log("<-", frame);
-        if (!panelsim::PanelModel::FrameIsValid(frame))
+        if (!panelsim::PanelModel::FrameIsValid(frame)) {
             continue;
+        }
         const panelsim::Bytes reply = panel.Handle(frame, std::chrono::steady_clock::now());
         Log("->", reply);
-        if (!reply.empty())
+        if (!reply.empty()) {
             ::sendto(fd, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), fromLen);
+        }
     }
 }
 
@@ -116,8 +122,9 @@ int RunPty(panelsim::PanelModel& panel) {
     for (;;) {
         const ssize_t n = ::read(master, buffer, sizeof buffer);
         if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN)
+            if (errno == EINTR || errno == EAGAIN) {
                 continue;
+            }
             std::perror("read pty");
             return 1;
         }
@@ -128,10 +135,12 @@ int RunPty(panelsim::PanelModel& panel) {
             size_t done = 0;
             while (done < reply.size()) {
                 const ssize_t w = ::write(master, reply.data() + done, reply.size() - done);
-                if (w < 0 && errno == EINTR)
+                if (w < 0 && errno == EINTR) {
                     continue;
-                if (w <= 0)
+                }
+                if (w <= 0) {
                     break;
+                }
                 done += static_cast<size_t>(w);
             }
         }

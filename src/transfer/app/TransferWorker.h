@@ -12,9 +12,9 @@ class TransferWorker : public QThread {
     Q_OBJECT
 public:
     TransferWorker(DownloadOptions options, LinkFactory factory, QObject* parent = nullptr)
-        : QThread(parent), options_(std::move(options)), factory_(std::move(factory)) {}
+        : QThread(parent), m_options(std::move(options)), m_factory(std::move(factory)) {}
 
-    bool succeeded() const { return succeeded_; }
+    bool succeeded() const { return m_succeeded; }
 
 signals:
     void captionChanged(const QString& caption);
@@ -30,9 +30,9 @@ protected:
     void run() override;
 
 private:
-    DownloadOptions options_;
-    LinkFactory factory_;
-    bool succeeded_ = false;
+    DownloadOptions m_options;
+    LinkFactory m_factory;
+    bool m_succeeded = false;
 };
 
 } // namespace caldo

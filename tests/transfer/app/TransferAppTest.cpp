@@ -28,8 +28,9 @@ bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
+        if (done()) {
             loop.quit();
+        }
     });
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     poll.start(5);
@@ -46,7 +47,7 @@ TEST(TransferApp, CommandLinesOfBothPrograms) {
     EXPECT_EQ(loader.forceCheck()->text(), "强制更新GUI");
 
     CTransferDlg transfer(TransferVariant::Transfer, {"CaldoTransfer", "-f", "/tmp/b.qk"});
-    EXPECT_EQ(transfer.packagePath(), "");  // three arguments: options not read
+    EXPECT_EQ(transfer.packagePath(), ""); // three arguments: options not read
     CTransferDlg transfer2(TransferVariant::Transfer, {"CaldoTransfer", "-U", "-f", "/tmp/b.qk"});
     EXPECT_EQ(transfer2.packagePath(), "/tmp/b.qk");
     EXPECT_EQ(transfer2.direction(), TransferDirection::Upload);
@@ -62,7 +63,7 @@ TEST(TransferApp, CommandLinesOfBothPrograms) {
 
 TEST(TransferApp, LinkKindSwitchingAndCollection) {
     CTransferDlg dlg(TransferVariant::Transfer, {"CaldoTransfer"});
-    EXPECT_EQ(dlg.CollectLinkSettings().kind, kLinkUsb);  // USB when the dialog opens
+    EXPECT_EQ(dlg.CollectLinkSettings().kind, kLinkUsb); // USB when the dialog opens
 
     dlg.SetLinkKind(kLinkUdp);
     EXPECT_FALSE(dlg.serialList()->isEnabled());
@@ -118,14 +119,17 @@ TEST(TransferApp, ProgressBarTextAndTwoColourPainting) {
     // The text "50%" straddles the split: base-coloured ink on the left of it,
     // highlight-coloured ink on the right, and no other colours in the row band.
     bool baseInkInDone = false, highlightInkInRest = false;
-    for (int y = 0; y < 20; ++y)
+    for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 200; ++x) {
             const QColor c(image.pixel(x, y));
-            if (x < 100 && c != highlight)
+            if (x < 100 && c != highlight) {
                 baseInkInDone = true;
-            if (x >= 100 && c != base)
+            }
+            if (x >= 100 && c != base) {
                 highlightInkInRest = true;
+            }
         }
+    }
     EXPECT_TRUE(baseInkInDone);
     EXPECT_TRUE(highlightInkInRest);
 
@@ -142,14 +146,14 @@ TEST(TransferApp, ProgressRepaintsOnlyWhenSomethingVisibleChanges) {
     bar.show();
     ASSERT_TRUE(WaitFor([&] { return bar.paintCount() > 0; }));
     const int before = bar.paintCount();
-    bar.SetPos(1);  // 0.1 % of 100 px: the filled width stays 0
+    bar.SetPos(1); // 0.1 % of 100 px: the filled width stays 0
     QApplication::processEvents();
     QApplication::processEvents();
     EXPECT_EQ(bar.paintCount(), before);
     bar.SetPos(500);
     ASSERT_TRUE(WaitFor([&] { return bar.paintCount() > before; }));
     const int after = bar.paintCount();
-    bar.SetCaption("");  // unchanged caption
+    bar.SetCaption(""); // unchanged caption
     QApplication::processEvents();
     EXPECT_EQ(bar.paintCount(), after);
 }
@@ -248,8 +252,8 @@ TEST(TransferApp, ClosingDuringARunLetsTheRunFinishFirst) {
         runWasOverWhenFinished = run.finished;
     });
     run.dlg->downloadButton()->click();
-    run.dlg->close();    // the window button
-    run.dlg->reject();   // Escape
+    run.dlg->close();  // the window button
+    run.dlg->reject(); // Escape
     EXPECT_FALSE(run.dlg->isVisible());
     EXPECT_TRUE(run.dlg->running());
     ASSERT_TRUE(WaitFor([&] { return dialogFinished; }));
