@@ -14,11 +14,12 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "base/ByteWriter.h"
+#include "base/FileIo.h"
 #include "transfer/Downloader.h"
 
 extern char** environ;
@@ -28,12 +29,6 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 constexpr size_t kUserDataSize = 100 * 1024;
 
-void PutLe32(Bytes& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        b[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
-    }
-}
-
 // A kind-2 package holding only a user-data region.
 std::filesystem::path WritePackage() {
     Bytes user(kUserDataSize);
@@ -42,20 +37,20 @@ std::filesystem::path WritePackage() {
     }
     Bytes file(108, 0);
     std::memcpy(file.data(), "zembra-qk", 9);
-    PutLe32(file, 16, 2);
-    PutLe32(file, 20, 108);
-    PutLe32(file, 24, static_cast<uint32_t>(user.size()));
+    balsar::WriteAt(file, 16, 2, 4);
+    balsar::WriteAt(file, 20, 108, 4);
+    balsar::WriteAt(file, 24, static_cast<uint32_t>(user.size()), 4);
     uint32_t sum = 0;
     for (uint8_t b : user) {
         sum += b;
     }
-    PutLe32(file, 32, sum);
-    PutLe32(file, 104, 108);
+    balsar::WriteAt(file, 32, sum, 4);
+    balsar::WriteAt(file, 104, 108, 4);
     file.insert(file.end(), user.begin(), user.end());
     const auto path =
         std::filesystem::temp_directory_path() / ("caldo-bench-" + std::to_string(::getpid()) + ".qk");
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    std::string error;
+    balsar::WriteFileAtomically(path, file, error);
     return path;
 }
 
@@ -112,14 +107,14 @@ private:
     pid_t m_pid = -1;
 };
 
-class Quiet : public caldo::ProgressView, public caldo::MessageSink {
+class Quiet : public caldo::ProgressView, public balsar::MessageSink {
 public:
     void SetCaption(const std::string&) override {}
     void SetRange(int, int) override {}
     void SetPos(int) override {}
     void StepIt() override {}
     void Repaint() override {}
-    void ShowError(const std::string& text) override { error = text; }
+    void Message(const std::string& text, balsar::MessageKind, const std::string&) override { error = text; }
     std::string error;
 };
 

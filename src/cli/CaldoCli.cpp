@@ -4,6 +4,7 @@
 
 #include <iostream>
 
+#include "transfer/ProgressText.h"
 #include "transfer/UsbPipeLink.h"
 
 namespace caldo {
@@ -154,7 +155,7 @@ void TerminalProgress::Draw(bool force) {
     m_lastFill = fill;
 }
 
-void StreamMessages::ShowError(const std::string& text) {
+void StreamMessages::Message(const std::string& text, balsar::MessageKind, const std::string&) {
     m_out << '\n' << text << '\n' << std::flush;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/MessageSink.h"
 #include "transfer/Downloader.h"
 
 namespace caldo {
@@ -41,10 +42,12 @@ private:
     bool m_lineOpen = false;
 };
 
-class StreamMessages : public MessageSink {
+// Messages on a stream, each on a line of its own after the progress line.
+class StreamMessages : public balsar::MessageSink {
 public:
     explicit StreamMessages(std::ostream& out) : m_out(out) {}
-    void ShowError(const std::string& text) override;
+    void Message(const std::string& text, balsar::MessageKind kind = balsar::MessageKind::Error,
+                 const std::string& caption = {}) override;
 
 private:
     std::ostream& m_out;

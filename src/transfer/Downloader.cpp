@@ -1,5 +1,6 @@
 #include "transfer/Downloader.h"
 
+#include "base/Text.h"
 #include "transfer/TransferStrings.h"
 
 namespace caldo {
@@ -53,17 +54,8 @@ uint32_t BlockCount(uint32_t length, uint32_t payload) {
     return length / payload + (length % payload ? 1 : 0);
 }
 
-std::string FormatText(const char* pattern, const std::string& value) {
-    std::string out(pattern);
-    const size_t at = out.find("%s");
-    if (at != std::string::npos) {
-        out.replace(at, 2, value);
-    }
-    return out;
-}
-
-CDownloader::CDownloader(DownloadOptions options, ProgressView& progress, MessageSink& messages, Clock& clock,
-                         LinkFactory factory)
+CDownloader::CDownloader(DownloadOptions options, ProgressView& progress, balsar::MessageSink& messages,
+                         Clock& clock, LinkFactory factory)
     : m_options(std::move(options)), m_progress(progress), m_messages(messages), m_clock(clock),
       m_factory(std::move(factory)) {}
 
@@ -111,7 +103,7 @@ bool CDownloader::WriteRegion(CPanelConnection& connection, const CPackageFile& 
     for (uint32_t index = 0; done < data.size(); ++index) {
         const size_t n = std::min<size_t>(payload, data.size() - done);
         if (!connection.WriteBlock(static_cast<uint16_t>(index), data.subspan(done, n))) {
-            Fail(FormatText(text::kWriteBlockFailedFmt, name));
+            Fail(balsar::Format(text::kWriteBlockFailedFmt, name));
             return false;
         }
         m_progress.StepIt();
@@ -119,11 +111,11 @@ bool CDownloader::WriteRegion(CPanelConnection& connection, const CPackageFile& 
     }
     if (!connection.VerifyRegion()) {
         m_progress.SetCaption(text::kVerifyErrorCaption);
-        Fail(FormatText(text::kBurnFailedFmt, name));
+        Fail(balsar::Format(text::kBurnFailedFmt, name));
         return false;
     }
     m_progress.SetPos(0);
-    m_progress.SetCaption(FormatText(text::kBurnDoneFmt, name));
+    m_progress.SetCaption(balsar::Format(text::kBurnDoneFmt, name));
     return true;
 }
 

@@ -7,11 +7,12 @@
 #include <filesystem>
 #include <string>
 
+#include "base/MessageSink.h"
 #include "transfer/Clock.h"
 #include "transfer/LinkSettings.h"
 #include "transfer/PackageFile.h"
 #include "transfer/PanelConnection.h"
-#include "transfer/TransferUi.h"
+#include "transfer/ProgressView.h"
 
 namespace caldo {
 
@@ -44,7 +45,7 @@ uint32_t BlockCount(uint32_t length, uint32_t payload);
 
 class CDownloader {
 public:
-    CDownloader(DownloadOptions options, ProgressView& progress, MessageSink& messages, Clock& clock,
+    CDownloader(DownloadOptions options, ProgressView& progress, balsar::MessageSink& messages, Clock& clock,
                 LinkFactory factory = CreateLink);
 
     // The whole run; true only when every region was written and verified.
@@ -62,18 +63,15 @@ public:
     bool Reconnect(CPanelConnection& connection);
 
 private:
-    void Fail(const std::string& text) { m_messages.ShowError(text); }
+    void Fail(const std::string& text) { m_messages.Message(text, balsar::MessageKind::Error); }
     // Loads and checks the package; reports "打开文件失败！" or "下载包文件已损坏！".
     bool LoadPackage(CPackageFile& package);
 
     DownloadOptions m_options;
     ProgressView& m_progress;
-    MessageSink& m_messages;
+    balsar::MessageSink& m_messages;
     Clock& m_clock;
     LinkFactory m_factory;
 };
-
-// Fills a "%s" pattern with one text.
-std::string FormatText(const char* pattern, const std::string& value);
 
 } // namespace caldo

@@ -1,5 +1,7 @@
 #include "transfer/Frame.h"
 
+#include "base/ByteWriter.h"
+
 namespace caldo {
 
 uint8_t Checksum8(std::span<const uint8_t> bytes) {
@@ -27,10 +29,9 @@ std::vector<uint8_t> BuildFrame(uint8_t code, std::span<const uint8_t> params) {
     frame.reserve(total);
     frame.push_back(kFrameSync0);
     frame.push_back(kFrameSync1);
-    frame.push_back(static_cast<uint8_t>(total & 0xFF));
-    frame.push_back(static_cast<uint8_t>(total >> 8));
+    balsar::AppendBytes(frame, static_cast<uint32_t>(total), 2);
     frame.push_back(code);
-    frame.insert(frame.end(), params.begin(), params.end());
+    balsar::AppendBytes(frame, params.data(), params.size());
     frame.push_back(Checksum8(frame));
     return frame;
 }

@@ -56,13 +56,7 @@ FrameParser::State FrameParser::Feed(uint8_t byte) {
             break;
         }
         if (m_position == m_length) {
-            const uint8_t sum = [&] {
-                uint8_t s = 0;
-                for (size_t i = 0; i + 1 < m_length; ++i) {
-                    s = static_cast<uint8_t>(s + m_buffer[i]);
-                }
-                return s;
-            }();
+            const uint8_t sum = Checksum8({m_buffer, m_length - 1});
             m_state = sum == m_buffer[m_length - 1] ? State::Complete : State::BadChecksum;
         }
         break;

@@ -1,8 +1,9 @@
 #include "transfer/PackageFile.h"
 
-#include <fstream>
 #include <system_error>
 
+#include "base/ByteWriter.h"
+#include "base/FileIo.h"
 #include "transfer/Frame.h"
 
 namespace caldo {
@@ -20,13 +21,8 @@ CPackageFile::Status CPackageFile::Load(const std::filesystem::path& path) {
     if (size > kPackageMaxSize) {
         return Status::Damaged;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Status::CannotOpen;
-    }
-    m_bytes.resize(static_cast<size_t>(size));
-    in.read(reinterpret_cast<char*>(m_bytes.data()), static_cast<std::streamsize>(m_bytes.size()));
-    if (static_cast<size_t>(in.gcount()) != m_bytes.size()) {
+    std::string error;
+    if (!balsar::ReadFileBytes(path, m_bytes, error)) {
         m_bytes.clear();
         return Status::CannotOpen;
     }
@@ -37,9 +33,7 @@ bool CPackageFile::ReadU32(size_t offset, uint32_t& value) const {
     if (offset > m_bytes.size() || m_bytes.size() - offset < 4) {
         return false;
     }
-    const uint8_t* p = m_bytes.data() + offset;
-    value = static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+    value = balsar::ReadAt(m_bytes, offset, 4);
     return true;
 }
 
@@ -84,10 +78,10 @@ CPackageFile::Status CPackageFile::Parse() {
         return Status::Damaged;
     }
     RegionDescriptor user, gui1, gui2;
-    ReadDescriptor(20, user);
-    ReadDescriptor(60, gui1);
+    ReadDescriptor(kUserDataDescriptorOffset, user);
+    ReadDescriptor(kGuiModel1DescriptorOffset, gui1);
     if (kind == 2) {
-        ReadDescriptor(80, gui2);
+        ReadDescriptor(kGuiModel2DescriptorOffset, gui2);
     }
     uint32_t count = 0, tableOffset = 0;
     ReadU32(area - 8, count);

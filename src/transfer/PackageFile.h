@@ -21,6 +21,10 @@ struct RegionDescriptor {
 
 inline constexpr size_t kPackageHeaderSize = 20; // identification text and kind
 inline constexpr size_t kRegionDescriptorSize = 20;
+inline constexpr size_t kUserDataDescriptorOffset = 20;
+inline constexpr size_t kGuiModel1DescriptorOffset = 60;
+inline constexpr size_t kGuiModel2DescriptorOffset = 80; // kind 2 only
+inline constexpr size_t kDescriptorVersionField = 8;     // within a descriptor
 inline constexpr size_t kPackageAreaKind1 = 88;
 inline constexpr size_t kPackageAreaKind2 = 108;
 inline constexpr uint32_t kPackageMaxSize = 64u << 20; // refuse anything larger than 64 MiB

@@ -2,24 +2,10 @@
 
 #include <cstring>
 
+#include "base/ByteWriter.h"
 #include "transfer/Frame.h"
 
 namespace caldo {
-
-namespace {
-
-void PutLe16(std::vector<uint8_t>& out, uint16_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void PutLe32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-    }
-}
-
-} // namespace
 
 std::vector<uint8_t> BuildGetPanelInfo() {
     return BuildFrame(kCmdGetPanelInfo, {});
@@ -34,18 +20,18 @@ std::vector<uint8_t> BuildEraseRegion(uint8_t type, uint16_t blocks, uint32_t le
                                       uint16_t version) {
     std::vector<uint8_t> params;
     params.push_back(type);
-    PutLe16(params, version);
-    PutLe32(params, length);
-    PutLe32(params, checksum);
-    PutLe16(params, blocks);
+    balsar::AppendBytes(params, version, 2);
+    balsar::AppendBytes(params, length, 4);
+    balsar::AppendBytes(params, checksum, 4);
+    balsar::AppendBytes(params, blocks, 2);
     return BuildFrame(kCmdEraseRegion, params);
 }
 
 std::vector<uint8_t> BuildWriteBlock(uint16_t index, std::span<const uint8_t> data) {
     std::vector<uint8_t> params;
     params.reserve(data.size() + 2);
-    PutLe16(params, index);
-    params.insert(params.end(), data.begin(), data.end());
+    balsar::AppendBytes(params, index, 2);
+    balsar::AppendBytes(params, data.data(), data.size());
     return BuildFrame(kCmdWriteBlock, params);
 }
 

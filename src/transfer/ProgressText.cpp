@@ -1,6 +1,6 @@
-#include <algorithm>
+#include "transfer/ProgressText.h"
 
-#include "transfer/TransferUi.h"
+#include <algorithm>
 
 namespace caldo {
 

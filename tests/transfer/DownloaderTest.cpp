@@ -73,7 +73,7 @@ struct Rig {
     int failOpensAfter = -1;
     test::TempDir dir;
     test::RecordingProgress progress;
-    test::RecordingMessages messages;
+    balsar::RecordingMessageSink messages;
     test::ManualClock clock;
 };
 
@@ -90,7 +90,7 @@ TEST(TransferDownload, WritesUserDataAndDriversWithoutGuiUpdate) {
     Rig rig(test::EmulatorConfig(1, false, 5));
     const test::PackageContents pkg = StandardContents();
     ASSERT_TRUE(rig.Run(pkg));
-    EXPECT_TRUE(rig.messages.errors.empty());
+    EXPECT_TRUE(rig.messages.Entries().empty());
     const auto& regions = rig.panel.regions();
     EXPECT_EQ(regions.count("gui.bin"), 0u);
     EXPECT_EQ(regions.at("userdata.bin"), pkg.user);
@@ -133,7 +133,7 @@ TEST(TransferDownload, GuiUpdateThroughTheBootloader) {
     Rig rig(test::EmulatorConfig(2, false, 1)); // panel GUI 1, package GUI 6 for model 2
     const test::PackageContents pkg = StandardContents();
     ASSERT_TRUE(rig.Run(pkg));
-    EXPECT_TRUE(rig.messages.errors.empty());
+    EXPECT_TRUE(rig.messages.Entries().empty());
     EXPECT_EQ(rig.panel.regions().at("gui.bin"), pkg.gui2);
     EXPECT_EQ(rig.panel.guiVersion(), 6);
     EXPECT_EQ(rig.Requests(0x04).size(), 1u); // EnterBootMode
@@ -172,9 +172,9 @@ TEST(TransferDownload, Model0xFFFFIsModel1) {
     EXPECT_EQ(d.PackageGuiVersion(0xFFFF), 5);
     EXPECT_EQ(d.PackageGuiVersion(1), 5);
     EXPECT_EQ(d.PackageGuiVersion(2), 6);
-    EXPECT_TRUE(rig.messages.errors.empty());
+    EXPECT_TRUE(rig.messages.Entries().empty());
     EXPECT_EQ(d.PackageGuiVersion(3), 0);
-    EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kUnknownModel});
+    EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kUnknownModel});
 }
 
 TEST(TransferDownload, KindOnePackageOnModelTwoPanel) {
@@ -183,13 +183,13 @@ TEST(TransferDownload, KindOnePackageOnModelTwoPanel) {
     // A GUI update is needed (bootloader running): the package kind is refused.
     Rig boot(test::EmulatorConfig(2, true, 1));
     EXPECT_FALSE(boot.Run(pkg));
-    EXPECT_EQ(boot.messages.errors, std::vector<std::string>{text::kPackageKindMismatch});
+    EXPECT_EQ(boot.messages.Texts(), std::vector<std::string>{text::kPackageKindMismatch});
     EXPECT_EQ(boot.Requests(0x10).size(), 0u);
     // No GUI version for model 2 in a kind-1 package, and no message.
     CDownloader d = boot.Downloader(boot.dir.path() / "p.qk");
-    boot.messages.errors.clear();
+    boot.messages.Clear();
     EXPECT_EQ(d.PackageGuiVersion(2), 0);
-    EXPECT_TRUE(boot.messages.errors.empty());
+    EXPECT_TRUE(boot.messages.Entries().empty());
 }
 
 TEST(TransferDownload, NinetyNineReconnectionAttempts) {
@@ -198,7 +198,7 @@ TEST(TransferDownload, NinetyNineReconnectionAttempts) {
         2; // the run and the GUI update connect; after the restart the panel never comes back
     EXPECT_FALSE(rig.Run(StandardContents()));
     EXPECT_EQ(rig.linksCreated, 2 + 99);
-    EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kReconnectFailed});
+    EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kReconnectFailed});
     EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 3000ms), 1);
     // 99 pauses after failed attempts plus the pauses before the two panel information replies.
     EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 100ms), 99 + 2);
@@ -247,11 +247,11 @@ TEST(TransferDownload, ProjectSizeExamples) {
     EXPECT_FALSE(ProjectFits(1, 200000, 0, false));
 
     test::RecordingProgress progress;
-    test::RecordingMessages messages;
+    balsar::RecordingMessageSink messages;
     test::ManualClock clock;
     CDownloader d({}, progress, messages, clock);
     EXPECT_FALSE(d.CheckProjectSize(3, 0, 0, false));
-    EXPECT_EQ(messages.errors, std::vector<std::string>{text::kUnknownModel});
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{text::kUnknownModel});
 }
 
 TEST(TransferDownload, ProjectTooLargeStopsBeforeErasing) {
@@ -259,7 +259,7 @@ TEST(TransferDownload, ProjectTooLargeStopsBeforeErasing) {
     test::PackageContents pkg = StandardContents();
     pkg.user = test::PatternBytes(131072 - 15, 31);
     EXPECT_FALSE(rig.Run(pkg));
-    EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kProjectTooLarge});
+    EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kProjectTooLarge});
     EXPECT_EQ(rig.Requests(0x10).size(), 0u);
 }
 
@@ -291,7 +291,11 @@ TEST(TransferDownload, RegionFailuresCarryTheirMessages) {
         config.faults = c.faults;
         Rig rig(config);
         EXPECT_FALSE(rig.Run(StandardContents())) << c.what;
-        EXPECT_EQ(rig.messages.errors, std::vector<std::string>{c.message}) << c.what;
+        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{c.message}) << c.what;
+        // Shown as errors, in a box with the error icon.
+        for (const auto& entry : rig.messages.Entries()) {
+            EXPECT_EQ(entry.kind, balsar::MessageKind::Error) << c.what;
+        }
         EXPECT_EQ(rig.panel.regions().count("userdata.bin"), 0u) << c.what;
     }
 }
@@ -309,7 +313,7 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
         Rig rig(test::EmulatorConfig(1, false, 5));
         EXPECT_FALSE(rig.RunFile(rig.dir.path() / "missing.qk"));
         // Once from the GUI version look-up, once when the run opens the package.
-        EXPECT_EQ(rig.messages.errors, std::vector<std::string>(2, text::kOpenFileFailed));
+        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>(2, text::kOpenFileFailed));
     }
     {
         Rig rig(test::EmulatorConfig(1, false, 0)); // version 0: no GUI update for a damaged file
@@ -317,7 +321,7 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
         bytes.resize(bytes.size() - 10);
         test::WriteFile(rig.dir.path() / "p.qk", bytes);
         EXPECT_FALSE(rig.RunFile(rig.dir.path() / "p.qk"));
-        EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kPackageDamaged});
+        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kPackageDamaged});
         EXPECT_EQ(rig.Requests(0x10).size(), 0u);
     }
     {
@@ -327,7 +331,7 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
         bytes[24] ^= 0x40; // user-data length no longer matches
         test::WriteFile(rig.dir.path() / "p.qk", bytes);
         EXPECT_FALSE(rig.RunFile(rig.dir.path() / "p.qk"));
-        EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kPackageDamaged});
+        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kPackageDamaged});
         EXPECT_EQ(rig.Requests(0x10).size(), 0u);
     }
     {
@@ -336,7 +340,7 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
         bytes[16] = 7; // unknown kind
         test::WriteFile(rig.dir.path() / "p.qk", bytes);
         EXPECT_FALSE(rig.RunFile(rig.dir.path() / "p.qk"));
-        EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kPackageKindMismatch});
+        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kPackageKindMismatch});
     }
 }
 
@@ -345,22 +349,22 @@ TEST(TransferDownload, StartFailuresAndUnknownModel) {
         Rig rig(test::EmulatorConfig(1, false, 5));
         rig.failOpensAfter = 0;
         EXPECT_FALSE(rig.Run(StandardContents()));
-        EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kStartFailure});
+        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kStartFailure});
     }
     {
         Rig rig(test::EmulatorConfig(3, false, 5));
         EXPECT_FALSE(rig.Run(StandardContents()));
-        EXPECT_EQ(rig.messages.errors, std::vector<std::string>{text::kUnknownModel});
+        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kUnknownModel});
     }
     {
         test::RecordingProgress progress;
-        test::RecordingMessages messages;
+        balsar::RecordingMessageSink messages;
         test::ManualClock clock;
         DownloadOptions options;
         options.link.kind = 9; // no such link
         CDownloader d(options, progress, messages, clock);
         EXPECT_FALSE(d.RunDownload());
-        EXPECT_EQ(messages.errors, std::vector<std::string>{text::kStartFailure});
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{text::kStartFailure});
     }
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "TransferTestSupport.h"
+#include "base/ByteWriter.h"
 #include "transfer/PackageFile.h"
 
 namespace caldo {
@@ -12,12 +13,6 @@ namespace {
 
 using test::Bytes;
 using Status = CPackageFile::Status;
-
-void PutLe32(Bytes& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        b[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
-    }
-}
 
 test::PackageContents TwoSectionContents(uint32_t kind) {
     test::PackageContents pkg;
@@ -80,16 +75,19 @@ TEST(TransferPackageFile, RefusesDamage) {
         {"truncated inside the header", [](Bytes& b) { b.resize(19); }, Status::Damaged},
         {"truncated inside the header area", [](Bytes& b) { b.resize(100); }, Status::Damaged},
         {"truncated inside the last region", [](Bytes& b) { b.pop_back(); }, Status::Damaged},
-        {"user data beyond the end", [](Bytes& b) { PutLe32(b, 20, 0xFFFFFF00u); }, Status::Damaged},
-        {"length wraps the offset", [](Bytes& b) { PutLe32(b, 24, 0xFFFFFFFFu); }, Status::Damaged},
-        {"length does not match the data", [](Bytes& b) { PutLe32(b, 24, 299); }, Status::Damaged},
-        {"GUI checksum wrong", [](Bytes& b) { b[b.size() - 200] ^= 1; }, Status::Damaged},
-        {"section table outside", [](Bytes& b) { PutLe32(b, 104, static_cast<uint32_t>(b.size())); },
+        {"user data beyond the end", [](Bytes& b) { balsar::WriteAt(b, 20, 0xFFFFFF00u, 4); },
          Status::Damaged},
-        {"huge section count", [](Bytes& b) { PutLe32(b, 100, 0xFFFFFFFFu); }, Status::Damaged},
-        {"section beyond the end", [](Bytes& b) { PutLe32(b, 108, 0x7FFFFFFFu); }, Status::Damaged},
-        {"kind 3", [](Bytes& b) { PutLe32(b, 16, 3); }, Status::UnknownKind},
-        {"kind 0", [](Bytes& b) { PutLe32(b, 16, 0); }, Status::UnknownKind},
+        {"length wraps the offset", [](Bytes& b) { balsar::WriteAt(b, 24, 0xFFFFFFFFu, 4); },
+         Status::Damaged},
+        {"length does not match the data", [](Bytes& b) { balsar::WriteAt(b, 24, 299, 4); }, Status::Damaged},
+        {"GUI checksum wrong", [](Bytes& b) { b[b.size() - 200] ^= 1; }, Status::Damaged},
+        {"section table outside",
+         [](Bytes& b) { balsar::WriteAt(b, 104, static_cast<uint32_t>(b.size()), 4); }, Status::Damaged},
+        {"huge section count", [](Bytes& b) { balsar::WriteAt(b, 100, 0xFFFFFFFFu, 4); }, Status::Damaged},
+        {"section beyond the end", [](Bytes& b) { balsar::WriteAt(b, 108, 0x7FFFFFFFu, 4); },
+         Status::Damaged},
+        {"kind 3", [](Bytes& b) { balsar::WriteAt(b, 16, 3, 4); }, Status::UnknownKind},
+        {"kind 0", [](Bytes& b) { balsar::WriteAt(b, 16, 0, 4); }, Status::UnknownKind},
     };
     for (const Case& c : cases) {
         Bytes bytes = good;
@@ -105,7 +103,7 @@ TEST(TransferPackageFile, ZeroLengthSectionsAreSkippedNotChecked) {
     test::PackageContents pkg = TwoSectionContents(2);
     pkg.sections[0].clear();
     Bytes bytes = test::BuildPackage(pkg);
-    PutLe32(bytes, 108, 0xFFFFFFF0u); // offset of the empty section points nowhere
+    balsar::WriteAt(bytes, 108, 0xFFFFFFF0u, 4); // offset of the empty section points nowhere
     CPackageFile p;
     p.Assign(bytes);
     EXPECT_EQ(p.Parse(), Status::Ok);

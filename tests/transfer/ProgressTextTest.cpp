@@ -1,7 +1,7 @@
 // The text and fill of the progress bar, shared by the dialog and the terminal.
 #include <gtest/gtest.h>
 
-#include "transfer/TransferUi.h"
+#include "transfer/ProgressText.h"
 
 namespace caldo {
 namespace {

@@ -4,18 +4,15 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <random>
+#include <stdexcept>
+
+#include "base/ByteWriter.h"
+#include "base/FileIo.h"
 
 namespace caldo::test {
 
 namespace {
-
-void PutLe32(Bytes& out, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        out[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
-    }
-}
 
 uint32_t Sum(const Bytes& b) {
     uint32_t s = 0;
@@ -33,13 +30,13 @@ Bytes BuildPackage(const PackageContents& pkg) {
     size_t dataOffset = table + 20 * pkg.sections.size();
     Bytes out(dataOffset, 0);
     std::memcpy(out.data(), "zembra-qk", 9); // identification text, zero byte follows
-    PutLe32(out, 16, pkg.kind);
+    balsar::WriteAt(out, 16, pkg.kind, 4);
     auto place = [&](size_t descriptorAt, const Bytes& data, uint32_t version) {
-        PutLe32(out, descriptorAt, data.empty() ? 0 : static_cast<uint32_t>(dataOffset));
-        PutLe32(out, descriptorAt + 4, static_cast<uint32_t>(data.size()));
-        PutLe32(out, descriptorAt + 8, version);
-        PutLe32(out, descriptorAt + 12, Sum(data));
-        PutLe32(out, descriptorAt + 16, 0);
+        balsar::WriteAt(out, descriptorAt, data.empty() ? 0 : static_cast<uint32_t>(dataOffset), 4);
+        balsar::WriteAt(out, descriptorAt + 4, static_cast<uint32_t>(data.size()), 4);
+        balsar::WriteAt(out, descriptorAt + 8, version, 4);
+        balsar::WriteAt(out, descriptorAt + 12, Sum(data), 4);
+        balsar::WriteAt(out, descriptorAt + 16, 0, 4);
         out.insert(out.end(), data.begin(), data.end());
         dataOffset += data.size();
     };
@@ -49,8 +46,8 @@ Bytes BuildPackage(const PackageContents& pkg) {
     if (pkg.kind != 1) {
         place(80, pkg.gui2, pkg.gui2Version);
     }
-    PutLe32(out, area - 8, static_cast<uint32_t>(pkg.sections.size()));
-    PutLe32(out, area - 4, static_cast<uint32_t>(table));
+    balsar::WriteAt(out, area - 8, static_cast<uint32_t>(pkg.sections.size()), 4);
+    balsar::WriteAt(out, area - 4, static_cast<uint32_t>(table), 4);
     for (size_t i = 0; i < pkg.sections.size(); ++i) {
         place(table + 20 * i, pkg.sections[i], 0);
     }
@@ -67,13 +64,19 @@ Bytes PatternBytes(size_t size, uint32_t seed) {
 }
 
 void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::string error;
+    if (!balsar::WriteFileAtomically(path, bytes, error)) {
+        throw std::runtime_error("cannot write " + path.string() + ": " + error);
+    }
 }
 
 Bytes ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
+    Bytes bytes;
+    std::string error;
+    if (!balsar::ReadFileBytes(path, bytes, error)) {
+        return {};
+    }
+    return bytes;
 }
 
 TempDir::TempDir() {

@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "PanelModel.h"
+#include "base/MessageSink.h"
 #include "transfer/Clock.h"
 #include "transfer/Frame.h"
+#include "transfer/ProgressView.h"
 #include "transfer/TransferLink.h"
-#include "transfer/TransferUi.h"
 
 namespace caldo::test {
 
@@ -78,12 +79,6 @@ public:
     std::string caption;
     std::vector<std::string> captions;
     int lower = 0, upper = 100, position = 0, steps = 0, repaints = 0;
-};
-
-class RecordingMessages : public MessageSink {
-public:
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    std::vector<std::string> errors;
 };
 
 // A link whose far end is a PanelModel in the same process.

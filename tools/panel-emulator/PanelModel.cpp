@@ -3,6 +3,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "base/ByteWriter.h"
+
 namespace panelsim {
 
 namespace {
@@ -20,12 +22,11 @@ uint8_t Sum8(const uint8_t* p, size_t n) {
 }
 
 uint16_t Le16(const Bytes& b, size_t at) {
-    return static_cast<uint16_t>(b[at] | b[at + 1] << 8);
+    return static_cast<uint16_t>(balsar::ReadAt(b, at, 2));
 }
 
 uint32_t Le32(const Bytes& b, size_t at) {
-    return static_cast<uint32_t>(b[at]) | static_cast<uint32_t>(b[at + 1]) << 8 |
-           static_cast<uint32_t>(b[at + 2]) << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+    return balsar::ReadAt(b, at, 4);
 }
 
 } // namespace

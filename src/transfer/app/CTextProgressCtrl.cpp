@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "transfer/TransferUi.h"
+#include "transfer/ProgressText.h"
 
 namespace caldo {
 

@@ -242,22 +242,25 @@ void CTransferDlg::StartDownload() {
     connect(m_worker, &TransferWorker::positionChanged, m_progress, &CTextProgressCtrl::SetPos);
     connect(m_worker, &TransferWorker::stepped, m_progress, &CTextProgressCtrl::StepIt);
     connect(m_worker, &TransferWorker::repaintRequested, m_progress, qOverload<>(&QWidget::repaint));
-    connect(
-        m_worker, &TransferWorker::errorRaised, this,
-        [this](const QString& text) {
-            QString shown = text;
-            shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            if (m_presenter) {
-                m_presenter(shown);
-            } else {
-                QMessageBox(QMessageBox::Critical, ProgramName(m_variant), shown, QMessageBox::Ok, this)
-                    .exec();
-            }
-        },
-        Qt::BlockingQueuedConnection);
+    connect(m_worker, &TransferWorker::messageRaised, this, &CTransferDlg::ShowMessage,
+            Qt::BlockingQueuedConnection);
     connect(m_worker, &TransferWorker::runFinished, this, &CTransferDlg::OnRunFinished, Qt::QueuedConnection);
     m_downloadButton->setEnabled(false);
     m_worker->start();
+}
+
+void CTransferDlg::ShowMessage(const QString& text, int kind) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (m_presenter) {
+        m_presenter(shown);
+        return;
+    }
+    const auto messageKind = static_cast<balsar::MessageKind>(kind);
+    const QMessageBox::Icon icon = messageKind == balsar::MessageKind::Info      ? QMessageBox::Information
+                                   : messageKind == balsar::MessageKind::Warning ? QMessageBox::Warning
+                                                                                 : QMessageBox::Critical;
+    QMessageBox(icon, ProgramName(m_variant), shown, QMessageBox::Ok, this).exec();
 }
 
 void CTransferDlg::OnRunFinished(bool ok) {

@@ -76,6 +76,8 @@ private:
     void BuildLoaderLayout();
     void BuildTransferLayout();
     void BuildLinkGroup(int top);
+    // A message of the run, in a box captioned with the program's name.
+    void ShowMessage(const QString& text, int kind);
     void OnRunFinished(bool ok);
 
     TransferVariant m_variant;

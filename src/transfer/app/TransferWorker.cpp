@@ -5,7 +5,7 @@ namespace caldo {
 namespace {
 
 // Turns the download's front-end calls into signals of the worker.
-class SignalBridge : public ProgressView, public MessageSink {
+class SignalBridge : public ProgressView, public balsar::MessageSink {
 public:
     explicit SignalBridge(TransferWorker& worker) : m_worker(worker) {}
     void SetCaption(const std::string& c) override {
@@ -15,8 +15,8 @@ public:
     void SetPos(int position) override { emit m_worker.positionChanged(position); }
     void StepIt() override { emit m_worker.stepped(); }
     void Repaint() override { emit m_worker.repaintRequested(); }
-    void ShowError(const std::string& text) override {
-        emit m_worker.errorRaised(QString::fromStdString(text));
+    void Message(const std::string& text, balsar::MessageKind kind, const std::string&) override {
+        emit m_worker.messageRaised(QString::fromStdString(text), static_cast<int>(kind));
     }
 
 private:

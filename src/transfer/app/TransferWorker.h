@@ -23,7 +23,8 @@ signals:
     void stepped();
     void repaintRequested();
     // Connected blocking: the run waits until the message has been shown.
-    void errorRaised(const QString& text);
+    // kind is a balsar::MessageKind.
+    void messageRaised(const QString& text, int kind);
     void runFinished(bool ok);
 
 protected:
