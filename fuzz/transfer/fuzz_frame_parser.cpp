@@ -25,6 +25,10 @@ public:
     ReplayLink(const uint8_t* data, size_t size, bool serial)
         : m_data(data), m_size(size), m_serial(serial) {}
     int MaxPacketSize() override { return 64; }
+    bool Close() override { return true; }
+    bool Configure(const caldo::CLinkSettings&) override { return true; }
+    bool Open() override { return true; }
+    bool Send(const uint8_t*, size_t, int) override { return true; }
     bool Receive(uint8_t* buffer, size_t capacity, int, size_t& received) override {
         received = 0;
         if (m_serial) {

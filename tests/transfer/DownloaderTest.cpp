@@ -62,8 +62,17 @@ struct Rig {
         return out;
     }
 
+    // A panel that cannot be reached: the link never opens.
     struct FailingLink : CTransferLink {
+        int MaxPacketSize() override { return 1024; }
+        bool Receive(uint8_t*, size_t, int, size_t& received) override {
+            received = 0;
+            return false;
+        }
+        bool Close() override { return true; }
+        bool Configure(const CLinkSettings&) override { return true; }
         bool Open() override { return false; }
+        bool Send(const uint8_t*, size_t, int) override { return false; }
     };
 
     panelsim::PanelModel panel;

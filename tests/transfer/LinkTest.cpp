@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <thread>
+#include <type_traits>
 
 #include "TransferTestSupport.h"
 #include "transfer/SerialLink.h"
@@ -351,6 +352,8 @@ TEST(TransferUsbLink, OperationsOnALinkThatDidNotOpen) {
 }
 
 TEST(TransferCreateLink, KindsAndPacketSizes) {
+    // No link operation has a default that reports success.
+    static_assert(std::is_abstract_v<CTransferLink>);
     CLinkSettings s;
     s.kind = kLinkUdp;
     EXPECT_EQ(CreateLink(s)->MaxPacketSize(), 1024);

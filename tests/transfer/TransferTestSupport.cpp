@@ -92,14 +92,28 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(m_path, ec);
 }
 
+bool EmulatorLink::Open() {
+    m_open = true;
+    return true;
+}
+
+bool EmulatorLink::Close() {
+    m_open = false;
+    m_pending.clear();
+    return true;
+}
+
 bool EmulatorLink::Send(const uint8_t* data, size_t length, int) {
+    if (!m_open) {
+        return false;
+    }
     m_pending = m_panel.Handle(Bytes(data, data + length), std::chrono::steady_clock::now());
     return true;
 }
 
 bool EmulatorLink::Receive(uint8_t* buffer, size_t capacity, int, size_t& received) {
     received = 0;
-    if (m_pending.empty()) {
+    if (!m_open || m_pending.empty()) {
         return false; // the panel said nothing: a time-out
     }
     const size_t n = std::min(capacity, m_pending.size());

@@ -81,20 +81,25 @@ public:
     int lower = 0, upper = 100, position = 0, steps = 0, repaints = 0;
 };
 
-// A link whose far end is a PanelModel in the same process.
+// A link whose far end is a PanelModel in the same process. It carries frames
+// only while open, like a real link.
 class EmulatorLink : public CTransferLink {
 public:
     EmulatorLink(panelsim::PanelModel& panel, int maxPacket, LengthOrder order)
         : m_panel(panel), m_maxPacket(maxPacket), m_order(order) {}
     int MaxPacketSize() override { return m_maxPacket; }
-    bool Send(const uint8_t* data, size_t length, int) override;
     bool Receive(uint8_t* buffer, size_t capacity, int, size_t& received) override;
+    bool Close() override;
+    bool Configure(const CLinkSettings&) override { return true; }
+    bool Open() override;
+    bool Send(const uint8_t* data, size_t length, int) override;
 
 private:
     panelsim::PanelModel& m_panel;
     int m_maxPacket;
     LengthOrder m_order;
     Bytes m_pending;
+    bool m_open = false;
 };
 
 // The panel configuration an EmulatorLink of the given link shape needs.
