@@ -5,6 +5,23 @@
 
 namespace caldo {
 
+namespace {
+
+// The GUI region of a package that a panel model takes, by package kind.
+enum class GuiRegion { Model1, Model2, WrongKind, UnknownModel };
+
+GuiRegion GuiRegionFor(uint16_t model, uint32_t kind) {
+    if (IsModel1(model)) {
+        return kind == 1 || kind == 2 ? GuiRegion::Model1 : GuiRegion::WrongKind;
+    }
+    if (model == kPanelModel2) {
+        return kind == 2 ? GuiRegion::Model2 : GuiRegion::WrongKind;
+    }
+    return GuiRegion::UnknownModel;
+}
+
+} // namespace
+
 bool IsModel1(uint16_t model) {
     return model == kPanelModel1 || model == kPanelModel1Alias;
 }
@@ -145,21 +162,25 @@ uint16_t CDownloader::PackageGuiVersion(uint16_t model) {
     if (package.ReadKind(kind) != CPackageFile::Status::Ok) {
         return 0;
     }
+    size_t descriptor = 0;
+    switch (GuiRegionFor(model, kind)) {
+    case GuiRegion::Model1:
+        descriptor = kGuiModel1DescriptorOffset;
+        break;
+    case GuiRegion::Model2:
+        descriptor = kGuiModel2DescriptorOffset;
+        break;
+    case GuiRegion::WrongKind:
+        return 0;
+    case GuiRegion::UnknownModel:
+        Fail(text::kUnknownModel);
+        return 0;
+    }
     uint32_t version = 0;
-    if (IsModel1(model)) {
-        if ((kind == 1 || kind == 2) && package.ReadU32(68, version)) {
-            return static_cast<uint16_t>(version);
-        }
+    if (!package.ReadU32(descriptor + kDescriptorVersionField, version)) {
         return 0;
     }
-    if (model == kPanelModel2) {
-        if (kind == 2 && package.ReadU32(88, version)) {
-            return static_cast<uint16_t>(version);
-        }
-        return 0;
-    }
-    Fail(text::kUnknownModel);
-    return 0;
+    return static_cast<uint16_t>(version);
 }
 
 bool CDownloader::CheckProjectSize(uint16_t model, uint32_t g, uint32_t u, bool secondDriverPresent) {
@@ -171,160 +192,144 @@ bool CDownloader::CheckProjectSize(uint16_t model, uint32_t g, uint32_t u, bool 
 }
 
 bool CDownloader::UpdateGui() {
-    CPanelConnection connection(m_clock, m_factory);
-    if (!connection.Connect(m_options.link)) {
-        Fail(text::kStartFailure);
-        return false;
-    }
-    PanelInfo info;
-    if (!connection.GetPanelInfo(info)) {
-        connection.Close();
-        Fail(text::kGetInfoFailed);
-        return false;
-    }
-    if (info.mode == kPanelModeApplication) {
-        if (!connection.EnterBootMode()) {
-            connection.Close();
-            Fail(text::kEnterBootFailed);
-            return false;
-        }
-        if (!Reconnect(connection)) {
-            return false;
-        }
-        if (!connection.GetPanelInfo(info)) {
-            connection.Close();
-            Fail(text::kGetInfoFailed);
-            return false;
-        }
-    }
-    CPackageFile package;
-    if (!LoadPackage(package)) {
-        connection.Close();
-        return false;
-    }
-    uint32_t kind = 0;
-    if (package.ReadKind(kind) != CPackageFile::Status::Ok) {
-        connection.Close();
-        Fail(text::kPackageDamaged);
-        return false;
-    }
-    bool model2 = false;
-    if (IsModel1(info.model)) {
-        if (kind != 1 && kind != 2) {
-            connection.Close();
-            Fail(text::kPackageKindMismatch);
-            return false;
-        }
-    } else if (info.model == kPanelModel2) {
-        if (kind != 2) {
-            connection.Close();
-            Fail(text::kPackageKindMismatch);
-            return false;
-        }
-        model2 = true;
-    } else {
-        connection.Close();
-        Fail(text::kUnknownModel);
-        return false;
-    }
-    if (package.Parse() != CPackageFile::Status::Ok) {
-        connection.Close();
-        Fail(text::kPackageDamaged);
-        return false;
-    }
-    if (!connection.EnterDownloadMode()) {
-        connection.Close();
-        Fail(text::kEnterDownloadFailed);
-        return false;
-    }
-    const RegionDescriptor& gui = model2 ? package.guiModel2() : package.guiModel1();
-    const bool written = WriteRegion(connection, package, kRegionGui, gui);
-    connection.Close();
-    return written;
+    return OnOwnConnection(&CDownloader::UpdateGuiSteps);
 }
 
 bool CDownloader::RunDownload() {
-    CPanelConnection connection(m_clock, m_factory);
-    auto fail = [&](const char* message) {
-        connection.Close();
-        if (message) {
-            Fail(message);
-        }
-        return false;
-    };
-    if (!connection.Connect(m_options.link)) {
-        return fail(text::kStartFailure);
+    return OnOwnConnection(&CDownloader::DownloadSteps);
+}
+
+bool CDownloader::OnOwnConnection(Outcome (CDownloader::*steps)(CPanelConnection&)) {
+    Outcome outcome;
+    {
+        CPanelConnection connection(m_clock, m_factory);
+        outcome = (this->*steps)(connection);
+    } // the connection closes its link here, on every path
+    if (outcome.message) {
+        Fail(outcome.message);
     }
-    PanelInfo info;
+    return outcome.ok;
+}
+
+CDownloader::Outcome CDownloader::ConnectAndReadInfo(CPanelConnection& connection, PanelInfo& info) {
+    if (!connection.Connect(m_options.link)) {
+        return Failed(text::kStartFailure);
+    }
     if (!connection.GetPanelInfo(info)) {
-        return fail(text::kGetInfoFailed);
+        return Failed(text::kGetInfoFailed);
+    }
+    return {};
+}
+
+CDownloader::Outcome CDownloader::ReconnectAndReadInfo(CPanelConnection& connection, PanelInfo& info) {
+    if (!Reconnect(connection)) {
+        return Failed(); // Reconnect has told the user
+    }
+    if (!connection.GetPanelInfo(info)) {
+        return Failed(text::kGetInfoFailed);
+    }
+    return {};
+}
+
+CDownloader::Outcome CDownloader::UpdateGuiSteps(CPanelConnection& connection) {
+    PanelInfo info;
+    if (const Outcome started = ConnectAndReadInfo(connection, info); !started.ok) {
+        return started;
+    }
+    if (info.mode == kPanelModeApplication) {
+        if (!connection.EnterBootMode()) {
+            return Failed(text::kEnterBootFailed);
+        }
+        if (const Outcome restarted = ReconnectAndReadInfo(connection, info); !restarted.ok) {
+            return restarted;
+        }
+    }
+    CPackageFile package;
+    if (!LoadPackage(package)) {
+        return Failed();
+    }
+    uint32_t kind = 0;
+    if (package.ReadKind(kind) != CPackageFile::Status::Ok) {
+        return Failed(text::kPackageDamaged);
+    }
+    const GuiRegion gui = GuiRegionFor(info.model, kind);
+    if (gui == GuiRegion::WrongKind) {
+        return Failed(text::kPackageKindMismatch);
+    }
+    if (gui == GuiRegion::UnknownModel) {
+        return Failed(text::kUnknownModel);
+    }
+    if (package.Parse() != CPackageFile::Status::Ok) {
+        return Failed(text::kPackageDamaged);
+    }
+    if (!connection.EnterDownloadMode()) {
+        return Failed(text::kEnterDownloadFailed);
+    }
+    const RegionDescriptor& region = gui == GuiRegion::Model2 ? package.guiModel2() : package.guiModel1();
+    return WriteRegion(connection, package, kRegionGui, region) ? Outcome{} : Failed();
+}
+
+CDownloader::Outcome CDownloader::DownloadSteps(CPanelConnection& connection) {
+    PanelInfo info;
+    if (const Outcome started = ConnectAndReadInfo(connection, info); !started.ok) {
+        return started;
     }
     if (!IsKnownModel(info.model)) {
-        return fail(text::kUnknownModel);
+        return Failed(text::kUnknownModel);
     }
-
     const bool update = m_options.forceGuiUpdate || info.mode == 0 ||
                         NeedsGuiUpdate(false, info.mode, info.guiVersion, PackageGuiVersion(info.model));
     if (update) {
+        // The GUI update talks to the panel over a connection of its own.
         connection.Close();
         if (!UpdateGui()) {
-            return false;
+            return Failed();
         }
-        if (!Reconnect(connection)) {
-            return false;
-        }
-        if (!connection.GetPanelInfo(info)) {
-            return fail(text::kGetInfoFailed);
+        if (const Outcome restarted = ReconnectAndReadInfo(connection, info); !restarted.ok) {
+            return restarted;
         }
         // A panel still in its bootloader after the update cannot take the project.
         if (info.mode != kPanelModeApplication) {
-            return fail(text::kNotBackInApplication);
+            return Failed(text::kNotBackInApplication);
         }
     }
     if (!connection.EnterDownloadMode()) {
-        return fail(text::kEnterDownloadFailed);
+        return Failed(text::kEnterDownloadFailed);
     }
 
     CPackageFile package;
     if (!LoadPackage(package)) {
-        return fail(nullptr);
+        return Failed();
     }
     switch (package.Parse()) {
     case CPackageFile::Status::Ok:
         break;
     case CPackageFile::Status::UnknownKind:
-        return fail(text::kPackageKindMismatch);
+        return Failed(text::kPackageKindMismatch);
     default:
-        return fail(text::kPackageDamaged);
+        return Failed(text::kPackageDamaged);
     }
-    uint32_t guiLength = 0;
-    if (package.kind() == 1 || IsModel1(info.model)) {
-        guiLength = package.guiModel1().length;
-    } else {
-        guiLength = package.guiModel2().length;
-    }
+    const uint32_t guiLength =
+        package.kind() == 1 || IsModel1(info.model) ? package.guiModel1().length : package.guiModel2().length;
     const auto& sections = package.sections();
     const bool secondDriver = sections.size() > 1 && sections[1].length != 0;
     if (!CheckProjectSize(info.model, guiLength, package.userData().length, secondDriver)) {
-        return fail(text::kProjectTooLarge);
+        return Failed(text::kProjectTooLarge);
     }
 
     if (!WriteRegion(connection, package, kRegionUserData, package.userData())) {
-        return fail(nullptr);
+        return Failed();
     }
     for (size_t i = 0; i < sections.size(); ++i) {
-        if (sections[i].length == 0) {
-            continue;
-        }
-        if (!WriteRegion(connection, package, i == 0 ? kRegionDriver0 : kRegionDriver1, sections[i])) {
-            return fail(nullptr);
+        if (sections[i].length != 0 &&
+            !WriteRegion(connection, package, i == 0 ? kRegionDriver0 : kRegionDriver1, sections[i])) {
+            return Failed();
         }
     }
     // The panel may restart as soon as it takes this command, so a missing reply
     // does not undo a download whose regions were all verified.
     connection.FinishDownload();
-    connection.Close();
-    return true;
+    return {};
 }
 
 } // namespace caldo

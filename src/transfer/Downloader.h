@@ -63,6 +63,25 @@ public:
     bool Reconnect(CPanelConnection& connection);
 
 private:
+    // How the steps on one connection ended. The message of a failure is shown
+    // once the connection is closed; it is null when the failing step has told
+    // the user itself.
+    struct Outcome {
+        bool ok = true;
+        const char* message = nullptr;
+    };
+    static Outcome Failed(const char* message = nullptr) { return {false, message}; }
+
+    // Runs steps on a connection of their own. The connection's destructor closes
+    // its link exactly once, whichever way the steps end, before their message.
+    bool OnOwnConnection(Outcome (CDownloader::*steps)(CPanelConnection&));
+    Outcome UpdateGuiSteps(CPanelConnection& connection);
+    Outcome DownloadSteps(CPanelConnection& connection);
+    // Connects and reads the panel information: the start of a run and of a GUI update.
+    Outcome ConnectAndReadInfo(CPanelConnection& connection, PanelInfo& info);
+    // Waits for the panel to restart, connects again and reads its information.
+    Outcome ReconnectAndReadInfo(CPanelConnection& connection, PanelInfo& info);
+
     void Fail(const std::string& text) { m_messages.Message(text, balsar::MessageKind::Error); }
     // Loads and checks the package; reports "打开文件失败！" or "下载包文件已损坏！".
     bool LoadPackage(CPackageFile& package);

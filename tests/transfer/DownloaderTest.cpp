@@ -17,9 +17,9 @@ using test::Bytes;
 struct Rig {
     explicit Rig(panelsim::Config config, int maxPacket = 1024)
         : panel(std::move(config)), m_maxPacket(maxPacket),
-          m_order(config_usb(maxPacket) ? LengthOrder::LowFirst : LengthOrder::HighFirst) {}
+          m_order(UsesUsbOrder(maxPacket) ? LengthOrder::LowFirst : LengthOrder::HighFirst) {}
 
-    static bool config_usb(int maxPacket) { return maxPacket == 64; }
+    static bool UsesUsbOrder(int maxPacket) { return maxPacket == 64; }
 
     LinkFactory Factory() {
         return [this](const CLinkSettings&) -> std::unique_ptr<CTransferLink> {
@@ -374,6 +374,90 @@ TEST(TransferDownload, StartFailuresAndUnknownModel) {
         CDownloader d(options, progress, messages, clock);
         EXPECT_FALSE(d.RunDownload());
         EXPECT_EQ(messages.Texts(), std::vector<std::string>{text::kStartFailure});
+    }
+}
+
+// The opening and closing of every link and the messages of a run, in one sequence.
+struct ConnectionLog {
+    std::vector<std::string> events;
+
+    class Link : public test::EmulatorLink {
+    public:
+        Link(ConnectionLog& log, int id, panelsim::PanelModel& panel)
+            : test::EmulatorLink(panel, 1024, LengthOrder::HighFirst), m_log(log), m_id(id) {}
+        bool Open() override {
+            m_log.events.push_back("open " + std::to_string(m_id));
+            return test::EmulatorLink::Open();
+        }
+        bool Close() override {
+            m_log.events.push_back("close " + std::to_string(m_id));
+            return test::EmulatorLink::Close();
+        }
+
+    private:
+        ConnectionLog& m_log;
+        int m_id;
+    };
+
+    class Messages : public balsar::MessageSink {
+    public:
+        explicit Messages(ConnectionLog& log) : m_log(log) {}
+        void Message(const std::string& text, balsar::MessageKind, const std::string&) override {
+            m_log.events.push_back(text);
+        }
+
+    private:
+        ConnectionLog& m_log;
+    };
+
+    bool Run(panelsim::PanelModel& panel, const test::PackageContents& pkg) {
+        test::TempDir dir;
+        test::WriteFile(dir.path() / "p.qk", test::BuildPackage(pkg));
+        DownloadOptions options;
+        options.packagePath = dir.path() / "p.qk";
+        test::RecordingProgress progress;
+        Messages messages(*this);
+        test::ManualClock clock;
+        int links = 0;
+        CDownloader downloader(options, progress, messages, clock, [&](const CLinkSettings&) {
+            return std::make_unique<Link>(*this, ++links, panel);
+        });
+        return downloader.RunDownload();
+    }
+};
+
+TEST(TransferDownload, EveryLinkIsClosedOnceBeforeTheRunsMessage) {
+    {
+        panelsim::Config config = test::EmulatorConfig(1, false, 5);
+        config.faults.dropReply = 1; // no panel information
+        panelsim::PanelModel panel(config);
+        ConnectionLog log;
+        EXPECT_FALSE(log.Run(panel, StandardContents()));
+        EXPECT_EQ(log.events, (std::vector<std::string>{"open 1", "close 1", text::kGetInfoFailed}));
+    }
+    {
+        panelsim::PanelModel panel(test::EmulatorConfig(2, false, 6));
+        test::PackageContents pkg = StandardContents();
+        pkg.user = test::PatternBytes(131072 - 15, 31);
+        ConnectionLog log;
+        EXPECT_FALSE(log.Run(panel, pkg));
+        EXPECT_EQ(log.events, (std::vector<std::string>{"open 1", "close 1", text::kProjectTooLarge}));
+    }
+    {
+        panelsim::PanelModel panel(test::EmulatorConfig(1, false, 5));
+        ConnectionLog log;
+        EXPECT_TRUE(log.Run(panel, StandardContents()));
+        EXPECT_EQ(log.events, (std::vector<std::string>{"open 1", "close 1"}));
+    }
+    {
+        // The GUI update: the run hands its link over, the update connects twice
+        // (before and after the bootloader starts), the run connects again.
+        panelsim::PanelModel panel(test::EmulatorConfig(2, false, 1));
+        ConnectionLog log;
+        EXPECT_TRUE(log.Run(panel, StandardContents()));
+        const std::vector<std::string> expected{"open 1", "close 1", "open 2", "close 2",
+                                                "open 3", "close 3", "open 4", "close 4"};
+        EXPECT_EQ(log.events, expected);
     }
 }
 
