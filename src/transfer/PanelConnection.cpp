@@ -105,16 +105,20 @@ bool CPanelConnection::GetPanelInfo(PanelInfo& info) {
     return true;
 }
 
+bool CPanelConnection::KeyedExchange(uint8_t code) {
+    return Exchange(BuildKeyedCommand(code), code, 6, false);
+}
+
 bool CPanelConnection::EnterDownloadMode() {
-    return Exchange(BuildKeyedCommand(kCmdEnterDownloadMode), kCmdEnterDownloadMode, 6, false);
+    return KeyedExchange(kCmdEnterDownloadMode);
 }
 
 bool CPanelConnection::EnterBootMode() {
-    return Exchange(BuildKeyedCommand(kCmdEnterBootMode), kCmdEnterBootMode, 6, false);
+    return KeyedExchange(kCmdEnterBootMode);
 }
 
 bool CPanelConnection::FinishDownload() {
-    return Exchange(BuildKeyedCommand(kCmdFinishDownload), kCmdFinishDownload, 6, false);
+    return KeyedExchange(kCmdFinishDownload);
 }
 
 bool CPanelConnection::EraseRegion(uint8_t type, uint16_t blocks, uint32_t length, uint32_t checksum,

@@ -73,6 +73,8 @@ private:
     // status and holds at least minReply bytes.
     bool Exchange(const std::vector<uint8_t>& request, uint8_t code, size_t minReply, bool statusTwoAccepted,
                   std::chrono::milliseconds pause = {});
+    // A mode command carrying the key, answered by a status reply.
+    bool KeyedExchange(uint8_t code);
 
     Clock& m_clock;
     LinkFactory m_factory;

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "transfer/Clock.h"
+#include "transfer/FdWait.h"
 #include "transfer/FrameParser.h"
 #include "transfer/SerialPorts.h"
 
@@ -145,44 +146,36 @@ bool CSerialLink::Send(const uint8_t* data, size_t length, int timeoutUnits) {
         return false;
     }
     SteadyClock clock;
-    Deadline deadline(clock, std::chrono::milliseconds(static_cast<long long>(timeoutUnits) * m_unitMs));
+    const Deadline deadline(clock, UnitsTimeout(timeoutUnits, m_unitMs));
     size_t done = 0;
     while (done < length) {
-        const ssize_t n = ::write(m_fd, data + done, length - done);
+        const ssize_t n = RetryOnInterrupt([&] { return ::write(m_fd, data + done, length - done); });
         if (n > 0) {
             done += static_cast<size_t>(n);
-            continue;
-        }
-        if (n < 0 && errno == EINTR) {
             continue;
         }
         if (n < 0 && errno != EAGAIN) {
             return false;
         }
-        pollfd pfd{m_fd, POLLOUT, 0};
-        const int ready = ::poll(&pfd, 1, static_cast<int>(deadline.Remaining().count()));
+        const int ready = WaitUntilReady(m_fd, POLLOUT, deadline);
         if (ready == 0) {
             break; // write time-out: the frame goes out short and shows up as a missing reply
         }
-        if (ready < 0 && errno != EINTR) {
+        if (ready < 0) {
             return false;
         }
     }
     return true;
 }
 
-ssize_t CSerialLink::ReadChunk(uint8_t* out, size_t max, int totalMs) {
+ssize_t CSerialLink::ReadChunk(uint8_t* out, size_t max, std::chrono::milliseconds timeout) {
     SteadyClock clock;
-    Deadline deadline(clock, std::chrono::milliseconds(totalMs));
+    const Deadline deadline(clock, timeout);
     size_t got = 0;
     while (got < max) {
-        const int waitMs = got == 0 ? static_cast<int>(deadline.Remaining().count())
-                                    : std::min<int>(1, static_cast<int>(deadline.Remaining().count()));
-        pollfd pfd{m_fd, POLLIN, 0};
-        const int ready = ::poll(&pfd, 1, waitMs);
-        if (ready < 0 && errno == EINTR) {
-            continue;
-        }
+        // The first byte may take the whole time; later ones must follow within 1 ms.
+        const auto wait = got == 0 ? deadline.Remaining() : std::min(kInterByteGap, deadline.Remaining());
+        const int ready = WaitUntilReady(m_fd, POLLIN, Deadline(clock, wait));
         if (ready < 0) {
             return -1;
         }
@@ -210,10 +203,10 @@ bool CSerialLink::Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, si
         return false;
     }
     FrameParser parser(buffer, capacity);
-    const int totalMs = timeoutUnits * m_unitMs;
+    const auto timeout = UnitsTimeout(timeoutUnits, m_unitMs);
     for (;;) {
         uint8_t chunk[kReadChunk];
-        const ssize_t n = ReadChunk(chunk, kReadChunk, totalMs);
+        const ssize_t n = ReadChunk(chunk, kReadChunk, timeout);
         if (n <= 0) {
             return false;
         }

@@ -11,6 +11,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A decimal number of at most 6 digits, as in device names and "comN".
+bool IsShortNumber(const std::string& digits) {
+    return !digits.empty() && digits.size() <= 6 &&
+           std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // Devices named prefix + decimal number, sorted by the number.
 std::vector<std::pair<unsigned long, std::string>> NumberedDevices(const fs::path& dev,
                                                                    const std::string& prefix) {
@@ -22,8 +28,7 @@ std::vector<std::pair<unsigned long, std::string>> NumberedDevices(const fs::pat
             continue;
         }
         const std::string digits = name.substr(prefix.size());
-        if (digits.size() > 6 ||
-            !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        if (!IsShortNumber(digits)) {
             continue;
         }
         found.emplace_back(std::strtoul(digits.c_str(), nullptr, 10), name);
@@ -77,8 +82,7 @@ std::string ResolveSerialPortName(const std::string& name, const fs::path& root)
         return {};
     }
     const std::string digits = name.substr(3);
-    if (digits.size() > 6 ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    if (!IsShortNumber(digits)) {
         return {};
     }
     const unsigned long index = std::strtoul(digits.c_str(), nullptr, 10);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "transfer/Clock.h"
+#include "transfer/FdWait.h"
 #include "transfer/Frame.h"
 
 namespace caldo {
@@ -92,11 +93,10 @@ bool CUdpLink::Send(const uint8_t* data, size_t length, int /*timeoutUnits*/) {
     if (m_socket < 0) {
         return false;
     }
-    ssize_t sent;
-    do {
-        sent =
-            ::sendto(m_socket, data, length, 0, reinterpret_cast<const sockaddr*>(&m_panel), sizeof m_panel);
-    } while (sent < 0 && errno == EINTR);
+    const ssize_t sent = RetryOnInterrupt([&] {
+        return ::sendto(m_socket, data, length, 0, reinterpret_cast<const sockaddr*>(&m_panel),
+                        sizeof m_panel);
+    });
     return sent >= 0;
 }
 
@@ -106,22 +106,11 @@ bool CUdpLink::Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, size_
         return false;
     }
     SteadyClock clock;
-    Deadline deadline(clock, std::chrono::milliseconds(static_cast<long long>(timeoutUnits) * m_unitMs));
-    for (;;) {
-        pollfd pfd{m_socket, POLLIN, 0};
-        const int ready = ::poll(&pfd, 1, static_cast<int>(deadline.Remaining().count()));
-        if (ready < 0 && errno == EINTR) {
-            continue;
-        }
-        if (ready <= 0) {
-            return false;
-        }
-        break;
+    if (WaitUntilReady(m_socket, POLLIN, Deadline(clock, UnitsTimeout(timeoutUnits, m_unitMs))) <= 0) {
+        return false;
     }
-    ssize_t got;
-    do {
-        got = ::recvfrom(m_socket, buffer, capacity, 0, nullptr, nullptr);
-    } while (got < 0 && errno == EINTR);
+    const ssize_t got =
+        RetryOnInterrupt([&] { return ::recvfrom(m_socket, buffer, capacity, 0, nullptr, nullptr); });
     if (got <= 0) {
         return false;
     }
