@@ -15,6 +15,49 @@ constexpr char kUsage[] = "usage: caldo-cli download PACKAGE.qk (--udp HOST:PORT
                           "[VID:PID]) [--force-gui]\n";
 constexpr int kBarWidth = 40;
 
+bool IsLinkOption(const std::string& arg) {
+    return arg == "--udp" || arg == "--serial" || arg == "--usb";
+}
+
+// Reads the link option at args[i] and its value, leaving i on the last
+// argument taken. False with the reason for a missing or malformed value.
+bool ParseLinkOption(const std::vector<std::string>& args, size_t& i, CLinkSettings& link,
+                     std::string& error) {
+    const std::string& option = args[i];
+    const bool haveValue = i + 1 < args.size();
+    if (option == "--udp") {
+        const std::string target = haveValue ? args[i + 1] : std::string();
+        const size_t colon = target.rfind(':');
+        if (colon == std::string::npos || colon == 0 || colon + 1 == target.size()) {
+            error = "--udp needs HOST:PORT";
+            return false;
+        }
+        ++i;
+        link.kind = kLinkUdp;
+        link.addressText = target.substr(0, colon);
+        link.portText = target.substr(colon + 1);
+        return true;
+    }
+    if (option == "--serial") {
+        if (!haveValue) {
+            error = "--serial needs a device";
+            return false;
+        }
+        link.kind = kLinkSerial;
+        link.serialPortName = args[++i];
+        link.baudRate = 115200;
+        return true;
+    }
+    // --usb, optionally followed by VID:PID.
+    link.kind = kLinkUsb;
+    if (haveValue && args[i + 1].find(':') != std::string::npos && args[i + 1].rfind("--", 0) != 0 &&
+        !ParseUsbId(args[++i], link.usbVendorId, link.usbProductId)) {
+        error = "--usb takes VID:PID in hexadecimal";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool ParseCaldoCliArgs(const std::vector<std::string>& args, CaldoCliCommand& command, std::string& error) {
@@ -25,65 +68,26 @@ bool ParseCaldoCliArgs(const std::vector<std::string>& args, CaldoCliCommand& co
     bool havePackage = false, haveLink = false;
     DownloadOptions& options = command.options;
     for (size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto linkOption = [&]() {
+        const std::string& arg = args[i];
+        if (IsLinkOption(arg)) {
             if (haveLink) {
                 error = "only one of --udp, --serial, --usb may be given";
                 return false;
             }
             haveLink = true;
-            return true;
-        };
-        if (a == "--udp") {
-            if (!linkOption()) {
+            if (!ParseLinkOption(args, i, options.link, error)) {
                 return false;
             }
-            if (i + 1 >= args.size()) {
-                error = "--udp needs HOST:PORT";
-                return false;
-            }
-            const std::string& target = args[++i];
-            const size_t colon = target.rfind(':');
-            if (colon == std::string::npos || colon == 0 || colon + 1 == target.size()) {
-                error = "--udp needs HOST:PORT";
-                return false;
-            }
-            options.link.kind = kLinkUdp;
-            options.link.addressText = target.substr(0, colon);
-            options.link.portText = target.substr(colon + 1);
-        } else if (a == "--serial") {
-            if (!linkOption()) {
-                return false;
-            }
-            if (i + 1 >= args.size()) {
-                error = "--serial needs a device";
-                return false;
-            }
-            options.link.kind = kLinkSerial;
-            options.link.serialPortName = args[++i];
-            options.link.baudRate = 115200;
-        } else if (a == "--usb") {
-            if (!linkOption()) {
-                return false;
-            }
-            options.link.kind = kLinkUsb;
-            if (i + 1 < args.size() && args[i + 1].find(':') != std::string::npos &&
-                args[i + 1].rfind("--", 0) != 0) {
-                if (!ParseUsbId(args[++i], options.link.usbVendorId, options.link.usbProductId)) {
-                    error = "--usb takes VID:PID in hexadecimal";
-                    return false;
-                }
-            }
-        } else if (a == "--force-gui") {
+        } else if (arg == "--force-gui") {
             options.forceGuiUpdate = true;
-        } else if (!a.empty() && a[0] == '-') {
-            error = "unknown option " + a;
+        } else if (!arg.empty() && arg[0] == '-') {
+            error = "unknown option " + arg;
             return false;
         } else if (!havePackage) {
-            options.packagePath = a;
+            options.packagePath = arg;
             havePackage = true;
         } else {
-            error = "unexpected argument " + a;
+            error = "unexpected argument " + arg;
             return false;
         }
     }

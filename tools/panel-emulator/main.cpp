@@ -15,8 +15,11 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <iostream>
+#include <iterator>
 #include <string>
 
 #include "PanelModel.h"
@@ -153,24 +156,42 @@ int main(int argc, char** argv) {
     panelsim::Config config;
     bool udp = false, pty = false;
     long port = 0;
+    // The options that take a number: its range and where it goes.
+    struct NumberOption {
+        const char* name;
+        long min, max;
+        std::function<void(long)> set;
+    };
+    const auto count = [](int& target) { return [&target](long v) { target = static_cast<int>(v); }; };
+    const NumberOption numberOptions[] = {
+        {"--udp", 0, 65535,
+         [&](long v) {
+             udp = true;
+             port = v;
+         }},
+        {"--model", 0, 65535, [&](long v) { config.model = static_cast<uint16_t>(v); }},
+        {"--gui-version", 0, 65535, [&](long v) { config.guiVersion = static_cast<uint16_t>(v); }},
+        {"--drop-reply", 1, 1000000, count(config.faults.dropReply)},
+        {"--corrupt-checksum", 1, 1000000, count(config.faults.corruptChecksum)},
+        {"--noise", 1, 1000000, count(config.faults.noiseBefore)},
+        {"--short-reply", 1, 1000000, count(config.faults.shortReply)},
+        {"--fail-verify", 1, 1000000, count(config.faults.failVerify)},
+        {"--slow-restart", 0, 3600000, count(config.faults.slowRestartMs)},
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        auto number = [&](long min, long max, long& value) {
-            if (i + 1 >= argc || !ParseInt(argv[i + 1], min, max, value)) {
+        const auto number = std::find_if(std::begin(numberOptions), std::end(numberOptions),
+                                         [&](const NumberOption& o) { return a == o.name; });
+        if (number != std::end(numberOptions)) {
+            long value = 0;
+            if (i + 1 >= argc || !ParseInt(argv[i + 1], number->min, number->max, value)) {
                 std::fprintf(stderr, "panel-emulator: %s needs a number\n%s", a.c_str(), kUsage);
-                std::exit(2);
+                return 2;
             }
             ++i;
-        };
-        long v = 0;
-        if (a == "--udp") {
-            udp = true;
-            number(0, 65535, port);
+            number->set(value);
         } else if (a == "--pty") {
             pty = true;
-        } else if (a == "--model") {
-            number(0, 65535, v);
-            config.model = static_cast<uint16_t>(v);
         } else if (a == "--mode" && i + 1 < argc) {
             const std::string mode = argv[++i];
             if (mode != "app" && mode != "boot") {
@@ -178,29 +199,8 @@ int main(int argc, char** argv) {
                 return 2;
             }
             config.bootMode = mode == "boot";
-        } else if (a == "--gui-version") {
-            number(0, 65535, v);
-            config.guiVersion = static_cast<uint16_t>(v);
         } else if (a == "--out" && i + 1 < argc) {
             config.outDir = argv[++i];
-        } else if (a == "--drop-reply") {
-            number(1, 1000000, v);
-            config.faults.dropReply = static_cast<int>(v);
-        } else if (a == "--corrupt-checksum") {
-            number(1, 1000000, v);
-            config.faults.corruptChecksum = static_cast<int>(v);
-        } else if (a == "--noise") {
-            number(1, 1000000, v);
-            config.faults.noiseBefore = static_cast<int>(v);
-        } else if (a == "--short-reply") {
-            number(1, 1000000, v);
-            config.faults.shortReply = static_cast<int>(v);
-        } else if (a == "--fail-verify") {
-            number(1, 1000000, v);
-            config.faults.failVerify = static_cast<int>(v);
-        } else if (a == "--slow-restart") {
-            number(0, 3600000, v);
-            config.faults.slowRestartMs = static_cast<int>(v);
         } else if (a == "--log") {
             g_log = true;
         } else {
