@@ -35,14 +35,14 @@ public:
             caldo::FrameParser parser(buffer, capacity);
             for (size_t i = 0; i < m_size; ++i) {
                 if (parser.Feed(m_data[i]) == caldo::FrameParser::State::Complete) {
-                    received = parser.size();
+                    received = parser.Size();
                     return true;
                 }
                 if (parser.Finished()) {
                     return false;
                 }
             }
-            received = parser.size();
+            received = parser.Size();
             return true;
         }
         const size_t n = m_size < capacity ? m_size : capacity;

@@ -265,7 +265,7 @@ CDownloader::Outcome CDownloader::UpdateGuiSteps(CPanelConnection& connection) {
     if (!connection.EnterDownloadMode()) {
         return Failed(text::kEnterDownloadFailed);
     }
-    const RegionDescriptor& region = gui == GuiRegion::Model2 ? package.guiModel2() : package.guiModel1();
+    const RegionDescriptor& region = gui == GuiRegion::Model2 ? package.GuiModel2() : package.GuiModel1();
     return WriteRegion(connection, package, kRegionGui, region) ? Outcome{} : Failed();
 }
 
@@ -310,14 +310,14 @@ CDownloader::Outcome CDownloader::DownloadSteps(CPanelConnection& connection) {
         return Failed(text::kPackageDamaged);
     }
     const uint32_t guiLength =
-        package.kind() == 1 || IsModel1(info.model) ? package.guiModel1().length : package.guiModel2().length;
-    const auto& sections = package.sections();
+        package.Kind() == 1 || IsModel1(info.model) ? package.GuiModel1().length : package.GuiModel2().length;
+    const auto& sections = package.Sections();
     const bool secondDriver = sections.size() > 1 && sections[1].length != 0;
-    if (!CheckProjectSize(info.model, guiLength, package.userData().length, secondDriver)) {
+    if (!CheckProjectSize(info.model, guiLength, package.UserData().length, secondDriver)) {
         return Failed(text::kProjectTooLarge);
     }
 
-    if (!WriteRegion(connection, package, kRegionUserData, package.userData())) {
+    if (!WriteRegion(connection, package, kRegionUserData, package.UserData())) {
         return Failed();
     }
     for (size_t i = 0; i < sections.size(); ++i) {

@@ -15,9 +15,9 @@ public:
     FrameParser(uint8_t* buffer, size_t capacity) : m_buffer(buffer), m_capacity(capacity) {}
 
     State Feed(uint8_t byte);
-    State state() const { return m_state; }
+    State CurrentState() const { return m_state; }
     // Bytes of the current frame stored so far.
-    size_t size() const { return m_position; }
+    size_t Size() const { return m_position; }
     bool Finished() const {
         return m_state == State::Complete || m_state == State::BadChecksum || m_state == State::Error;
     }

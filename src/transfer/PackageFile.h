@@ -48,13 +48,13 @@ public:
     // region's data does not sum to its checksum; UnknownKind for other kinds.
     Status Parse();
 
-    uint32_t kind() const { return m_kind; }
-    const RegionDescriptor& userData() const { return m_userData; }
-    const RegionDescriptor& guiModel1() const { return m_guiModel1; }
+    uint32_t Kind() const { return m_kind; }
+    const RegionDescriptor& UserData() const { return m_userData; }
+    const RegionDescriptor& GuiModel1() const { return m_guiModel1; }
     // Kind 2 only; all zero for kind 1.
-    const RegionDescriptor& guiModel2() const { return m_guiModel2; }
-    uint32_t sectionCount() const { return m_sectionCount; }
-    const std::vector<RegionDescriptor>& sections() const { return m_sections; }
+    const RegionDescriptor& GuiModel2() const { return m_guiModel2; }
+    uint32_t SectionCount() const { return m_sectionCount; }
+    const std::vector<RegionDescriptor>& Sections() const { return m_sections; }
 
     // The data of a region checked by Parse().
     std::span<const uint8_t> RegionData(const RegionDescriptor& region) const;

@@ -212,8 +212,8 @@ bool CSerialLink::Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, si
         }
         for (ssize_t i = 0; i < n; ++i) {
             parser.Feed(chunk[i]);
-            if (parser.state() == FrameParser::State::Complete) {
-                received = parser.size();
+            if (parser.CurrentState() == FrameParser::State::Complete) {
+                received = parser.Size();
                 return true;
             }
             if (parser.Finished()) {
@@ -222,7 +222,7 @@ bool CSerialLink::Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, si
         }
         if (static_cast<size_t>(n) < kReadChunk) {
             // A short chunk ends the reply; the caller judges what arrived.
-            received = parser.size();
+            received = parser.Size();
             return true;
         }
     }

@@ -32,8 +32,8 @@ struct Rig {
     }
 
     bool Run(const test::PackageContents& pkg, bool force = false) {
-        test::WriteFile(dir.path() / "p.qk", test::BuildPackage(pkg));
-        return RunFile(dir.path() / "p.qk", force);
+        test::WriteFile(dir.Path() / "p.qk", test::BuildPackage(pkg));
+        return RunFile(dir.Path() / "p.qk", force);
     }
 
     bool RunFile(const std::filesystem::path& path, bool force = false) {
@@ -54,7 +54,7 @@ struct Rig {
     // Request frames of one command code, in order.
     std::vector<Bytes> Requests(uint8_t code) const {
         std::vector<Bytes> out;
-        for (const Bytes& r : panel.requests()) {
+        for (const Bytes& r : panel.Requests()) {
             if (r[4] == code) {
                 out.push_back(r);
             }
@@ -100,7 +100,7 @@ TEST(TransferDownload, WritesUserDataAndDriversWithoutGuiUpdate) {
     const test::PackageContents pkg = StandardContents();
     ASSERT_TRUE(rig.Run(pkg));
     EXPECT_TRUE(rig.messages.Entries().empty());
-    const auto& regions = rig.panel.regions();
+    const auto& regions = rig.panel.Regions();
     EXPECT_EQ(regions.count("gui.bin"), 0u);
     EXPECT_EQ(regions.at("userdata.bin"), pkg.user);
     EXPECT_EQ(regions.at("driver0.bin"), pkg.sections[0]);
@@ -134,7 +134,7 @@ TEST(TransferDownload, UsbBlocksOf56Bytes) {
             EXPECT_EQ(writes[i].size(), i < 3 ? 64u : 9u);
             EXPECT_EQ(static_cast<size_t>(writes[i][2] | writes[i][3] << 8), writes[i].size());
         }
-        EXPECT_EQ(rig.panel.regions().at("userdata.bin"), pkg.user);
+        EXPECT_EQ(rig.panel.Regions().at("userdata.bin"), pkg.user);
     }
 }
 
@@ -143,13 +143,13 @@ TEST(TransferDownload, GuiUpdateThroughTheBootloader) {
     const test::PackageContents pkg = StandardContents();
     ASSERT_TRUE(rig.Run(pkg));
     EXPECT_TRUE(rig.messages.Entries().empty());
-    EXPECT_EQ(rig.panel.regions().at("gui.bin"), pkg.gui2);
-    EXPECT_EQ(rig.panel.guiVersion(), 6);
+    EXPECT_EQ(rig.panel.Regions().at("gui.bin"), pkg.gui2);
+    EXPECT_EQ(rig.panel.GuiVersion(), 6);
     EXPECT_EQ(rig.Requests(0x04).size(), 1u); // EnterBootMode
     // Each restart waits 3000 ms; the panel answered the first attempt both times.
     EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 3000ms), 2);
     EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 100ms), 4);
-    EXPECT_EQ(rig.panel.regions().at("userdata.bin"), pkg.user);
+    EXPECT_EQ(rig.panel.Regions().at("userdata.bin"), pkg.user);
 }
 
 TEST(TransferDownload, GuiUpdateDecision) {
@@ -164,20 +164,20 @@ TEST(TransferDownload, GuiUpdateDecision) {
     // At run level: a bootloader panel with a newer GUI still gets the update.
     Rig rig(test::EmulatorConfig(1, true, 99));
     ASSERT_TRUE(rig.Run(StandardContents()));
-    EXPECT_EQ(rig.panel.regions().count("gui.bin"), 1u);
+    EXPECT_EQ(rig.panel.Regions().count("gui.bin"), 1u);
     EXPECT_EQ(rig.Requests(0x04).size(), 0u); // already in the bootloader
     // The check box forces it on an up-to-date panel.
     Rig forced(test::EmulatorConfig(1, false, 99));
     ASSERT_TRUE(forced.Run(StandardContents(), true));
-    EXPECT_EQ(forced.panel.regions().at("gui.bin"), StandardContents().gui1);
+    EXPECT_EQ(forced.panel.Regions().at("gui.bin"), StandardContents().gui1);
 }
 
 TEST(TransferDownload, Model0xFFFFIsModel1) {
     Rig rig(test::EmulatorConfig(0xFFFF, false, 1));
     const test::PackageContents pkg = StandardContents();
     ASSERT_TRUE(rig.Run(pkg));
-    EXPECT_EQ(rig.panel.regions().at("gui.bin"), pkg.gui1);
-    CDownloader d = rig.Downloader(rig.dir.path() / "p.qk");
+    EXPECT_EQ(rig.panel.Regions().at("gui.bin"), pkg.gui1);
+    CDownloader d = rig.Downloader(rig.dir.Path() / "p.qk");
     EXPECT_EQ(d.PackageGuiVersion(0xFFFF), 5);
     EXPECT_EQ(d.PackageGuiVersion(1), 5);
     EXPECT_EQ(d.PackageGuiVersion(2), 6);
@@ -195,7 +195,7 @@ TEST(TransferDownload, KindOnePackageOnModelTwoPanel) {
     EXPECT_EQ(boot.messages.Texts(), std::vector<std::string>{text::kPackageKindMismatch});
     EXPECT_EQ(boot.Requests(0x10).size(), 0u);
     // No GUI version for model 2 in a kind-1 package, and no message.
-    CDownloader d = boot.Downloader(boot.dir.path() / "p.qk");
+    CDownloader d = boot.Downloader(boot.dir.Path() / "p.qk");
     boot.messages.Clear();
     EXPECT_EQ(d.PackageGuiVersion(2), 0);
     EXPECT_TRUE(boot.messages.Entries().empty());
@@ -219,7 +219,7 @@ TEST(TransferDownload, ReconnectionSucceedsOnALaterAttempt) {
     Rig rig(test::EmulatorConfig(1, false, 1));
     int attempts = 0;
     DownloadOptions options;
-    options.packagePath = rig.dir.path() / "p.qk";
+    options.packagePath = rig.dir.Path() / "p.qk";
     test::WriteFile(options.packagePath, test::BuildPackage(StandardContents()));
     auto inner = rig.Factory();
     CDownloader d(options, rig.progress, rig.messages, rig.clock,
@@ -231,7 +231,7 @@ TEST(TransferDownload, ReconnectionSucceedsOnALaterAttempt) {
                       return inner(s);
                   });
     ASSERT_TRUE(d.RunDownload());
-    EXPECT_EQ(rig.panel.regions().at("gui.bin"), StandardContents().gui1);
+    EXPECT_EQ(rig.panel.Regions().at("gui.bin"), StandardContents().gui1);
 }
 
 TEST(TransferDownload, ProjectSizeExamples) {
@@ -305,7 +305,7 @@ TEST(TransferDownload, RegionFailuresCarryTheirMessages) {
         for (const auto& entry : rig.messages.Entries()) {
             EXPECT_EQ(entry.kind, balsar::MessageKind::Error) << c.what;
         }
-        EXPECT_EQ(rig.panel.regions().count("userdata.bin"), 0u) << c.what;
+        EXPECT_EQ(rig.panel.Regions().count("userdata.bin"), 0u) << c.what;
     }
 }
 
@@ -320,7 +320,7 @@ TEST(TransferDownload, VerifyFailureShowsCheckCaption) {
 TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
     {
         Rig rig(test::EmulatorConfig(1, false, 5));
-        EXPECT_FALSE(rig.RunFile(rig.dir.path() / "missing.qk"));
+        EXPECT_FALSE(rig.RunFile(rig.dir.Path() / "missing.qk"));
         // Once from the GUI version look-up, once when the run opens the package.
         EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>(2, text::kOpenFileFailed));
     }
@@ -328,8 +328,8 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
         Rig rig(test::EmulatorConfig(1, false, 0)); // version 0: no GUI update for a damaged file
         Bytes bytes = test::BuildPackage(StandardContents());
         bytes.resize(bytes.size() - 10);
-        test::WriteFile(rig.dir.path() / "p.qk", bytes);
-        EXPECT_FALSE(rig.RunFile(rig.dir.path() / "p.qk"));
+        test::WriteFile(rig.dir.Path() / "p.qk", bytes);
+        EXPECT_FALSE(rig.RunFile(rig.dir.Path() / "p.qk"));
         EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kPackageDamaged});
         EXPECT_EQ(rig.Requests(0x10).size(), 0u);
     }
@@ -338,8 +338,8 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
         Rig rig(test::EmulatorConfig(1, true, 0));
         Bytes bytes = test::BuildPackage(StandardContents());
         bytes[24] ^= 0x40; // user-data length no longer matches
-        test::WriteFile(rig.dir.path() / "p.qk", bytes);
-        EXPECT_FALSE(rig.RunFile(rig.dir.path() / "p.qk"));
+        test::WriteFile(rig.dir.Path() / "p.qk", bytes);
+        EXPECT_FALSE(rig.RunFile(rig.dir.Path() / "p.qk"));
         EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kPackageDamaged});
         EXPECT_EQ(rig.Requests(0x10).size(), 0u);
     }
@@ -347,8 +347,8 @@ TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
         Rig rig(test::EmulatorConfig(1, false, 5));
         Bytes bytes = test::BuildPackage(StandardContents());
         bytes[16] = 7; // unknown kind
-        test::WriteFile(rig.dir.path() / "p.qk", bytes);
-        EXPECT_FALSE(rig.RunFile(rig.dir.path() / "p.qk"));
+        test::WriteFile(rig.dir.Path() / "p.qk", bytes);
+        EXPECT_FALSE(rig.RunFile(rig.dir.Path() / "p.qk"));
         EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kPackageKindMismatch});
     }
 }
@@ -412,9 +412,9 @@ struct ConnectionLog {
 
     bool Run(panelsim::PanelModel& panel, const test::PackageContents& pkg) {
         test::TempDir dir;
-        test::WriteFile(dir.path() / "p.qk", test::BuildPackage(pkg));
+        test::WriteFile(dir.Path() / "p.qk", test::BuildPackage(pkg));
         DownloadOptions options;
-        options.packagePath = dir.path() / "p.qk";
+        options.packagePath = dir.Path() / "p.qk";
         test::RecordingProgress progress;
         Messages messages(*this);
         test::ManualClock clock;

@@ -15,7 +15,7 @@ State FeedAll(FrameParser& p, const Bytes& bytes) {
     for (uint8_t b : bytes) {
         p.Feed(b);
     }
-    return p.state();
+    return p.CurrentState();
 }
 
 TEST(TransferFrameParser, FindsFrameAfterNoise) {
@@ -25,7 +25,7 @@ TEST(TransferFrameParser, FindsFrameAfterNoise) {
     Bytes input{0x00, 0x13, 0x5A, 0x00, 0xA5, 0x5A, 0x42};
     input.insert(input.end(), kStatusReply.begin(), kStatusReply.end());
     EXPECT_EQ(FeedAll(p, input), State::Complete);
-    EXPECT_EQ(p.size(), kStatusReply.size());
+    EXPECT_EQ(p.Size(), kStatusReply.size());
     EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + 7), kStatusReply);
 }
 

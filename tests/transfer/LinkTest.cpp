@@ -34,7 +34,7 @@ public:
         m_slave = ::ptsname(m_master);
     }
     ~PtyPair() { ::close(m_master); }
-    const std::string& slave() const { return m_slave; }
+    const std::string& SlavePath() const { return m_slave; }
     void Write(const Bytes& b) {
         ASSERT_EQ(::write(m_master, b.data(), b.size()), static_cast<ssize_t>(b.size()));
     }
@@ -86,7 +86,7 @@ Bytes ReplyOfLength(size_t total) {
 
 TEST(TransferSerialLink, SendsWholeFrameAndFindsReplyAfterNoise) {
     PtyPair pty;
-    auto link = OpenSerial(pty.slave());
+    auto link = OpenSerial(pty.SlavePath());
     const Bytes request{0x5A, 0xA5, 0x06, 0x00, 0x01, 0x06};
     ASSERT_TRUE(link->Send(request.data(), request.size(), 1));
     EXPECT_EQ(pty.ReadAvailable(), request); // raw line: nothing translated
@@ -104,7 +104,7 @@ TEST(TransferSerialLink, SendsWholeFrameAndFindsReplyAfterNoise) {
 
 TEST(TransferSerialLink, BadChecksumFailsOnFullAndOnShortChunk) {
     PtyPair pty;
-    auto link = OpenSerial(pty.slave());
+    auto link = OpenSerial(pty.SlavePath());
     Bytes buffer(5020);
     size_t received = 0;
     // 20 bytes arrive as two full chunks of 10.
@@ -122,7 +122,7 @@ TEST(TransferSerialLink, BadChecksumFailsOnFullAndOnShortChunk) {
 
 TEST(TransferSerialLink, ReplyCutShortEndsReceiveWithWhatArrived) {
     PtyPair pty;
-    auto link = OpenSerial(pty.slave());
+    auto link = OpenSerial(pty.SlavePath());
     const Bytes declared16 = ReplyOfLength(16);
     pty.Write(Bytes(declared16.begin(), declared16.begin() + 7));
     Bytes buffer(5020);
@@ -134,7 +134,7 @@ TEST(TransferSerialLink, ReplyCutShortEndsReceiveWithWhatArrived) {
 
 TEST(TransferSerialLink, TimeOutAndCapacity) {
     PtyPair pty;
-    auto link = OpenSerial(pty.slave());
+    auto link = OpenSerial(pty.SlavePath());
     Bytes buffer(5020);
     size_t received = 0;
     EXPECT_FALSE(link->Receive(buffer.data(), buffer.size(), 1, received)); // nothing arrives
@@ -150,7 +150,7 @@ TEST(TransferSerialLink, UnlistedBaudRateKeepsCurrentRate) {
     EXPECT_EQ(BaudRateConstant(115200), static_cast<speed_t>(B115200));
     EXPECT_EQ(BaudRateConstant(134), static_cast<speed_t>(B134));
     PtyPair pty;
-    auto link = OpenSerial(pty.slave(), 14400); // Open still succeeds
+    auto link = OpenSerial(pty.SlavePath(), 14400); // Open still succeeds
     link->Close();
     link->Close(); // safe twice
 }
@@ -186,29 +186,29 @@ TEST(TransferSerialLink, OpenFailsForUnknownPort) {
 
 TEST(TransferSerialPorts, StableComNumbering) {
     test::TempDir root;
-    const auto dev = root.path() / "dev";
+    const auto dev = root.Path() / "dev";
     std::filesystem::create_directories(dev / "serial/by-id");
     for (const char* name :
          {"ttyS10", "ttyS2", "ttyS3", "ttyUSB1", "ttyUSB0", "ttyACM0", "ttyUSBx", "tty0"}) {
         test::WriteFile(dev / name, {});
     }
     // Only ttyS2 and ttyS10 have hardware behind them.
-    std::filesystem::create_directories(root.path() / "sys/class/tty/ttyS2/device");
-    std::filesystem::create_directories(root.path() / "sys/class/tty/ttyS10/device");
+    std::filesystem::create_directories(root.Path() / "sys/class/tty/ttyS2/device");
+    std::filesystem::create_directories(root.Path() / "sys/class/tty/ttyS10/device");
     std::filesystem::create_symlink("../../ttyUSB0", dev / "serial/by-id/usb-Maker_Panel-if00");
     test::WriteFile(dev / "serial/by-id/usb-Other-if00", {}); // a device not listed elsewhere
 
     const std::vector<std::string> expected{"/dev/ttyS2",   "/dev/ttyS10",
                                             "/dev/ttyUSB0", "/dev/ttyUSB1",
                                             "/dev/ttyACM0", "/dev/serial/by-id/usb-Other-if00"};
-    EXPECT_EQ(EnumerateSerialDevices(root.path()), expected);
-    EXPECT_EQ(ResolveSerialPortName("com1", root.path()), "/dev/ttyS2");
-    EXPECT_EQ(ResolveSerialPortName("COM3", root.path()), "/dev/ttyUSB0");
-    EXPECT_EQ(ResolveSerialPortName("com6", root.path()), "/dev/serial/by-id/usb-Other-if00");
-    EXPECT_EQ(ResolveSerialPortName("com7", root.path()), "");
-    EXPECT_EQ(ResolveSerialPortName("com0", root.path()), "");
-    EXPECT_EQ(ResolveSerialPortName("comx", root.path()), "");
-    EXPECT_EQ(ResolveSerialPortName("/dev/ttyUSB9", root.path()), "/dev/ttyUSB9");
+    EXPECT_EQ(EnumerateSerialDevices(root.Path()), expected);
+    EXPECT_EQ(ResolveSerialPortName("com1", root.Path()), "/dev/ttyS2");
+    EXPECT_EQ(ResolveSerialPortName("COM3", root.Path()), "/dev/ttyUSB0");
+    EXPECT_EQ(ResolveSerialPortName("com6", root.Path()), "/dev/serial/by-id/usb-Other-if00");
+    EXPECT_EQ(ResolveSerialPortName("com7", root.Path()), "");
+    EXPECT_EQ(ResolveSerialPortName("com0", root.Path()), "");
+    EXPECT_EQ(ResolveSerialPortName("comx", root.Path()), "");
+    EXPECT_EQ(ResolveSerialPortName("/dev/ttyUSB9", root.Path()), "/dev/ttyUSB9");
 }
 
 // A UDP peer on loopback standing in for the panel.
@@ -225,7 +225,7 @@ public:
         m_port = ntohs(a.sin_port);
     }
     ~UdpPeer() { ::close(m_fd); }
-    uint16_t port() const { return m_port; }
+    uint16_t Port() const { return m_port; }
     // Receives one datagram and answers it with each of the replies in turn.
     Bytes Answer(const std::vector<Bytes>& replies) {
         Bytes in(2048);
@@ -258,7 +258,7 @@ std::unique_ptr<CUdpLink> OpenUdp(uint16_t port) {
 
 TEST(TransferUdpLink, ExchangesOneDatagramEachWay) {
     UdpPeer peer;
-    auto link = OpenUdp(peer.port());
+    auto link = OpenUdp(peer.Port());
     const Bytes request{0x5A, 0xA5, 0x06, 0x00, 0x01, 0x06};
     ASSERT_TRUE(link->Send(request.data(), request.size(), 1));
     EXPECT_EQ(peer.Answer({StatusReply()}), request);
@@ -270,7 +270,7 @@ TEST(TransferUdpLink, ExchangesOneDatagramEachWay) {
 
 TEST(TransferUdpLink, RejectsBadDatagramsAndTimesOut) {
     UdpPeer peer;
-    auto link = OpenUdp(peer.port());
+    auto link = OpenUdp(peer.Port());
     Bytes buffer(5020);
     size_t received = 0;
     const Bytes request{0x5A, 0xA5, 0x06, 0x00, 0x01, 0x06};

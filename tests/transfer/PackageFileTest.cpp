@@ -31,16 +31,16 @@ TEST(TransferPackageFile, ReadsKindTwoLayout) {
     CPackageFile p;
     p.Assign(test::BuildPackage(pkg));
     ASSERT_EQ(p.Parse(), Status::Ok);
-    EXPECT_EQ(p.kind(), 2u);
-    EXPECT_EQ(p.userData().offset, 108u + 40u); // after the header area and the 2-entry table
-    EXPECT_EQ(p.guiModel1().version, 5u);
-    EXPECT_EQ(p.guiModel2().version, 6u);
-    ASSERT_EQ(p.sectionCount(), 2u);
-    const auto data = p.RegionData(p.userData());
+    EXPECT_EQ(p.Kind(), 2u);
+    EXPECT_EQ(p.UserData().offset, 108u + 40u); // after the header area and the 2-entry table
+    EXPECT_EQ(p.GuiModel1().version, 5u);
+    EXPECT_EQ(p.GuiModel2().version, 6u);
+    ASSERT_EQ(p.SectionCount(), 2u);
+    const auto data = p.RegionData(p.UserData());
     EXPECT_EQ(Bytes(data.begin(), data.end()), pkg.user);
-    const auto gui2 = p.RegionData(p.guiModel2());
+    const auto gui2 = p.RegionData(p.GuiModel2());
     EXPECT_EQ(Bytes(gui2.begin(), gui2.end()), pkg.gui2);
-    const auto s1 = p.RegionData(p.sections()[1]);
+    const auto s1 = p.RegionData(p.Sections()[1]);
     EXPECT_EQ(Bytes(s1.begin(), s1.end()), pkg.sections[1]);
     uint32_t version = 0;
     ASSERT_TRUE(p.ReadU32(68, version));
@@ -59,9 +59,9 @@ TEST(TransferPackageFile, ReadsKindOneLayout) {
     CPackageFile p;
     p.Assign(bytes);
     ASSERT_EQ(p.Parse(), Status::Ok);
-    EXPECT_EQ(p.kind(), 1u);
-    EXPECT_EQ(p.guiModel2().length, 0u);
-    EXPECT_EQ(p.userData().offset, 88u + 40u);
+    EXPECT_EQ(p.Kind(), 1u);
+    EXPECT_EQ(p.GuiModel2().length, 0u);
+    EXPECT_EQ(p.UserData().offset, 88u + 40u);
 }
 
 TEST(TransferPackageFile, RefusesDamage) {
@@ -95,7 +95,7 @@ TEST(TransferPackageFile, RefusesDamage) {
         CPackageFile p;
         p.Assign(bytes);
         EXPECT_EQ(p.Parse(), c.expected) << c.what;
-        EXPECT_TRUE(p.RegionData(p.userData()).empty()) << c.what;
+        EXPECT_TRUE(p.RegionData(p.UserData()).empty()) << c.what;
     }
 }
 
@@ -112,10 +112,10 @@ TEST(TransferPackageFile, ZeroLengthSectionsAreSkippedNotChecked) {
 TEST(TransferPackageFile, LoadReportsMissingFile) {
     test::TempDir dir;
     CPackageFile p;
-    EXPECT_EQ(p.Load(dir.path() / "missing.qk"), Status::CannotOpen);
-    EXPECT_EQ(p.Load(dir.path()), Status::CannotOpen);
-    test::WriteFile(dir.path() / "p.qk", test::BuildPackage(TwoSectionContents(2)));
-    EXPECT_EQ(p.Load(dir.path() / "p.qk"), Status::Ok);
+    EXPECT_EQ(p.Load(dir.Path() / "missing.qk"), Status::CannotOpen);
+    EXPECT_EQ(p.Load(dir.Path()), Status::CannotOpen);
+    test::WriteFile(dir.Path() / "p.qk", test::BuildPackage(TwoSectionContents(2)));
+    EXPECT_EQ(p.Load(dir.Path() / "p.qk"), Status::Ok);
     EXPECT_EQ(p.Parse(), Status::Ok);
 }
 

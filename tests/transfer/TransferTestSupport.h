@@ -40,7 +40,7 @@ class TempDir {
 public:
     TempDir();
     ~TempDir();
-    const std::filesystem::path& path() const { return m_path; }
+    const std::filesystem::path& Path() const { return m_path; }
 
 private:
     std::filesystem::path m_path;

@@ -123,29 +123,29 @@ test::PackageContents E2eContents() {
 class TransferE2e : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::create_directories(out());
-        test::WriteFile(package(), test::BuildPackage(pkg));
+        std::filesystem::create_directories(OutDir());
+        test::WriteFile(PackagePath(), test::BuildPackage(pkg));
     }
-    std::filesystem::path out() const { return dir.path() / "out"; }
-    std::filesystem::path package() const { return dir.path() / "p.qk"; }
+    std::filesystem::path OutDir() const { return dir.Path() / "out"; }
+    std::filesystem::path PackagePath() const { return dir.Path() / "p.qk"; }
 
     CliResult Download(const Emulator& emu, bool force = false) {
-        std::vector<std::string> args{"download", package().string()};
+        std::vector<std::string> args{"download", PackagePath().string()};
         const auto link = emu.LinkArgs();
         args.insert(args.end(), link.begin(), link.end());
         if (force) {
             args.push_back("--force-gui");
         }
-        return RunCli(args, dir.path() / "stderr.txt");
+        return RunCli(args, dir.Path() / "stderr.txt");
     }
 
     void ExpectRegions(bool withGui, const Bytes& gui) {
-        EXPECT_EQ(test::ReadFile(out() / "userdata.bin"), pkg.user);
-        EXPECT_EQ(test::ReadFile(out() / "driver0.bin"), pkg.sections[0]);
-        EXPECT_EQ(test::ReadFile(out() / "driver1_0.bin"), pkg.sections[1]);
-        EXPECT_EQ(std::filesystem::exists(out() / "gui.bin"), withGui);
+        EXPECT_EQ(test::ReadFile(OutDir() / "userdata.bin"), pkg.user);
+        EXPECT_EQ(test::ReadFile(OutDir() / "driver0.bin"), pkg.sections[0]);
+        EXPECT_EQ(test::ReadFile(OutDir() / "driver1_0.bin"), pkg.sections[1]);
+        EXPECT_EQ(std::filesystem::exists(OutDir() / "gui.bin"), withGui);
         if (withGui) {
-            EXPECT_EQ(test::ReadFile(out() / "gui.bin"), gui);
+            EXPECT_EQ(test::ReadFile(OutDir() / "gui.bin"), gui);
         }
     }
 
@@ -154,7 +154,7 @@ protected:
 };
 
 TEST_F(TransferE2e, UdpWithoutGuiUpdate) {
-    Emulator emu({"--udp", "0", "--gui-version", "5", "--out", out().string()});
+    Emulator emu({"--udp", "0", "--gui-version", "5", "--out", OutDir().string()});
     ASSERT_TRUE(emu.Ready());
     const CliResult r = Download(emu);
     EXPECT_EQ(r.status, 0) << r.err;
@@ -162,7 +162,7 @@ TEST_F(TransferE2e, UdpWithoutGuiUpdate) {
 }
 
 TEST_F(TransferE2e, UdpWithGuiUpdateOnModel2) {
-    Emulator emu({"--udp", "0", "--model", "2", "--gui-version", "1", "--out", out().string()});
+    Emulator emu({"--udp", "0", "--model", "2", "--gui-version", "1", "--out", OutDir().string()});
     ASSERT_TRUE(emu.Ready());
     const CliResult r = Download(emu);
     EXPECT_EQ(r.status, 0) << r.err;
@@ -171,7 +171,7 @@ TEST_F(TransferE2e, UdpWithGuiUpdateOnModel2) {
 }
 
 TEST_F(TransferE2e, PtyWithoutGuiUpdate) {
-    Emulator emu({"--pty", "--gui-version", "7", "--out", out().string()});
+    Emulator emu({"--pty", "--gui-version", "7", "--out", OutDir().string()});
     ASSERT_TRUE(emu.Ready());
     const CliResult r = Download(emu);
     EXPECT_EQ(r.status, 0) << r.err;
@@ -179,7 +179,7 @@ TEST_F(TransferE2e, PtyWithoutGuiUpdate) {
 }
 
 TEST_F(TransferE2e, PtyForcedGuiUpdateFromBootloader) {
-    Emulator emu({"--pty", "--mode", "boot", "--gui-version", "9", "--out", out().string()});
+    Emulator emu({"--pty", "--mode", "boot", "--gui-version", "9", "--out", OutDir().string()});
     ASSERT_TRUE(emu.Ready());
     const CliResult r = Download(emu, true);
     EXPECT_EQ(r.status, 0) << r.err;
@@ -187,7 +187,7 @@ TEST_F(TransferE2e, PtyForcedGuiUpdateFromBootloader) {
 }
 
 TEST_F(TransferE2e, PtyNoiseBeforeAReplyIsSkipped) {
-    Emulator emu({"--pty", "--gui-version", "5", "--noise", "1", "--out", out().string()});
+    Emulator emu({"--pty", "--gui-version", "5", "--noise", "1", "--out", OutDir().string()});
     ASSERT_TRUE(emu.Ready());
     const CliResult r = Download(emu);
     EXPECT_EQ(r.status, 0) << r.err;
@@ -215,14 +215,14 @@ TEST_P(TransferE2eFault, EndsWithMessageAndStatus1) {
     } else {
         args = {"--pty"};
     }
-    args.insert(args.end(), {"--gui-version", "5", "--out", out().string()});
+    args.insert(args.end(), {"--gui-version", "5", "--out", OutDir().string()});
     args.insert(args.end(), c.emulatorArgs.begin(), c.emulatorArgs.end());
     Emulator emu(args);
     ASSERT_TRUE(emu.Ready());
     const CliResult r = Download(emu);
     EXPECT_EQ(r.status, 1) << r.err;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-    EXPECT_FALSE(std::filesystem::exists(out() / "driver1_0.bin"));
+    EXPECT_FALSE(std::filesystem::exists(OutDir() / "driver1_0.bin"));
 }
 
 // Replies are counted from 1: panel information, download mode, erase, blocks, verify, ...
@@ -244,21 +244,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TransferE2e, NoPanelAndBadPackage) {
     CliResult r =
-        RunCli({"download", package().string(), "--serial", "/nonexistent/ttyNONE"}, dir.path() / "e");
+        RunCli({"download", PackagePath().string(), "--serial", "/nonexistent/ttyNONE"}, dir.Path() / "e");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("通信启动失败！"), std::string::npos) << r.err;
 
-    Emulator emu({"--udp", "0", "--gui-version", "5", "--out", out().string()});
+    Emulator emu({"--udp", "0", "--gui-version", "5", "--out", OutDir().string()});
     ASSERT_TRUE(emu.Ready());
     Bytes bytes = test::BuildPackage(pkg);
     bytes.resize(bytes.size() - 1);
-    test::WriteFile(package(), bytes);
+    test::WriteFile(PackagePath(), bytes);
     r = Download(emu);
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find(text::kPackageDamaged), std::string::npos) << r.err;
-    EXPECT_TRUE(std::filesystem::is_empty(out()));
+    EXPECT_TRUE(std::filesystem::is_empty(OutDir()));
 
-    r = RunCli({"download", package().string()}, dir.path() / "e");
+    r = RunCli({"download", PackagePath().string()}, dir.Path() / "e");
     EXPECT_EQ(r.status, 2);
 }
 

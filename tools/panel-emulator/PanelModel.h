@@ -48,13 +48,13 @@ public:
     // A request frame: 0x5A 0xA5, length low byte first equal to the frame size, checksum.
     static bool FrameIsValid(const Bytes& frame);
 
-    bool applicationRunning() const { return m_application; }
-    uint16_t guiVersion() const { return m_guiVersion; }
-    int repliesProduced() const { return m_replies; }
+    bool ApplicationRunning() const { return m_application; }
+    uint16_t GuiVersion() const { return m_guiVersion; }
+    int RepliesProduced() const { return m_replies; }
     // Every request frame handled, in order.
-    const std::vector<Bytes>& requests() const { return m_requests; }
+    const std::vector<Bytes>& Requests() const { return m_requests; }
     // Verified regions by output file name.
-    const std::map<std::string, Bytes>& regions() const { return m_regions; }
+    const std::map<std::string, Bytes>& Regions() const { return m_regions; }
 
 private:
     Bytes Reply(uint8_t code, const Bytes& payload) const;

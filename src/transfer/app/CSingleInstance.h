@@ -19,7 +19,7 @@ public:
     bool TryBecomePrimary();
     // Asks the running copy to show its window; false when none answers.
     bool ActivatePrimary();
-    QString serverName() const { return m_serverName; }
+    QString ServerName() const { return m_serverName; }
 
 signals:
     void activationRequested();

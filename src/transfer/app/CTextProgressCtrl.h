@@ -20,16 +20,16 @@ public:
     // Adds the step to the position; returns the previous position.
     int StepIt();
     void SetRange(int lower, int upper);
-    int lower() const { return m_lower; }
-    int upper() const { return m_upper; }
+    int Lower() const { return m_lower; }
+    int Upper() const { return m_upper; }
     // Repaints only when the caption changes.
     void SetCaption(const QString& caption);
-    QString caption() const { return m_caption; }
+    QString Caption() const { return m_caption; }
     void SetShowText(bool show);
     // The text the bar shows now, empty when nothing is drawn.
     QString DisplayText() const;
     // Number of paints so far (tests).
-    int paintCount() const { return m_paints; }
+    int PaintCount() const { return m_paints; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

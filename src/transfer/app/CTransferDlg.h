@@ -37,20 +37,20 @@ public:
         m_presenter = std::move(presenter);
     }
 
-    const QString& packagePath() const { return m_packagePath; }
+    const QString& PackagePath() const { return m_packagePath; }
     void SetPackagePath(const QString& path);
-    TransferDirection direction() const { return m_direction; }
+    TransferDirection Direction() const { return m_direction; }
     // The settings as the next run will use them (read back from the controls).
     CLinkSettings CollectLinkSettings();
     void SetLinkKind(int kind);
-    bool running() const { return m_worker != nullptr; }
+    bool Running() const { return m_worker != nullptr; }
 
-    QPushButton* downloadButton() const { return m_downloadButton; }
-    QCheckBox* forceCheck() const { return m_forceCheck; }
-    CTextProgressCtrl* progress() const { return m_progress; }
-    QLineEdit* addressEdit() const { return m_addressEdit; }
-    QLineEdit* portEdit() const { return m_portEdit; }
-    QComboBox* serialList() const { return m_serialList; }
+    QPushButton* DownloadButton() const { return m_downloadButton; }
+    QCheckBox* ForceCheck() const { return m_forceCheck; }
+    CTextProgressCtrl* Progress() const { return m_progress; }
+    QLineEdit* AddressEdit() const { return m_addressEdit; }
+    QLineEdit* PortEdit() const { return m_portEdit; }
+    QComboBox* SerialList() const { return m_serialList; }
 
     // Ends the dialog; while a run is going on the window only hides and the
     // dialog ends when the run is over, so a panel is never left half written.

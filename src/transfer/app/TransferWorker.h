@@ -14,7 +14,7 @@ public:
     TransferWorker(DownloadOptions options, LinkFactory factory, QObject* parent = nullptr)
         : QThread(parent), m_options(std::move(options)), m_factory(std::move(factory)) {}
 
-    bool succeeded() const { return m_succeeded; }
+    bool Succeeded() const { return m_succeeded; }
 
 signals:
     void captionChanged(const QString& caption);
