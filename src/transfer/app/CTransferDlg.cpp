@@ -43,6 +43,13 @@ QString Utf8(const char* text) {
     return QString::fromUtf8(text);
 }
 
+// Gives a new control of the dialog its name (the control id) and its place.
+template <class Control> Control* Placed(Control* control, const char* name, const QRect& geometry) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
 constexpr int kLinkGroupHeight = 44;
 
 } // namespace
@@ -90,15 +97,10 @@ CTransferDlg::~CTransferDlg() {
 void CTransferDlg::BuildLoaderLayout() {
     auto* group = new QGroupBox(Utf8(apptext::kProgressGroup), this);
     group->setGeometry(Du(7, 7, 301, 34));
-    m_progress = new CTextProgressCtrl(this);
-    m_progress->setObjectName("progress1006");
-    m_progress->setGeometry(Du(16, 19, 284, 16));
-    m_downloadButton = new QPushButton(Utf8(apptext::kDownloadProject), this);
-    m_downloadButton->setObjectName("button1021");
-    m_downloadButton->setGeometry(Du(316, 11, 42, 28));
-    m_forceCheck = new QCheckBox(Utf8(apptext::kForceGui), this);
-    m_forceCheck->setObjectName("check1018");
-    m_forceCheck->setGeometry(Du(7, 43, 80, 10));
+    m_progress = Placed(new CTextProgressCtrl(this), "progress1006", Du(16, 19, 284, 16));
+    m_downloadButton =
+        Placed(new QPushButton(Utf8(apptext::kDownloadProject), this), "button1021", Du(316, 11, 42, 28));
+    m_forceCheck = Placed(new QCheckBox(Utf8(apptext::kForceGui), this), "check1018", Du(7, 43, 80, 10));
     BuildLinkGroup(59);
     setFixedSize(Dx(363), Dy(59 + kLinkGroupHeight + 4));
     connect(m_downloadButton, &QPushButton::clicked, this, &CTransferDlg::StartDownload);
@@ -107,24 +109,16 @@ void CTransferDlg::BuildLoaderLayout() {
 void CTransferDlg::BuildTransferLayout() {
     auto* settings = new QGroupBox(Utf8(apptext::kSettingsGroup), this);
     settings->setGeometry(Du(4, 7, 350, 38));
-    m_pathEdit = new QLineEdit(this);
-    m_pathEdit->setObjectName("edit1019");
+    m_pathEdit = Placed(new QLineEdit(this), "edit1019", Du(14, 20, 202, 14));
     m_pathEdit->setReadOnly(true);
-    m_pathEdit->setGeometry(Du(14, 20, 202, 14));
-    auto* select = new QPushButton(Utf8(apptext::kSelectProject), this);
-    select->setObjectName("button1020");
-    select->setGeometry(Du(223, 16, 54, 22));
-    m_forceCheck = new QCheckBox(Utf8(apptext::kForceGui), this);
-    m_forceCheck->setObjectName("check1018");
-    m_forceCheck->setGeometry(Du(286, 19, 66, 18));
+    auto* select =
+        Placed(new QPushButton(Utf8(apptext::kSelectProject), this), "button1020", Du(223, 16, 54, 22));
+    m_forceCheck = Placed(new QCheckBox(Utf8(apptext::kForceGui), this), "check1018", Du(286, 19, 66, 18));
     auto* download = new QGroupBox(Utf8(apptext::kDownloadGroup), this);
     download->setGeometry(Du(5, 47, 348, 44));
-    m_progress = new CTextProgressCtrl(this);
-    m_progress->setObjectName("progress1006");
-    m_progress->setGeometry(Du(11, 65, 284, 16));
-    m_downloadButton = new QPushButton(Utf8(apptext::kDownloadProject), this);
-    m_downloadButton->setObjectName("button1021");
-    m_downloadButton->setGeometry(Du(307, 59, 39, 28));
+    m_progress = Placed(new CTextProgressCtrl(this), "progress1006", Du(11, 65, 284, 16));
+    m_downloadButton =
+        Placed(new QPushButton(Utf8(apptext::kDownloadProject), this), "button1021", Du(307, 59, 39, 28));
     BuildLinkGroup(101);
     setFixedSize(Dx(363), Dy(101 + kLinkGroupHeight + 4));
     connect(select, &QPushButton::clicked, this, &CTransferDlg::SelectProject);
@@ -134,15 +128,12 @@ void CTransferDlg::BuildTransferLayout() {
 void CTransferDlg::BuildLinkGroup(int top) {
     auto* group = new QGroupBox(Utf8(apptext::kLinkGroup), this);
     group->setGeometry(Du(4, top, 355, kLinkGroupHeight));
-    m_udpRadio = new QRadioButton(Utf8(apptext::kLinkUdp), this);
-    m_udpRadio->setObjectName("radio1007");
-    m_udpRadio->setGeometry(Du(12, top + 11, 64, 12));
-    m_usbRadio = new QRadioButton(Utf8(apptext::kLinkUsb), this);
-    m_usbRadio->setObjectName("radio1008");
-    m_usbRadio->setGeometry(Du(80, top + 11, 40, 12));
-    m_serialRadio = new QRadioButton(Utf8(apptext::kLinkSerial), this);
-    m_serialRadio->setObjectName("radio1009");
-    m_serialRadio->setGeometry(Du(124, top + 11, 40, 12));
+    m_udpRadio =
+        Placed(new QRadioButton(Utf8(apptext::kLinkUdp), this), "radio1007", Du(12, top + 11, 64, 12));
+    m_usbRadio =
+        Placed(new QRadioButton(Utf8(apptext::kLinkUsb), this), "radio1008", Du(80, top + 11, 40, 12));
+    m_serialRadio =
+        Placed(new QRadioButton(Utf8(apptext::kLinkSerial), this), "radio1009", Du(124, top + 11, 40, 12));
     auto* radios = new QButtonGroup(this);
     radios->addButton(m_udpRadio, kLinkUdp);
     radios->addButton(m_usbRadio, kLinkUsb);
@@ -159,21 +150,15 @@ void CTransferDlg::BuildLinkGroup(int top) {
 
     auto* addressLabel = new QLabel(Utf8(apptext::kAddress), this);
     addressLabel->setGeometry(Du(12, top + 28, 30, 10));
-    m_addressEdit = new QLineEdit(this);
-    m_addressEdit->setObjectName("address");
-    m_addressEdit->setGeometry(Du(44, top + 26, 80, 13));
+    m_addressEdit = Placed(new QLineEdit(this), "address", Du(44, top + 26, 80, 13));
     m_addressEdit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("^[0-9]{0,3}(\\.[0-9]{0,3}){0,3}$")), m_addressEdit));
     auto* portLabel = new QLabel(Utf8(apptext::kPort), this);
     portLabel->setGeometry(Du(130, top + 28, 24, 10));
-    m_portEdit = new QLineEdit(this);
-    m_portEdit->setObjectName("port");
-    m_portEdit->setGeometry(Du(156, top + 26, 40, 13));
+    m_portEdit = Placed(new QLineEdit(this), "port", Du(156, top + 26, 40, 13));
     m_portEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^[0-9]{0,5}$")), m_portEdit));
-    m_serialList = new QComboBox(this);
-    m_serialList->setObjectName("serialList");
-    m_serialList->setGeometry(Du(210, top + 25, 140, 14));
+    m_serialList = Placed(new QComboBox(this), "serialList", Du(210, top + 25, 140, 14));
     const std::vector<std::string> devices = EnumerateSerialDevices();
     for (size_t i = 0; i < devices.size(); ++i) {
         m_serialList->addItem(
