@@ -14,11 +14,12 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "base/ByteWriter.h"
+#include "base/FileIo.h"
 #include "transfer/Downloader.h"
 
 extern char** environ;
@@ -28,29 +29,28 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 constexpr size_t kUserDataSize = 100 * 1024;
 
-void PutLe32(Bytes& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        b[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
-}
-
 // A kind-2 package holding only a user-data region.
 std::filesystem::path WritePackage() {
     Bytes user(kUserDataSize);
-    for (size_t i = 0; i < user.size(); ++i)
+    for (size_t i = 0; i < user.size(); ++i) {
         user[i] = static_cast<uint8_t>(i * 131 + 7);
+    }
     Bytes file(108, 0);
     std::memcpy(file.data(), "zembra-qk", 9);
-    PutLe32(file, 16, 2);
-    PutLe32(file, 20, 108);
-    PutLe32(file, 24, static_cast<uint32_t>(user.size()));
+    balsar::WriteAt(file, 16, 2, 4);
+    balsar::WriteAt(file, 20, 108, 4);
+    balsar::WriteAt(file, 24, static_cast<uint32_t>(user.size()), 4);
     uint32_t sum = 0;
-    for (uint8_t b : user)
+    for (uint8_t b : user) {
         sum += b;
-    PutLe32(file, 32, sum);
-    PutLe32(file, 104, 108);
+    }
+    balsar::WriteAt(file, 32, sum, 4);
+    balsar::WriteAt(file, 104, 108, 4);
     file.insert(file.end(), user.begin(), user.end());
-    const auto path = std::filesystem::temp_directory_path() / ("caldo-bench-" + std::to_string(::getpid()) + ".qk");
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    const auto path =
+        std::filesystem::temp_directory_path() / ("caldo-bench-" + std::to_string(::getpid()) + ".qk");
+    std::string error;
+    balsar::WriteFileAtomically(path, file, error);
     return path;
 }
 
@@ -60,25 +60,29 @@ public:
         std::vector<std::string> args{PANEL_EMULATOR_PATH};
         args.insert(args.end(), extra.begin(), extra.end());
         int fds[2];
-        if (::pipe(fds) != 0)
+        if (::pipe(fds) != 0) {
             return;
+        }
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, fds[0]);
         std::vector<char*> argv;
-        for (auto& a : args)
+        for (auto& a : args) {
             argv.push_back(a.data());
+        }
         argv.push_back(nullptr);
-        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-            pid_ = -1;
+        if (posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+            m_pid = -1;
+        }
         posix_spawn_file_actions_destroy(&actions);
         ::close(fds[1]);
         std::string line;
         char c;
         pollfd pfd{fds[0], POLLIN, 0};
-        while (::poll(&pfd, 1, 5000) > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n')
+        while (::poll(&pfd, 1, 5000) > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n') {
             line += c;
+        }
         ::close(fds[0]);
         std::istringstream in(line);
         std::string kind;
@@ -92,32 +96,33 @@ public:
         }
     }
     ~Emulator() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGTERM);
-            ::waitpid(pid_, nullptr, 0);
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            ::waitpid(m_pid, nullptr, 0);
         }
     }
     caldo::CLinkSettings link;
 
 private:
-    pid_t pid_ = -1;
+    pid_t m_pid = -1;
 };
 
-class Quiet : public caldo::ProgressView, public caldo::MessageSink {
+class Quiet : public caldo::ProgressView, public balsar::MessageSink {
 public:
     void SetCaption(const std::string&) override {}
     void SetRange(int, int) override {}
     void SetPos(int) override {}
     void StepIt() override {}
     void Repaint() override {}
-    void ShowError(const std::string& text) override { error = text; }
+    void Message(const std::string& text, balsar::MessageKind, const std::string&) override { error = text; }
     std::string error;
 };
 
 void RunDownload(benchmark::State& state, const std::vector<std::string>& emulatorArgs, int payload) {
     const auto package = WritePackage();
     Emulator emulator(emulatorArgs);
-    const double blocks = static_cast<double>(caldo::BlockCount(kUserDataSize, static_cast<uint32_t>(payload)));
+    const double blocks =
+        static_cast<double>(caldo::BlockCount(kUserDataSize, static_cast<uint32_t>(payload)));
     double totalSeconds = 0;
     for (auto _ : state) {
         Quiet quiet;
@@ -128,7 +133,8 @@ void RunDownload(benchmark::State& state, const std::vector<std::string>& emulat
         caldo::CDownloader downloader(options, quiet, quiet, clock);
         const auto start = std::chrono::steady_clock::now();
         const bool ok = downloader.RunDownload();
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         if (!ok) {
             state.SkipWithError(quiet.error.c_str());
             break;
@@ -137,8 +143,9 @@ void RunDownload(benchmark::State& state, const std::vector<std::string>& emulat
         totalSeconds += seconds;
     }
     std::filesystem::remove(package);
-    if (state.iterations() == 0)
+    if (state.iterations() == 0) {
         return;
+    }
     const double run = totalSeconds / static_cast<double>(state.iterations());
     state.counters["run_ms"] = run * 1000.0;
     state.counters["blocks"] = blocks;

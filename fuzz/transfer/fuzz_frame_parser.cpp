@@ -22,36 +22,43 @@ public:
 // A link whose every reply is the fuzz input, stored the way each link stores it.
 class ReplayLink : public caldo::CTransferLink {
 public:
-    ReplayLink(const uint8_t* data, size_t size, bool serial) : data_(data), size_(size), serial_(serial) {}
+    ReplayLink(const uint8_t* data, size_t size, bool serial)
+        : m_data(data), m_size(size), m_serial(serial) {}
     int MaxPacketSize() override { return 64; }
+    bool Close() override { return true; }
+    bool Configure(const caldo::CLinkSettings&) override { return true; }
+    bool Open() override { return true; }
+    bool Send(const uint8_t*, size_t, int) override { return true; }
     bool Receive(uint8_t* buffer, size_t capacity, int, size_t& received) override {
         received = 0;
-        if (serial_) {
+        if (m_serial) {
             caldo::FrameParser parser(buffer, capacity);
-            for (size_t i = 0; i < size_; ++i) {
-                if (parser.Feed(data_[i]) == caldo::FrameParser::State::Complete) {
-                    received = parser.size();
+            for (size_t i = 0; i < m_size; ++i) {
+                if (parser.Feed(m_data[i]) == caldo::FrameParser::State::Complete) {
+                    received = parser.Size();
                     return true;
                 }
-                if (parser.Finished())
+                if (parser.Finished()) {
                     return false;
+                }
             }
-            received = parser.size();
+            received = parser.Size();
             return true;
         }
-        const size_t n = size_ < capacity ? size_ : capacity;
-        std::memcpy(buffer, data_, n);
+        const size_t n = m_size < capacity ? m_size : capacity;
+        std::memcpy(buffer, m_data, n);
         size_t length = 0;
-        if (!caldo::AcceptReply(buffer, n, caldo::LengthOrder::LowFirst, 5, length))
+        if (!caldo::AcceptReply(buffer, n, caldo::LengthOrder::LowFirst, 5, length)) {
             return false;
+        }
         received = length;
         return true;
     }
 
 private:
-    const uint8_t* data_;
-    size_t size_;
-    bool serial_;
+    const uint8_t* m_data;
+    size_t m_size;
+    bool m_serial;
 };
 
 } // namespace
@@ -62,8 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t capacity = size > 0 ? data[0] : 0;
     std::vector<uint8_t> buffer(capacity);
     caldo::FrameParser parser(buffer.data(), capacity);
-    for (size_t i = 1; i < size; ++i)
+    for (size_t i = 1; i < size; ++i) {
         parser.Feed(data[i]);
+    }
 
     size_t length = 0;
     caldo::AcceptReply(data, size, caldo::LengthOrder::HighFirst, 1, length);
@@ -74,8 +82,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         caldo::CPanelConnection connection(clock, [&](const caldo::CLinkSettings&) {
             return std::make_unique<ReplayLink>(data, size, serial);
         });
-        if (!connection.Connect({}))
+        if (!connection.Connect({})) {
             continue;
+        }
         caldo::PanelInfo info;
         connection.GetPanelInfo(info);
         connection.EnterDownloadMode();

@@ -15,20 +15,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     uint32_t value = 0;
     package.ReadU32(68, value);
     package.ReadU32(88, value);
-    if (package.Parse() != caldo::CPackageFile::Status::Ok)
+    if (package.Parse() != caldo::CPackageFile::Status::Ok) {
         return 0;
+    }
     uint32_t sum = 0;
     auto touch = [&](const caldo::RegionDescriptor& d) {
-        for (uint8_t b : package.RegionData(d))
+        for (uint8_t b : package.RegionData(d)) {
             sum += b;
+        }
     };
-    touch(package.userData());
-    touch(package.guiModel1());
-    touch(package.guiModel2());
-    for (const auto& s : package.sections())
+    touch(package.UserData());
+    touch(package.GuiModel1());
+    touch(package.GuiModel2());
+    for (const auto& s : package.Sections()) {
         touch(s);
-    const auto& user = package.userData();
-    caldo::ProjectFits(1, package.guiModel1().length, user.length, package.sections().size() > 1);
-    caldo::ProjectFits(2, package.guiModel2().length, user.length, false);
+    }
+    const auto& user = package.UserData();
+    caldo::ProjectFits(1, package.GuiModel1().length, user.length, package.Sections().size() > 1);
+    caldo::ProjectFits(2, package.GuiModel2().length, user.length, false);
     return static_cast<int>(sum & 0);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/MessageSink.h"
 #include "transfer/Downloader.h"
 
 namespace caldo {
@@ -20,7 +21,7 @@ bool ParseCaldoCliArgs(const std::vector<std::string>& args, CaldoCliCommand& co
 // Terminal progress: a bar redrawn in place on a terminal, one line per caption otherwise.
 class TerminalProgress : public ProgressView {
 public:
-    TerminalProgress(std::ostream& out, bool interactive) : out_(out), interactive_(interactive) {}
+    TerminalProgress(std::ostream& out, bool interactive) : m_out(out), m_interactive(interactive) {}
     ~TerminalProgress() override;
     void SetCaption(const std::string& caption) override;
     void SetRange(int lower, int upper) override;
@@ -31,23 +32,25 @@ public:
 private:
     void Draw(bool force);
 
-    std::ostream& out_;
-    bool interactive_;
-    std::string caption_;
-    int lower_ = 0, upper_ = 100, position_ = 0;
-    std::string lastText_;
-    std::string lastCaption_;
-    int lastFill_ = -1;
-    bool lineOpen_ = false;
+    std::ostream& m_out;
+    bool m_interactive;
+    std::string m_caption;
+    int m_lower = 0, m_upper = 100, m_position = 0;
+    std::string m_lastText;
+    std::string m_lastCaption;
+    int m_lastFill = -1;
+    bool m_lineOpen = false;
 };
 
-class StreamMessages : public MessageSink {
+// Messages on a stream, each on a line of its own after the progress line.
+class StreamMessages : public balsar::MessageSink {
 public:
-    explicit StreamMessages(std::ostream& out) : out_(out) {}
-    void ShowError(const std::string& text) override;
+    explicit StreamMessages(std::ostream& out) : m_out(out) {}
+    void Message(const std::string& text, balsar::MessageKind kind = balsar::MessageKind::Error,
+                 const std::string& caption = {}) override;
 
 private:
-    std::ostream& out_;
+    std::ostream& m_out;
 };
 
 // Runs caldo-cli; returns the exit status (0 success, 1 failure, 2 usage error).

@@ -10,12 +10,13 @@ std::chrono::milliseconds SteadyClock::Now() {
 }
 
 void SteadyClock::Sleep(std::chrono::milliseconds duration) {
-    if (duration.count() > 0)
+    if (duration.count() > 0) {
         std::this_thread::sleep_for(duration);
+    }
 }
 
 std::chrono::milliseconds Deadline::Remaining() const {
-    const auto left = end_ - clock_.Now();
+    const auto left = m_end - m_clock.Now();
     return left.count() > 0 ? left : std::chrono::milliseconds(0);
 }
 

@@ -25,13 +25,14 @@ public:
 // A point in time measured on a clock; Remaining() never goes below zero.
 class Deadline {
 public:
-    Deadline(Clock& clock, std::chrono::milliseconds timeout) : clock_(clock), end_(clock.Now() + timeout) {}
+    Deadline(Clock& clock, std::chrono::milliseconds timeout)
+        : m_clock(clock), m_end(clock.Now() + timeout) {}
     std::chrono::milliseconds Remaining() const;
     bool Expired() const { return Remaining().count() == 0; }
 
 private:
-    Clock& clock_;
-    std::chrono::milliseconds end_;
+    Clock& m_clock;
+    std::chrono::milliseconds m_end;
 };
 
 } // namespace caldo

@@ -7,17 +7,18 @@
 #include <filesystem>
 #include <string>
 
+#include "base/MessageSink.h"
 #include "transfer/Clock.h"
 #include "transfer/LinkSettings.h"
 #include "transfer/PackageFile.h"
 #include "transfer/PanelConnection.h"
-#include "transfer/TransferUi.h"
+#include "transfer/ProgressView.h"
 
 namespace caldo {
 
 struct DownloadOptions {
     std::filesystem::path packagePath;
-    bool forceGuiUpdate = false;  // the "强制更新GUI" check box
+    bool forceGuiUpdate = false; // the "强制更新GUI" check box
     CLinkSettings link;
 };
 
@@ -44,7 +45,7 @@ uint32_t BlockCount(uint32_t length, uint32_t payload);
 
 class CDownloader {
 public:
-    CDownloader(DownloadOptions options, ProgressView& progress, MessageSink& messages, Clock& clock,
+    CDownloader(DownloadOptions options, ProgressView& progress, balsar::MessageSink& messages, Clock& clock,
                 LinkFactory factory = CreateLink);
 
     // The whole run; true only when every region was written and verified.
@@ -62,18 +63,34 @@ public:
     bool Reconnect(CPanelConnection& connection);
 
 private:
-    void Fail(const std::string& text) { messages_.ShowError(text); }
+    // How the steps on one connection ended. The message of a failure is shown
+    // once the connection is closed; it is null when the failing step has told
+    // the user itself.
+    struct Outcome {
+        bool ok = true;
+        const char* message = nullptr;
+    };
+    static Outcome Failed(const char* message = nullptr) { return {false, message}; }
+
+    // Runs steps on a connection of their own. The connection's destructor closes
+    // its link exactly once, whichever way the steps end, before their message.
+    bool OnOwnConnection(Outcome (CDownloader::*steps)(CPanelConnection&));
+    Outcome UpdateGuiSteps(CPanelConnection& connection);
+    Outcome DownloadSteps(CPanelConnection& connection);
+    // Connects and reads the panel information: the start of a run and of a GUI update.
+    Outcome ConnectAndReadInfo(CPanelConnection& connection, PanelInfo& info);
+    // Waits for the panel to restart, connects again and reads its information.
+    Outcome ReconnectAndReadInfo(CPanelConnection& connection, PanelInfo& info);
+
+    void Fail(const std::string& text) { m_messages.Message(text, balsar::MessageKind::Error); }
     // Loads and checks the package; reports "打开文件失败！" or "下载包文件已损坏！".
     bool LoadPackage(CPackageFile& package);
 
-    DownloadOptions options_;
-    ProgressView& progress_;
-    MessageSink& messages_;
-    Clock& clock_;
-    LinkFactory factory_;
+    DownloadOptions m_options;
+    ProgressView& m_progress;
+    balsar::MessageSink& m_messages;
+    Clock& m_clock;
+    LinkFactory m_factory;
 };
-
-// Fills a "%s" pattern with one text.
-std::string FormatText(const char* pattern, const std::string& value);
 
 } // namespace caldo

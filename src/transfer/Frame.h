@@ -12,8 +12,8 @@ namespace caldo {
 
 inline constexpr uint8_t kFrameSync0 = 0x5A;
 inline constexpr uint8_t kFrameSync1 = 0xA5;
-inline constexpr size_t kFrameHeaderSize = 4;  // sync bytes and length
-inline constexpr size_t kFrameOverhead = 6;    // header, command code, checksum
+inline constexpr size_t kFrameHeaderSize = 4; // sync bytes and length
+inline constexpr size_t kFrameOverhead = 6;   // header, command code, checksum
 
 enum class LengthOrder { LowFirst, HighFirst };
 

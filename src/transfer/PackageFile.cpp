@@ -1,40 +1,39 @@
 #include "transfer/PackageFile.h"
 
-#include <fstream>
 #include <system_error>
 
+#include "base/ByteWriter.h"
+#include "base/FileIo.h"
 #include "transfer/Frame.h"
 
 namespace caldo {
 
 CPackageFile::Status CPackageFile::Load(const std::filesystem::path& path) {
-    bytes_.clear();
+    m_bytes.clear();
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
+    if (!std::filesystem::is_regular_file(path, ec)) {
         return Status::CannotOpen;
+    }
     const auto size = std::filesystem::file_size(path, ec);
-    if (ec)
+    if (ec) {
         return Status::CannotOpen;
-    if (size > kPackageMaxSize)
+    }
+    if (size > kPackageMaxSize) {
         return Status::Damaged;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Status::CannotOpen;
-    bytes_.resize(static_cast<size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes_.data()), static_cast<std::streamsize>(bytes_.size()));
-    if (static_cast<size_t>(in.gcount()) != bytes_.size()) {
-        bytes_.clear();
+    }
+    std::string error;
+    if (!balsar::ReadFileBytes(path, m_bytes, error)) {
+        m_bytes.clear();
         return Status::CannotOpen;
     }
     return Status::Ok;
 }
 
 bool CPackageFile::ReadU32(size_t offset, uint32_t& value) const {
-    if (offset > bytes_.size() || bytes_.size() - offset < 4)
+    if (offset > m_bytes.size() || m_bytes.size() - offset < 4) {
         return false;
-    const uint8_t* p = bytes_.data() + offset;
-    value = static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-            static_cast<uint32_t>(p[3]) << 24;
+    }
+    value = balsar::ReadAt(m_bytes, offset, 4);
     return true;
 }
 
@@ -44,69 +43,83 @@ bool CPackageFile::ReadDescriptor(size_t offset, RegionDescriptor& d) const {
 }
 
 CPackageFile::Status CPackageFile::ReadKind(uint32_t& kind) const {
-    if (bytes_.size() < kPackageHeaderSize)
+    if (m_bytes.size() < kPackageHeaderSize) {
         return Status::Damaged;
+    }
     ReadU32(16, kind);
     return Status::Ok;
 }
 
 bool CPackageFile::RegionIsSound(const RegionDescriptor& region) const {
-    if (region.length == 0)
+    if (region.length == 0) {
         return true;
+    }
     const uint64_t end = static_cast<uint64_t>(region.offset) + region.length;
-    if (end > bytes_.size())
+    if (end > m_bytes.size()) {
         return false;
-    return Sum32({bytes_.data() + region.offset, region.length}) == region.checksum;
+    }
+    return Sum32({m_bytes.data() + region.offset, region.length}) == region.checksum;
 }
 
 CPackageFile::Status CPackageFile::Parse() {
-    kind_ = 0;
-    userData_ = guiModel1_ = guiModel2_ = {};
-    sectionCount_ = 0;
-    sections_.clear();
+    m_kind = 0;
+    m_userData = m_guiModel1 = m_guiModel2 = {};
+    m_sectionCount = 0;
+    m_sections.clear();
     uint32_t kind = 0;
-    if (ReadKind(kind) != Status::Ok)
+    if (ReadKind(kind) != Status::Ok) {
         return Status::Damaged;
-    if (kind != 1 && kind != 2)
+    }
+    if (kind != 1 && kind != 2) {
         return Status::UnknownKind;
+    }
     const size_t area = kind == 1 ? kPackageAreaKind1 : kPackageAreaKind2;
-    if (bytes_.size() < area)
+    if (m_bytes.size() < area) {
         return Status::Damaged;
+    }
     RegionDescriptor user, gui1, gui2;
-    ReadDescriptor(20, user);
-    ReadDescriptor(60, gui1);
-    if (kind == 2)
-        ReadDescriptor(80, gui2);
+    ReadDescriptor(kUserDataDescriptorOffset, user);
+    ReadDescriptor(kGuiModel1DescriptorOffset, gui1);
+    if (kind == 2) {
+        ReadDescriptor(kGuiModel2DescriptorOffset, gui2);
+    }
     uint32_t count = 0, tableOffset = 0;
     ReadU32(area - 8, count);
     ReadU32(area - 4, tableOffset);
     // The table must lie inside the file; this also bounds the count.
-    const uint64_t tableEnd = static_cast<uint64_t>(tableOffset) + static_cast<uint64_t>(count) * kRegionDescriptorSize;
-    if (count > 0 && tableEnd > bytes_.size())
+    const uint64_t tableEnd =
+        static_cast<uint64_t>(tableOffset) + static_cast<uint64_t>(count) * kRegionDescriptorSize;
+    if (count > 0 && tableEnd > m_bytes.size()) {
         return Status::Damaged;
+    }
     std::vector<RegionDescriptor> sections(count);
-    for (uint32_t i = 0; i < count; ++i)
+    for (uint32_t i = 0; i < count; ++i) {
         ReadDescriptor(tableOffset + static_cast<size_t>(i) * kRegionDescriptorSize, sections[i]);
-    if (!RegionIsSound(user) || !RegionIsSound(gui1) || !RegionIsSound(gui2))
+    }
+    if (!RegionIsSound(user) || !RegionIsSound(gui1) || !RegionIsSound(gui2)) {
         return Status::Damaged;
-    for (const auto& s : sections)
-        if (!RegionIsSound(s))
+    }
+    for (const auto& s : sections) {
+        if (!RegionIsSound(s)) {
             return Status::Damaged;
+        }
+    }
     // Nothing of a damaged package is published.
-    kind_ = kind;
-    userData_ = user;
-    guiModel1_ = gui1;
-    guiModel2_ = gui2;
-    sectionCount_ = count;
-    sections_ = std::move(sections);
+    m_kind = kind;
+    m_userData = user;
+    m_guiModel1 = gui1;
+    m_guiModel2 = gui2;
+    m_sectionCount = count;
+    m_sections = std::move(sections);
     return Status::Ok;
 }
 
 std::span<const uint8_t> CPackageFile::RegionData(const RegionDescriptor& region) const {
     const uint64_t end = static_cast<uint64_t>(region.offset) + region.length;
-    if (region.length == 0 || end > bytes_.size())
+    if (region.length == 0 || end > m_bytes.size()) {
         return {};
-    return {bytes_.data() + region.offset, region.length};
+    }
+    return {m_bytes.data() + region.offset, region.length};
 }
 
 } // namespace caldo

@@ -19,8 +19,12 @@ struct RegionDescriptor {
     uint32_t reserved = 0;
 };
 
-inline constexpr size_t kPackageHeaderSize = 20;       // identification text and kind
+inline constexpr size_t kPackageHeaderSize = 20; // identification text and kind
 inline constexpr size_t kRegionDescriptorSize = 20;
+inline constexpr size_t kUserDataDescriptorOffset = 20;
+inline constexpr size_t kGuiModel1DescriptorOffset = 60;
+inline constexpr size_t kGuiModel2DescriptorOffset = 80; // kind 2 only
+inline constexpr size_t kDescriptorVersionField = 8;     // within a descriptor
 inline constexpr size_t kPackageAreaKind1 = 88;
 inline constexpr size_t kPackageAreaKind2 = 108;
 inline constexpr uint32_t kPackageMaxSize = 64u << 20; // refuse anything larger than 64 MiB
@@ -35,7 +39,7 @@ public:
     // larger than kPackageMaxSize.
     Status Load(const std::filesystem::path& path);
     // Takes the bytes of a package (tests, fuzzing).
-    void Assign(std::vector<uint8_t> bytes) { bytes_ = std::move(bytes); }
+    void Assign(std::vector<uint8_t> bytes) { m_bytes = std::move(bytes); }
 
     // The 20-byte header: Damaged when it is missing.
     Status ReadKind(uint32_t& kind) const;
@@ -44,13 +48,13 @@ public:
     // region's data does not sum to its checksum; UnknownKind for other kinds.
     Status Parse();
 
-    uint32_t kind() const { return kind_; }
-    const RegionDescriptor& userData() const { return userData_; }
-    const RegionDescriptor& guiModel1() const { return guiModel1_; }
+    uint32_t Kind() const { return m_kind; }
+    const RegionDescriptor& UserData() const { return m_userData; }
+    const RegionDescriptor& GuiModel1() const { return m_guiModel1; }
     // Kind 2 only; all zero for kind 1.
-    const RegionDescriptor& guiModel2() const { return guiModel2_; }
-    uint32_t sectionCount() const { return sectionCount_; }
-    const std::vector<RegionDescriptor>& sections() const { return sections_; }
+    const RegionDescriptor& GuiModel2() const { return m_guiModel2; }
+    uint32_t SectionCount() const { return m_sectionCount; }
+    const std::vector<RegionDescriptor>& Sections() const { return m_sections; }
 
     // The data of a region checked by Parse().
     std::span<const uint8_t> RegionData(const RegionDescriptor& region) const;
@@ -62,11 +66,11 @@ private:
     bool ReadDescriptor(size_t offset, RegionDescriptor& descriptor) const;
     bool RegionIsSound(const RegionDescriptor& region) const;
 
-    std::vector<uint8_t> bytes_;
-    uint32_t kind_ = 0;
-    RegionDescriptor userData_, guiModel1_, guiModel2_;
-    uint32_t sectionCount_ = 0;
-    std::vector<RegionDescriptor> sections_;
+    std::vector<uint8_t> m_bytes;
+    uint32_t m_kind = 0;
+    RegionDescriptor m_userData, m_guiModel1, m_guiModel2;
+    uint32_t m_sectionCount = 0;
+    std::vector<RegionDescriptor> m_sections;
 };
 
 } // namespace caldo

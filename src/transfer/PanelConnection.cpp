@@ -2,25 +2,14 @@
 
 #include <cstring>
 
+#include "base/ByteWriter.h"
 #include "transfer/Frame.h"
 
 namespace caldo {
 
-namespace {
-
-void PutLe16(std::vector<uint8_t>& out, uint16_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
+std::vector<uint8_t> BuildGetPanelInfo() {
+    return BuildFrame(kCmdGetPanelInfo, {});
 }
-
-void PutLe32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-} // namespace
-
-std::vector<uint8_t> BuildGetPanelInfo() { return BuildFrame(kCmdGetPanelInfo, {}); }
 
 std::vector<uint8_t> BuildKeyedCommand(uint8_t code) {
     const auto* key = reinterpret_cast<const uint8_t*>(kCommandKey);
@@ -31,33 +20,39 @@ std::vector<uint8_t> BuildEraseRegion(uint8_t type, uint16_t blocks, uint32_t le
                                       uint16_t version) {
     std::vector<uint8_t> params;
     params.push_back(type);
-    PutLe16(params, version);
-    PutLe32(params, length);
-    PutLe32(params, checksum);
-    PutLe16(params, blocks);
+    balsar::AppendBytes(params, version, 2);
+    balsar::AppendBytes(params, length, 4);
+    balsar::AppendBytes(params, checksum, 4);
+    balsar::AppendBytes(params, blocks, 2);
     return BuildFrame(kCmdEraseRegion, params);
 }
 
 std::vector<uint8_t> BuildWriteBlock(uint16_t index, std::span<const uint8_t> data) {
     std::vector<uint8_t> params;
     params.reserve(data.size() + 2);
-    PutLe16(params, index);
-    params.insert(params.end(), data.begin(), data.end());
+    balsar::AppendBytes(params, index, 2);
+    balsar::AppendBytes(params, data.data(), data.size());
     return BuildFrame(kCmdWriteBlock, params);
 }
 
-std::vector<uint8_t> BuildVerifyRegion() { return BuildFrame(kCmdVerifyRegion, {}); }
+std::vector<uint8_t> BuildVerifyRegion() {
+    return BuildFrame(kCmdVerifyRegion, {});
+}
 
-CPanelConnection::CPanelConnection(Clock& clock, LinkFactory factory) : clock_(clock), factory_(std::move(factory)) {}
+CPanelConnection::CPanelConnection(Clock& clock, LinkFactory factory)
+    : m_clock(clock), m_factory(std::move(factory)) {}
 
-CPanelConnection::~CPanelConnection() { Close(); }
+CPanelConnection::~CPanelConnection() {
+    Close();
+}
 
 bool CPanelConnection::Connect(const CLinkSettings& settings) {
     Close();
-    link_ = factory_ ? factory_(settings) : nullptr;
-    if (!link_)
+    m_link = m_factory ? m_factory(settings) : nullptr;
+    if (!m_link) {
         return false;
-    if (!link_->Open()) {
+    }
+    if (!m_link->Open()) {
         Close();
         return false;
     }
@@ -65,53 +60,65 @@ bool CPanelConnection::Connect(const CLinkSettings& settings) {
 }
 
 bool CPanelConnection::Close() {
-    if (link_) {
-        link_->Close();
-        link_.reset();
+    if (m_link) {
+        m_link->Close();
+        m_link.reset();
     }
     return true;
 }
 
 bool CPanelConnection::Exchange(const std::vector<uint8_t>& request, uint8_t code, size_t minReply,
                                 bool statusTwoAccepted, std::chrono::milliseconds pause) {
-    if (!link_ || request.empty())
+    if (!m_link || request.empty()) {
         return false;
-    if (!link_->Send(request.data(), request.size(), 1))
+    }
+    if (!m_link->Send(request.data(), request.size(), 1)) {
         return false;
-    if (pause.count() > 0)
-        clock_.Sleep(pause);
-    std::memset(reply_.data(), 0, reply_.size());
+    }
+    if (pause.count() > 0) {
+        m_clock.Sleep(pause);
+    }
+    std::memset(m_reply.data(), 0, m_reply.size());
     size_t received = 0;
-    if (!link_->Receive(reply_.data(), reply_.size(), 1, received))
+    if (!m_link->Receive(m_reply.data(), m_reply.size(), 1, received)) {
         return false;
+    }
     // A reply cut short (a serial read that stopped early) is judged only by the
     // bytes that arrived; fields it does not hold are never read.
-    if (received < std::max<size_t>(minReply, 6) || received > reply_.size())
+    if (received < std::max<size_t>(minReply, 6) || received > m_reply.size()) {
         return false;
-    if (reply_[4] != code)
+    }
+    if (m_reply[4] != code) {
         return false;
-    return reply_[5] == 1 || (statusTwoAccepted && reply_[5] == 2);
+    }
+    return m_reply[5] == 1 || (statusTwoAccepted && m_reply[5] == 2);
 }
 
 bool CPanelConnection::GetPanelInfo(PanelInfo& info) {
-    if (!Exchange(BuildGetPanelInfo(), kCmdGetPanelInfo, kPanelInfoReplySize, true, std::chrono::milliseconds(100)))
+    if (!Exchange(BuildGetPanelInfo(), kCmdGetPanelInfo, kPanelInfoReplySize, true,
+                  std::chrono::milliseconds(100))) {
         return false;
-    info.mode = reply_[6];
-    info.model = static_cast<uint16_t>(reply_[10] | reply_[11] << 8);
-    info.guiVersion = static_cast<uint16_t>(reply_[14] | reply_[15] << 8);
+    }
+    info.mode = m_reply[6];
+    info.model = static_cast<uint16_t>(m_reply[10] | m_reply[11] << 8);
+    info.guiVersion = static_cast<uint16_t>(m_reply[14] | m_reply[15] << 8);
     return true;
 }
 
+bool CPanelConnection::KeyedExchange(uint8_t code) {
+    return Exchange(BuildKeyedCommand(code), code, 6, false);
+}
+
 bool CPanelConnection::EnterDownloadMode() {
-    return Exchange(BuildKeyedCommand(kCmdEnterDownloadMode), kCmdEnterDownloadMode, 6, false);
+    return KeyedExchange(kCmdEnterDownloadMode);
 }
 
 bool CPanelConnection::EnterBootMode() {
-    return Exchange(BuildKeyedCommand(kCmdEnterBootMode), kCmdEnterBootMode, 6, false);
+    return KeyedExchange(kCmdEnterBootMode);
 }
 
 bool CPanelConnection::FinishDownload() {
-    return Exchange(BuildKeyedCommand(kCmdFinishDownload), kCmdFinishDownload, 6, false);
+    return KeyedExchange(kCmdFinishDownload);
 }
 
 bool CPanelConnection::EraseRegion(uint8_t type, uint16_t blocks, uint32_t length, uint32_t checksum,
@@ -123,6 +130,8 @@ bool CPanelConnection::WriteBlock(uint16_t index, std::span<const uint8_t> data)
     return Exchange(BuildWriteBlock(index, data), kCmdWriteBlock, 6, false);
 }
 
-bool CPanelConnection::VerifyRegion() { return Exchange(BuildVerifyRegion(), kCmdVerifyRegion, 6, false); }
+bool CPanelConnection::VerifyRegion() {
+    return Exchange(BuildVerifyRegion(), kCmdVerifyRegion, 6, false);
+}
 
 } // namespace caldo

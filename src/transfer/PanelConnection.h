@@ -29,11 +29,11 @@ inline constexpr uint16_t kPanelModel1 = 1;
 inline constexpr uint16_t kPanelModel1Alias = 0xFFFF;
 inline constexpr uint16_t kPanelModel2 = 2;
 inline constexpr size_t kReplyBufferSize = 5020;
-inline constexpr size_t kPanelInfoReplySize = 16;  // bytes up to the end of the GUI version
-inline constexpr char kCommandKey[] = "ZemBra";    // parameter of the mode commands
+inline constexpr size_t kPanelInfoReplySize = 16; // bytes up to the end of the GUI version
+inline constexpr char kCommandKey[] = "ZemBra";   // parameter of the mode commands
 
 struct PanelInfo {
-    uint8_t mode = 0;  // 1 = application running, anything else = bootloader
+    uint8_t mode = 0; // 1 = application running, anything else = bootloader
     uint16_t model = 0;
     uint16_t guiVersion = 0;
 };
@@ -65,19 +65,21 @@ public:
     // Closes and releases the link; always succeeds.
     bool Close();
 
-    bool Connected() const { return link_ != nullptr; }
-    int MaxPacketSize() const { return link_ ? link_->MaxPacketSize() : 0; }
+    bool Connected() const { return m_link != nullptr; }
+    int MaxPacketSize() const { return m_link ? m_link->MaxPacketSize() : 0; }
 
 private:
     // Sends the request and receives a reply that answers code with an accepted
     // status and holds at least minReply bytes.
     bool Exchange(const std::vector<uint8_t>& request, uint8_t code, size_t minReply, bool statusTwoAccepted,
                   std::chrono::milliseconds pause = {});
+    // A mode command carrying the key, answered by a status reply.
+    bool KeyedExchange(uint8_t code);
 
-    Clock& clock_;
-    LinkFactory factory_;
-    std::unique_ptr<CTransferLink> link_;
-    std::array<uint8_t, kReplyBufferSize> reply_{};
+    Clock& m_clock;
+    LinkFactory m_factory;
+    std::unique_ptr<CTransferLink> m_link;
+    std::array<uint8_t, kReplyBufferSize> m_reply{};
 };
 
 } // namespace caldo

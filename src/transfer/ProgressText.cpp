@@ -1,6 +1,6 @@
-#include <algorithm>
+#include "transfer/ProgressText.h"
 
-#include "transfer/TransferUi.h"
+#include <algorithm>
 
 namespace caldo {
 
@@ -13,25 +13,29 @@ double Fraction(int position, int lower, int upper) {
 } // namespace
 
 int ProgressPercent(int position, int lower, int upper) {
-    if (lower >= upper)
+    if (lower >= upper) {
         return 0;
+    }
     const double percent = Fraction(position, lower, upper) * 100.0;
     return static_cast<int>(std::clamp(percent, -100.0, 100.0));
 }
 
 int ProgressFillWidth(int width, int position, int lower, int upper) {
-    if (lower >= upper || width <= 0)
+    if (lower >= upper || width <= 0) {
         return 0;
+    }
     const double fill = Fraction(position, lower, upper) * width;
     return static_cast<int>(std::clamp(fill, 0.0, static_cast<double>(width)));
 }
 
 std::string ProgressText(const std::string& caption, int position, int lower, int upper) {
-    if (lower >= upper)
+    if (lower >= upper) {
         return {};
+    }
     const int percent = ProgressPercent(position, lower, upper);
-    if (!caption.empty())
+    if (!caption.empty()) {
         return percent != 0 ? caption + std::to_string(percent) + "%" : caption;
+    }
     return percent > 0 ? std::to_string(percent) + "%" : std::string();
 }
 

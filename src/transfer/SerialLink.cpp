@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "transfer/Clock.h"
+#include "transfer/FdWait.h"
 #include "transfer/FrameParser.h"
 #include "transfer/SerialPorts.h"
 
@@ -14,79 +15,117 @@ namespace caldo {
 
 speed_t BaudRateConstant(int32_t baudRate) {
     switch (baudRate) {
-    case 115200: return B115200;
-    case 57600: return B57600;
-    case 38400: return B38400;
-    case 19200: return B19200;
-    case 9600: return B9600;
-    case 4800: return B4800;
-    case 2400: return B2400;
-    case 1200: return B1200;
-    case 300: return B300;
-    case 150: return B150;
-    case 134: return B134;
-    case 110: return B110;
-    case 75: return B75;
-    default: return 0;
+    case 115200:
+        return B115200;
+    case 57600:
+        return B57600;
+    case 38400:
+        return B38400;
+    case 19200:
+        return B19200;
+    case 9600:
+        return B9600;
+    case 4800:
+        return B4800;
+    case 2400:
+        return B2400;
+    case 1200:
+        return B1200;
+    case 300:
+        return B300;
+    case 150:
+        return B150;
+    case 134:
+        return B134;
+    case 110:
+        return B110;
+    case 75:
+        return B75;
+    default:
+        return 0;
     }
 }
 
 bool ApplyLineSettings(termios& tio, int dataBits, int parity, int stopBits) {
     tcflag_t size;
     switch (dataBits) {
-    case 5: size = CS5; break;
-    case 6: size = CS6; break;
-    case 7: size = CS7; break;
-    case 8: size = CS8; break;
-    default: return false;
-    }
-    if (parity < 0 || parity > 4 || stopBits < 0 || stopBits > 2)
+    case 5:
+        size = CS5;
+        break;
+    case 6:
+        size = CS6;
+        break;
+    case 7:
+        size = CS7;
+        break;
+    case 8:
+        size = CS8;
+        break;
+    default:
         return false;
+    }
+    if (parity < 0 || parity > 4 || stopBits < 0 || stopBits > 2) {
+        return false;
+    }
     // Binary mode: no input or output processing, no XON/XOFF, no echo, no signals.
     tio.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON |
-                                           IXOFF | IXANY | INPCK);
+                                          IXOFF | IXANY | INPCK);
     tio.c_oflag &= ~static_cast<tcflag_t>(OPOST);
     tio.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
     // No hardware flow control; modem lines are ignored.
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
     tio.c_cflag |= size | CREAD | CLOCAL;
     switch (parity) {
-    case 1: tio.c_cflag |= PARENB | PARODD; break;
-    case 2: tio.c_cflag |= PARENB; break;
-    case 3: tio.c_cflag |= PARENB | CMSPAR | PARODD; break;
-    case 4: tio.c_cflag |= PARENB | CMSPAR; break;
-    default: break;
+    case 1:
+        tio.c_cflag |= PARENB | PARODD;
+        break;
+    case 2:
+        tio.c_cflag |= PARENB;
+        break;
+    case 3:
+        tio.c_cflag |= PARENB | CMSPAR | PARODD;
+        break;
+    case 4:
+        tio.c_cflag |= PARENB | CMSPAR;
+        break;
+    default:
+        break;
     }
-    if (parity != 0)
+    if (parity != 0) {
         tio.c_iflag |= INPCK;
-    if (stopBits != 0)
+    }
+    if (stopBits != 0) {
         tio.c_cflag |= CSTOPB;
+    }
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
     return true;
 }
 
 bool CSerialLink::Configure(const CLinkSettings& settings) {
-    portName_ = settings.serialPortName;
-    baudRate_ = settings.baudRate;
+    m_portName = settings.serialPortName;
+    m_baudRate = settings.baudRate;
     return true;
 }
 
 bool CSerialLink::Open() {
-    const std::string device = ResolveSerialPortName(portName_);
-    if (device.empty())
+    const std::string device = ResolveSerialPortName(m_portName);
+    if (device.empty()) {
         return false;
-    fd_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0)
+    }
+    m_fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (m_fd < 0) {
         return false;
+    }
     termios tio{};
-    bool ok = ::tcgetattr(fd_, &tio) == 0;
+    bool ok = ::tcgetattr(m_fd, &tio) == 0;
     if (ok) {
         // A rate outside the table leaves the port's current rate.
-        if (const speed_t speed = BaudRateConstant(baudRate_); speed != 0)
+        if (const speed_t speed = BaudRateConstant(m_baudRate); speed != 0) {
             ok = ::cfsetispeed(&tio, speed) == 0 && ::cfsetospeed(&tio, speed) == 0;
+        }
     }
-    ok = ok && ApplyLineSettings(tio, 8, 0, 0) && ::tcsetattr(fd_, TCSANOW, &tio) == 0;
+    ok = ok && ApplyLineSettings(tio, 8, 0, 0) && ::tcsetattr(m_fd, TCSANOW, &tio) == 0;
     if (!ok) {
         Close();
         return false;
@@ -95,61 +134,64 @@ bool CSerialLink::Open() {
 }
 
 bool CSerialLink::Close() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
     }
     return true;
 }
 
 bool CSerialLink::Send(const uint8_t* data, size_t length, int timeoutUnits) {
-    if (fd_ < 0)
+    if (m_fd < 0) {
         return false;
+    }
     SteadyClock clock;
-    Deadline deadline(clock, std::chrono::milliseconds(static_cast<long long>(timeoutUnits) * unitMs_));
+    const Deadline deadline(clock, UnitsTimeout(timeoutUnits, m_unitMs));
     size_t done = 0;
     while (done < length) {
-        const ssize_t n = ::write(fd_, data + done, length - done);
+        const ssize_t n = RetryOnInterrupt([&] { return ::write(m_fd, data + done, length - done); });
         if (n > 0) {
             done += static_cast<size_t>(n);
             continue;
         }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno != EAGAIN)
+        if (n < 0 && errno != EAGAIN) {
             return false;
-        pollfd pfd{fd_, POLLOUT, 0};
-        const int ready = ::poll(&pfd, 1, static_cast<int>(deadline.Remaining().count()));
-        if (ready == 0)
-            break;  // write time-out: the frame goes out short and shows up as a missing reply
-        if (ready < 0 && errno != EINTR)
+        }
+        const int ready = WaitUntilReady(m_fd, POLLOUT, deadline);
+        if (ready == 0) {
+            break; // write time-out: the frame goes out short and shows up as a missing reply
+        }
+        if (ready < 0) {
             return false;
+        }
     }
     return true;
 }
 
-ssize_t CSerialLink::ReadChunk(uint8_t* out, size_t max, int totalMs) {
+ssize_t CSerialLink::ReadChunk(uint8_t* out, size_t max, std::chrono::milliseconds timeout) {
     SteadyClock clock;
-    Deadline deadline(clock, std::chrono::milliseconds(totalMs));
+    const Deadline deadline(clock, timeout);
     size_t got = 0;
     while (got < max) {
-        const int waitMs = got == 0 ? static_cast<int>(deadline.Remaining().count())
-                                    : std::min<int>(1, static_cast<int>(deadline.Remaining().count()));
-        pollfd pfd{fd_, POLLIN, 0};
-        const int ready = ::poll(&pfd, 1, waitMs);
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready < 0)
+        // The first byte may take the whole time; later ones must follow within 1 ms.
+        const auto wait = got == 0 ? deadline.Remaining() : std::min(kInterByteGap, deadline.Remaining());
+        const int ready = WaitUntilReady(m_fd, POLLIN, Deadline(clock, wait));
+        if (ready < 0) {
             return -1;
-        if (ready == 0)
+        }
+        if (ready == 0) {
             break;
-        const ssize_t n = ::read(fd_, out + got, max - got);
-        if (n < 0 && (errno == EINTR || errno == EAGAIN))
+        }
+        const ssize_t n = ::read(m_fd, out + got, max - got);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) {
             continue;
-        if (n < 0)
+        }
+        if (n < 0) {
             return -1;
-        if (n == 0)
+        }
+        if (n == 0) {
             break;
+        }
         got += static_cast<size_t>(n);
     }
     return static_cast<ssize_t>(got);
@@ -157,27 +199,30 @@ ssize_t CSerialLink::ReadChunk(uint8_t* out, size_t max, int totalMs) {
 
 bool CSerialLink::Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, size_t& received) {
     received = 0;
-    if (fd_ < 0)
+    if (m_fd < 0) {
         return false;
+    }
     FrameParser parser(buffer, capacity);
-    const int totalMs = timeoutUnits * unitMs_;
+    const auto timeout = UnitsTimeout(timeoutUnits, m_unitMs);
     for (;;) {
         uint8_t chunk[kReadChunk];
-        const ssize_t n = ReadChunk(chunk, kReadChunk, totalMs);
-        if (n <= 0)
+        const ssize_t n = ReadChunk(chunk, kReadChunk, timeout);
+        if (n <= 0) {
             return false;
+        }
         for (ssize_t i = 0; i < n; ++i) {
             parser.Feed(chunk[i]);
-            if (parser.state() == FrameParser::State::Complete) {
-                received = parser.size();
+            if (parser.CurrentState() == FrameParser::State::Complete) {
+                received = parser.Size();
                 return true;
             }
-            if (parser.Finished())
+            if (parser.Finished()) {
                 return false;
+            }
         }
         if (static_cast<size_t>(n) < kReadChunk) {
             // A short chunk ends the reply; the caller judges what arrived.
-            received = parser.size();
+            received = parser.Size();
             return true;
         }
     }

@@ -3,6 +3,7 @@
 
 #include <termios.h>
 
+#include <chrono>
 #include <string>
 
 #include "transfer/TransferLink.h"
@@ -22,6 +23,7 @@ class CSerialLink : public CTransferLink {
 public:
     static constexpr int kMaxPacket = 512;
     static constexpr size_t kReadChunk = 10;
+    static constexpr std::chrono::milliseconds kInterByteGap{1};
 
     ~CSerialLink() override { Close(); }
     int MaxPacketSize() override { return kMaxPacket; }
@@ -32,17 +34,17 @@ public:
     bool Send(const uint8_t* data, size_t length, int timeoutUnits) override;
 
     // Milliseconds per time-out unit (500 ms; tests shorten it).
-    void SetUnitMilliseconds(int ms) { unitMs_ = ms; }
+    void SetUnitMilliseconds(int ms) { m_unitMs = ms; }
 
 private:
     // Reads up to max bytes: waits for the first byte until the deadline, then
     // takes further bytes while they follow each other within 1 ms.
-    ssize_t ReadChunk(uint8_t* out, size_t max, int totalMs);
+    ssize_t ReadChunk(uint8_t* out, size_t max, std::chrono::milliseconds timeout);
 
-    std::string portName_;
-    int32_t baudRate_ = 115200;
-    int fd_ = -1;
-    int unitMs_ = 500;
+    std::string m_portName;
+    int32_t m_baudRate = 115200;
+    int m_fd = -1;
+    int m_unitMs = 500;
 };
 
 } // namespace caldo

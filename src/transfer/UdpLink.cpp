@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "transfer/Clock.h"
+#include "transfer/FdWait.h"
 #include "transfer/Frame.h"
 
 namespace caldo {
@@ -17,8 +18,9 @@ bool ParseDecimal(const std::string& text, size_t& pos, unsigned long& value) {
     const size_t start = pos;
     value = 0;
     while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
-        if (value < 1000000)
+        if (value < 1000000) {
             value = value * 10 + static_cast<unsigned long>(text[pos] - '0');
+        }
         ++pos;
     }
     return pos > start;
@@ -31,17 +33,20 @@ bool ParseIpv4Text(const std::string& text, uint32_t& hostOrderAddress) {
     uint32_t address = 0;
     for (int part = 0; part < 4; ++part) {
         if (part > 0) {
-            if (pos >= text.size() || text[pos] != '.')
+            if (pos >= text.size() || text[pos] != '.') {
                 return false;
+            }
             ++pos;
         }
         unsigned long value = 0;
-        if (!ParseDecimal(text, pos, value))
+        if (!ParseDecimal(text, pos, value)) {
             return false;
+        }
         address = (address << 8) | static_cast<uint32_t>(value & 0xFF);
     }
-    if (pos != text.size())
+    if (pos != text.size()) {
         return false;
+    }
     hostOrderAddress = address;
     return true;
 }
@@ -49,73 +54,70 @@ bool ParseIpv4Text(const std::string& text, uint32_t& hostOrderAddress) {
 bool ParsePortText(const std::string& text, uint16_t& port) {
     size_t pos = 0;
     unsigned long value = 0;
-    if (!ParseDecimal(text, pos, value) || pos != text.size() || value == 0 || value > 0xFFFF)
+    if (!ParseDecimal(text, pos, value) || pos != text.size() || value == 0 || value > 0xFFFF) {
         return false;
+    }
     port = static_cast<uint16_t>(value);
     return true;
 }
 
 bool CUdpLink::Configure(const CLinkSettings& settings) {
-    addressText_ = settings.addressText;
-    portText_ = settings.portText;
+    m_addressText = settings.addressText;
+    m_portText = settings.portText;
     return true;
 }
 
 bool CUdpLink::Open() {
     uint32_t address = 0;
     uint16_t port = 0;
-    if (!ParseIpv4Text(addressText_, address) || !ParsePortText(portText_, port))
+    if (!ParseIpv4Text(m_addressText, address) || !ParsePortText(m_portText, port)) {
         return false;
-    panel_ = {};
-    panel_.sin_family = AF_INET;
-    panel_.sin_addr.s_addr = htonl(address);
-    panel_.sin_port = htons(port);
-    socket_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    return socket_ >= 0;
+    }
+    m_panel = {};
+    m_panel.sin_family = AF_INET;
+    m_panel.sin_addr.s_addr = htonl(address);
+    m_panel.sin_port = htons(port);
+    m_socket = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    return m_socket >= 0;
 }
 
 bool CUdpLink::Close() {
-    if (socket_ >= 0) {
-        ::close(socket_);
-        socket_ = -1;
+    if (m_socket >= 0) {
+        ::close(m_socket);
+        m_socket = -1;
     }
     return true;
 }
 
 bool CUdpLink::Send(const uint8_t* data, size_t length, int /*timeoutUnits*/) {
-    if (socket_ < 0)
+    if (m_socket < 0) {
         return false;
-    ssize_t sent;
-    do {
-        sent = ::sendto(socket_, data, length, 0, reinterpret_cast<const sockaddr*>(&panel_), sizeof panel_);
-    } while (sent < 0 && errno == EINTR);
+    }
+    const ssize_t sent = RetryOnInterrupt([&] {
+        return ::sendto(m_socket, data, length, 0, reinterpret_cast<const sockaddr*>(&m_panel),
+                        sizeof m_panel);
+    });
     return sent >= 0;
 }
 
 bool CUdpLink::Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, size_t& received) {
     received = 0;
-    if (socket_ < 0)
+    if (m_socket < 0) {
         return false;
-    SteadyClock clock;
-    Deadline deadline(clock, std::chrono::milliseconds(static_cast<long long>(timeoutUnits) * unitMs_));
-    for (;;) {
-        pollfd pfd{socket_, POLLIN, 0};
-        const int ready = ::poll(&pfd, 1, static_cast<int>(deadline.Remaining().count()));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready <= 0)
-            return false;
-        break;
     }
-    ssize_t got;
-    do {
-        got = ::recvfrom(socket_, buffer, capacity, 0, nullptr, nullptr);
-    } while (got < 0 && errno == EINTR);
-    if (got <= 0)
+    SteadyClock clock;
+    if (WaitUntilReady(m_socket, POLLIN, Deadline(clock, UnitsTimeout(timeoutUnits, m_unitMs))) <= 0) {
         return false;
+    }
+    const ssize_t got =
+        RetryOnInterrupt([&] { return ::recvfrom(m_socket, buffer, capacity, 0, nullptr, nullptr); });
+    if (got <= 0) {
+        return false;
+    }
     size_t frameLength = 0;
-    if (!AcceptReply(buffer, static_cast<size_t>(got), LengthOrder::HighFirst, 1, frameLength))
+    if (!AcceptReply(buffer, static_cast<size_t>(got), LengthOrder::HighFirst, 1, frameLength)) {
         return false;
+    }
     received = frameLength;
     return true;
 }

@@ -27,14 +27,14 @@ public:
     bool Send(const uint8_t* data, size_t length, int timeoutUnits) override;
 
     // Milliseconds per time-out unit (500 ms; tests shorten it).
-    void SetUnitMilliseconds(int ms) { unitMs_ = ms; }
+    void SetUnitMilliseconds(int ms) { m_unitMs = ms; }
 
 private:
-    std::string addressText_;
-    std::string portText_;
-    sockaddr_in panel_{};
-    int socket_ = -1;
-    int unitMs_ = 500;
+    std::string m_addressText;
+    std::string m_portText;
+    sockaddr_in m_panel{};
+    int m_socket = -1;
+    int m_unitMs = 500;
 };
 
 } // namespace caldo

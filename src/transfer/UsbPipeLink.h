@@ -15,14 +15,14 @@ namespace caldo {
 
 struct UsbEndpointInfo {
     int interfaceNumber;
-    uint8_t address;     // bit 7 set = IN
-    uint8_t attributes;  // low two bits: transfer type, 2 = bulk
+    uint8_t address;    // bit 7 set = IN
+    uint8_t attributes; // low two bits: transfer type, 2 = bulk
 };
 
 struct UsbPipes {
     int interfaceNumber;
-    uint8_t writeEndpoint;  // PIPE1
-    uint8_t readEndpoint;   // PIPE0
+    uint8_t writeEndpoint; // PIPE1
+    uint8_t readEndpoint;  // PIPE0
 };
 
 // Picks the pipes from the endpoints of a configuration, listed in descriptor order.
@@ -45,12 +45,12 @@ public:
     bool Send(const uint8_t* data, size_t length, int timeoutUnits) override;
 
 private:
-    uint16_t vendorId_ = kDefaultUsbVendorId;
-    uint16_t productId_ = kDefaultUsbProductId;
-    libusb_context* context_ = nullptr;
-    libusb_device_handle* handle_ = nullptr;
-    int claimedInterface_ = -1;
-    UsbPipes pipes_{};
+    uint16_t m_vendorId = kDefaultUsbVendorId;
+    uint16_t m_productId = kDefaultUsbProductId;
+    libusb_context* m_context = nullptr;
+    libusb_device_handle* m_handle = nullptr;
+    int m_claimedInterface = -1;
+    UsbPipes m_pipes{};
 };
 
 } // namespace caldo

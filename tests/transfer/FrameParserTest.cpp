@@ -12,9 +12,10 @@ using Bytes = std::vector<uint8_t>;
 const Bytes kStatusReply{0x5A, 0xA5, 0x00, 0x07, 0x02, 0x01, 0x09};
 
 State FeedAll(FrameParser& p, const Bytes& bytes) {
-    for (uint8_t b : bytes)
+    for (uint8_t b : bytes) {
         p.Feed(b);
-    return p.state();
+    }
+    return p.CurrentState();
 }
 
 TEST(TransferFrameParser, FindsFrameAfterNoise) {
@@ -24,7 +25,7 @@ TEST(TransferFrameParser, FindsFrameAfterNoise) {
     Bytes input{0x00, 0x13, 0x5A, 0x00, 0xA5, 0x5A, 0x42};
     input.insert(input.end(), kStatusReply.begin(), kStatusReply.end());
     EXPECT_EQ(FeedAll(p, input), State::Complete);
-    EXPECT_EQ(p.size(), kStatusReply.size());
+    EXPECT_EQ(p.Size(), kStatusReply.size());
     EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + 7), kStatusReply);
 }
 
@@ -40,7 +41,7 @@ TEST(TransferFrameParser, DoubledSyncByteLosesTheFrame) {
 TEST(TransferFrameParser, ChecksumAndTrailingBytes) {
     Bytes buffer(64);
     FrameParser p(buffer.data(), buffer.size());
-    const Bytes bad{0x5A, 0xA5, 0x00, 0x07, 0x02, 0x01, 0xF6};  // checksum should be 0x09
+    const Bytes bad{0x5A, 0xA5, 0x00, 0x07, 0x02, 0x01, 0xF6}; // checksum should be 0x09
     EXPECT_EQ(FeedAll(p, bad), State::BadChecksum);
     EXPECT_EQ(p.Feed(0x00), State::Error);
 

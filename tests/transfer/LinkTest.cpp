@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <thread>
+#include <type_traits>
 
 #include "TransferTestSupport.h"
 #include "transfer/SerialLink.h"
@@ -26,29 +27,31 @@ using Bytes = std::vector<uint8_t>;
 class PtyPair {
 public:
     PtyPair() {
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-        EXPECT_GE(master_, 0);
-        EXPECT_EQ(::grantpt(master_), 0);
-        EXPECT_EQ(::unlockpt(master_), 0);
-        slave_ = ::ptsname(master_);
+        m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        EXPECT_GE(m_master, 0);
+        EXPECT_EQ(::grantpt(m_master), 0);
+        EXPECT_EQ(::unlockpt(m_master), 0);
+        m_slave = ::ptsname(m_master);
     }
-    ~PtyPair() { ::close(master_); }
-    const std::string& slave() const { return slave_; }
-    void Write(const Bytes& b) { ASSERT_EQ(::write(master_, b.data(), b.size()), static_cast<ssize_t>(b.size())); }
+    ~PtyPair() { ::close(m_master); }
+    const std::string& SlavePath() const { return m_slave; }
+    void Write(const Bytes& b) {
+        ASSERT_EQ(::write(m_master, b.data(), b.size()), static_cast<ssize_t>(b.size()));
+    }
     Bytes ReadAvailable() {
         Bytes out(256);
         ::usleep(20000);
-        const int flags = ::fcntl(master_, F_GETFL);
-        ::fcntl(master_, F_SETFL, flags | O_NONBLOCK);
-        const ssize_t n = ::read(master_, out.data(), out.size());
-        ::fcntl(master_, F_SETFL, flags);
+        const int flags = ::fcntl(m_master, F_GETFL);
+        ::fcntl(m_master, F_SETFL, flags | O_NONBLOCK);
+        const ssize_t n = ::read(m_master, out.data(), out.size());
+        ::fcntl(m_master, F_SETFL, flags);
         out.resize(n > 0 ? static_cast<size_t>(n) : 0);
         return out;
     }
 
 private:
-    int master_ = -1;
-    std::string slave_;
+    int m_master = -1;
+    std::string m_slave;
 };
 
 std::unique_ptr<CSerialLink> OpenSerial(const std::string& device, int baud = 115200) {
@@ -63,26 +66,30 @@ std::unique_ptr<CSerialLink> OpenSerial(const std::string& device, int baud = 11
     return link;
 }
 
-Bytes StatusReply() { return {0x5A, 0xA5, 0x00, 0x07, 0x02, 0x01, 0x09}; }
+Bytes StatusReply() {
+    return {0x5A, 0xA5, 0x00, 0x07, 0x02, 0x01, 0x09};
+}
 
 // A reply of the given total length (high byte first) with a valid checksum.
 Bytes ReplyOfLength(size_t total) {
     Bytes r{0x5A, 0xA5, static_cast<uint8_t>(total >> 8), static_cast<uint8_t>(total), 0x01, 0x01};
-    while (r.size() < total - 1)
+    while (r.size() < total - 1) {
         r.push_back(static_cast<uint8_t>(r.size()));
+    }
     uint8_t s = 0;
-    for (uint8_t b : r)
+    for (uint8_t b : r) {
         s = static_cast<uint8_t>(s + b);
+    }
     r.push_back(s);
     return r;
 }
 
 TEST(TransferSerialLink, SendsWholeFrameAndFindsReplyAfterNoise) {
     PtyPair pty;
-    auto link = OpenSerial(pty.slave());
+    auto link = OpenSerial(pty.SlavePath());
     const Bytes request{0x5A, 0xA5, 0x06, 0x00, 0x01, 0x06};
     ASSERT_TRUE(link->Send(request.data(), request.size(), 1));
-    EXPECT_EQ(pty.ReadAvailable(), request);  // raw line: nothing translated
+    EXPECT_EQ(pty.ReadAvailable(), request); // raw line: nothing translated
 
     Bytes input{0x00, 0x13, 0x5A, 0x00};
     const Bytes reply = ReplyOfLength(17);
@@ -97,7 +104,7 @@ TEST(TransferSerialLink, SendsWholeFrameAndFindsReplyAfterNoise) {
 
 TEST(TransferSerialLink, BadChecksumFailsOnFullAndOnShortChunk) {
     PtyPair pty;
-    auto link = OpenSerial(pty.slave());
+    auto link = OpenSerial(pty.SlavePath());
     Bytes buffer(5020);
     size_t received = 0;
     // 20 bytes arrive as two full chunks of 10.
@@ -115,7 +122,7 @@ TEST(TransferSerialLink, BadChecksumFailsOnFullAndOnShortChunk) {
 
 TEST(TransferSerialLink, ReplyCutShortEndsReceiveWithWhatArrived) {
     PtyPair pty;
-    auto link = OpenSerial(pty.slave());
+    auto link = OpenSerial(pty.SlavePath());
     const Bytes declared16 = ReplyOfLength(16);
     pty.Write(Bytes(declared16.begin(), declared16.begin() + 7));
     Bytes buffer(5020);
@@ -127,10 +134,10 @@ TEST(TransferSerialLink, ReplyCutShortEndsReceiveWithWhatArrived) {
 
 TEST(TransferSerialLink, TimeOutAndCapacity) {
     PtyPair pty;
-    auto link = OpenSerial(pty.slave());
+    auto link = OpenSerial(pty.SlavePath());
     Bytes buffer(5020);
     size_t received = 0;
-    EXPECT_FALSE(link->Receive(buffer.data(), buffer.size(), 1, received));  // nothing arrives
+    EXPECT_FALSE(link->Receive(buffer.data(), buffer.size(), 1, received)); // nothing arrives
     // A frame longer than the caller's buffer is refused, not written past it.
     pty.Write(ReplyOfLength(40));
     Bytes small(32, 0xCD);
@@ -143,9 +150,9 @@ TEST(TransferSerialLink, UnlistedBaudRateKeepsCurrentRate) {
     EXPECT_EQ(BaudRateConstant(115200), static_cast<speed_t>(B115200));
     EXPECT_EQ(BaudRateConstant(134), static_cast<speed_t>(B134));
     PtyPair pty;
-    auto link = OpenSerial(pty.slave(), 14400);  // Open still succeeds
+    auto link = OpenSerial(pty.SlavePath(), 14400); // Open still succeeds
     link->Close();
-    link->Close();  // safe twice
+    link->Close(); // safe twice
 }
 
 TEST(TransferSerialLink, LineSettingCodes) {
@@ -179,58 +186,62 @@ TEST(TransferSerialLink, OpenFailsForUnknownPort) {
 
 TEST(TransferSerialPorts, StableComNumbering) {
     test::TempDir root;
-    const auto dev = root.path() / "dev";
+    const auto dev = root.Path() / "dev";
     std::filesystem::create_directories(dev / "serial/by-id");
-    for (const char* name : {"ttyS10", "ttyS2", "ttyS3", "ttyUSB1", "ttyUSB0", "ttyACM0", "ttyUSBx", "tty0"})
+    for (const char* name :
+         {"ttyS10", "ttyS2", "ttyS3", "ttyUSB1", "ttyUSB0", "ttyACM0", "ttyUSBx", "tty0"}) {
         test::WriteFile(dev / name, {});
+    }
     // Only ttyS2 and ttyS10 have hardware behind them.
-    std::filesystem::create_directories(root.path() / "sys/class/tty/ttyS2/device");
-    std::filesystem::create_directories(root.path() / "sys/class/tty/ttyS10/device");
+    std::filesystem::create_directories(root.Path() / "sys/class/tty/ttyS2/device");
+    std::filesystem::create_directories(root.Path() / "sys/class/tty/ttyS10/device");
     std::filesystem::create_symlink("../../ttyUSB0", dev / "serial/by-id/usb-Maker_Panel-if00");
-    test::WriteFile(dev / "serial/by-id/usb-Other-if00", {});  // a device not listed elsewhere
+    test::WriteFile(dev / "serial/by-id/usb-Other-if00", {}); // a device not listed elsewhere
 
-    const std::vector<std::string> expected{"/dev/ttyS2", "/dev/ttyS10", "/dev/ttyUSB0", "/dev/ttyUSB1",
+    const std::vector<std::string> expected{"/dev/ttyS2",   "/dev/ttyS10",
+                                            "/dev/ttyUSB0", "/dev/ttyUSB1",
                                             "/dev/ttyACM0", "/dev/serial/by-id/usb-Other-if00"};
-    EXPECT_EQ(EnumerateSerialDevices(root.path()), expected);
-    EXPECT_EQ(ResolveSerialPortName("com1", root.path()), "/dev/ttyS2");
-    EXPECT_EQ(ResolveSerialPortName("COM3", root.path()), "/dev/ttyUSB0");
-    EXPECT_EQ(ResolveSerialPortName("com6", root.path()), "/dev/serial/by-id/usb-Other-if00");
-    EXPECT_EQ(ResolveSerialPortName("com7", root.path()), "");
-    EXPECT_EQ(ResolveSerialPortName("com0", root.path()), "");
-    EXPECT_EQ(ResolveSerialPortName("comx", root.path()), "");
-    EXPECT_EQ(ResolveSerialPortName("/dev/ttyUSB9", root.path()), "/dev/ttyUSB9");
+    EXPECT_EQ(EnumerateSerialDevices(root.Path()), expected);
+    EXPECT_EQ(ResolveSerialPortName("com1", root.Path()), "/dev/ttyS2");
+    EXPECT_EQ(ResolveSerialPortName("COM3", root.Path()), "/dev/ttyUSB0");
+    EXPECT_EQ(ResolveSerialPortName("com6", root.Path()), "/dev/serial/by-id/usb-Other-if00");
+    EXPECT_EQ(ResolveSerialPortName("com7", root.Path()), "");
+    EXPECT_EQ(ResolveSerialPortName("com0", root.Path()), "");
+    EXPECT_EQ(ResolveSerialPortName("comx", root.Path()), "");
+    EXPECT_EQ(ResolveSerialPortName("/dev/ttyUSB9", root.Path()), "/dev/ttyUSB9");
 }
 
 // A UDP peer on loopback standing in for the panel.
 class UdpPeer {
 public:
     UdpPeer() {
-        fd_ = ::socket(AF_INET, SOCK_DGRAM, 0);
+        m_fd = ::socket(AF_INET, SOCK_DGRAM, 0);
         sockaddr_in a{};
         a.sin_family = AF_INET;
         a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
         socklen_t len = sizeof a;
-        ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len);
-        port_ = ntohs(a.sin_port);
+        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &len);
+        m_port = ntohs(a.sin_port);
     }
-    ~UdpPeer() { ::close(fd_); }
-    uint16_t port() const { return port_; }
+    ~UdpPeer() { ::close(m_fd); }
+    uint16_t Port() const { return m_port; }
     // Receives one datagram and answers it with each of the replies in turn.
     Bytes Answer(const std::vector<Bytes>& replies) {
         Bytes in(2048);
         sockaddr_in from{};
         socklen_t len = sizeof from;
-        const ssize_t n = ::recvfrom(fd_, in.data(), in.size(), 0, reinterpret_cast<sockaddr*>(&from), &len);
+        const ssize_t n = ::recvfrom(m_fd, in.data(), in.size(), 0, reinterpret_cast<sockaddr*>(&from), &len);
         in.resize(n > 0 ? static_cast<size_t>(n) : 0);
-        for (const Bytes& r : replies)
-            ::sendto(fd_, r.data(), r.size(), 0, reinterpret_cast<sockaddr*>(&from), len);
+        for (const Bytes& r : replies) {
+            ::sendto(m_fd, r.data(), r.size(), 0, reinterpret_cast<sockaddr*>(&from), len);
+        }
         return in;
     }
 
 private:
-    int fd_ = -1;
-    uint16_t port_ = 0;
+    int m_fd = -1;
+    uint16_t m_port = 0;
 };
 
 std::unique_ptr<CUdpLink> OpenUdp(uint16_t port) {
@@ -247,7 +258,7 @@ std::unique_ptr<CUdpLink> OpenUdp(uint16_t port) {
 
 TEST(TransferUdpLink, ExchangesOneDatagramEachWay) {
     UdpPeer peer;
-    auto link = OpenUdp(peer.port());
+    auto link = OpenUdp(peer.Port());
     const Bytes request{0x5A, 0xA5, 0x06, 0x00, 0x01, 0x06};
     ASSERT_TRUE(link->Send(request.data(), request.size(), 1));
     EXPECT_EQ(peer.Answer({StatusReply()}), request);
@@ -259,12 +270,12 @@ TEST(TransferUdpLink, ExchangesOneDatagramEachWay) {
 
 TEST(TransferUdpLink, RejectsBadDatagramsAndTimesOut) {
     UdpPeer peer;
-    auto link = OpenUdp(peer.port());
+    auto link = OpenUdp(peer.Port());
     Bytes buffer(5020);
     size_t received = 0;
     const Bytes request{0x5A, 0xA5, 0x06, 0x00, 0x01, 0x06};
     Bytes claimsMore = StatusReply();
-    claimsMore[3] = 0x09;  // length field larger than the datagram
+    claimsMore[3] = 0x09; // length field larger than the datagram
     Bytes badSum = StatusReply();
     badSum[6] ^= 0x10;
     for (const Bytes& reply : {claimsMore, badSum, Bytes{0x5A, 0xA5}}) {
@@ -273,14 +284,14 @@ TEST(TransferUdpLink, RejectsBadDatagramsAndTimesOut) {
         EXPECT_FALSE(link->Receive(buffer.data(), buffer.size(), 1, received));
         EXPECT_EQ(received, 0u);
     }
-    EXPECT_FALSE(link->Receive(buffer.data(), buffer.size(), 1, received));  // nothing sent: time-out
+    EXPECT_FALSE(link->Receive(buffer.data(), buffer.size(), 1, received)); // nothing sent: time-out
 }
 
 TEST(TransferUdpLink, AddressAndPortText) {
     uint32_t a = 0;
     ASSERT_TRUE(ParseIpv4Text("192.168.1.20", a));
     EXPECT_EQ(a, 0xC0A80114u);
-    ASSERT_TRUE(ParseIpv4Text("300.1.2.3", a));  // each part keeps its low 8 bits
+    ASSERT_TRUE(ParseIpv4Text("300.1.2.3", a)); // each part keeps its low 8 bits
     EXPECT_EQ(a, 0x2C010203u);
     EXPECT_FALSE(ParseIpv4Text("192.168.1", a));
     EXPECT_FALSE(ParseIpv4Text("192.168.1.2.5", a));
@@ -310,8 +321,8 @@ TEST(TransferUsbLink, PipeChoiceAndIds) {
     const auto pipes = ChooseUsbPipes(endpoints);
     ASSERT_TRUE(pipes.has_value());
     EXPECT_EQ(pipes->interfaceNumber, 1);
-    EXPECT_EQ(pipes->writeEndpoint, 0x01);  // PIPE1: first bulk OUT
-    EXPECT_EQ(pipes->readEndpoint, 0x82);   // PIPE0: first bulk IN
+    EXPECT_EQ(pipes->writeEndpoint, 0x01); // PIPE1: first bulk OUT
+    EXPECT_EQ(pipes->readEndpoint, 0x82);  // PIPE0: first bulk IN
     EXPECT_FALSE(ChooseUsbPipes({{0, 0x81, 0x02}}).has_value());
 
     uint16_t v = 0, p = 0;
@@ -328,7 +339,7 @@ TEST(TransferUsbLink, PipeChoiceAndIds) {
 TEST(TransferUsbLink, OperationsOnALinkThatDidNotOpen) {
     CUsbPipeLink link;
     CLinkSettings s;
-    s.usbVendorId = 0xFFFE;  // no such device on a test machine
+    s.usbVendorId = 0xFFFE; // no such device on a test machine
     s.usbProductId = 0xFFFE;
     link.Configure(s);
     EXPECT_FALSE(link.Open());
@@ -341,6 +352,8 @@ TEST(TransferUsbLink, OperationsOnALinkThatDidNotOpen) {
 }
 
 TEST(TransferCreateLink, KindsAndPacketSizes) {
+    // No link operation has a default that reports success.
+    static_assert(std::is_abstract_v<CTransferLink>);
     CLinkSettings s;
     s.kind = kLinkUdp;
     EXPECT_EQ(CreateLink(s)->MaxPacketSize(), 1024);

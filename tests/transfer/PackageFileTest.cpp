@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "TransferTestSupport.h"
+#include "base/ByteWriter.h"
 #include "transfer/PackageFile.h"
 
 namespace caldo {
@@ -13,18 +14,14 @@ namespace {
 using test::Bytes;
 using Status = CPackageFile::Status;
 
-void PutLe32(Bytes& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        b[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
-}
-
 test::PackageContents TwoSectionContents(uint32_t kind) {
     test::PackageContents pkg;
     pkg.kind = kind;
     pkg.user = test::PatternBytes(300, 1);
     pkg.gui1 = test::PatternBytes(200, 2);
-    if (kind == 2)
+    if (kind == 2) {
         pkg.gui2 = test::PatternBytes(150, 3);
+    }
     pkg.sections = {test::PatternBytes(90, 4), test::PatternBytes(40, 5)};
     return pkg;
 }
@@ -34,16 +31,16 @@ TEST(TransferPackageFile, ReadsKindTwoLayout) {
     CPackageFile p;
     p.Assign(test::BuildPackage(pkg));
     ASSERT_EQ(p.Parse(), Status::Ok);
-    EXPECT_EQ(p.kind(), 2u);
-    EXPECT_EQ(p.userData().offset, 108u + 40u);  // after the header area and the 2-entry table
-    EXPECT_EQ(p.guiModel1().version, 5u);
-    EXPECT_EQ(p.guiModel2().version, 6u);
-    ASSERT_EQ(p.sectionCount(), 2u);
-    const auto data = p.RegionData(p.userData());
+    EXPECT_EQ(p.Kind(), 2u);
+    EXPECT_EQ(p.UserData().offset, 108u + 40u); // after the header area and the 2-entry table
+    EXPECT_EQ(p.GuiModel1().version, 5u);
+    EXPECT_EQ(p.GuiModel2().version, 6u);
+    ASSERT_EQ(p.SectionCount(), 2u);
+    const auto data = p.RegionData(p.UserData());
     EXPECT_EQ(Bytes(data.begin(), data.end()), pkg.user);
-    const auto gui2 = p.RegionData(p.guiModel2());
+    const auto gui2 = p.RegionData(p.GuiModel2());
     EXPECT_EQ(Bytes(gui2.begin(), gui2.end()), pkg.gui2);
-    const auto s1 = p.RegionData(p.sections()[1]);
+    const auto s1 = p.RegionData(p.Sections()[1]);
     EXPECT_EQ(Bytes(s1.begin(), s1.end()), pkg.sections[1]);
     uint32_t version = 0;
     ASSERT_TRUE(p.ReadU32(68, version));
@@ -62,9 +59,9 @@ TEST(TransferPackageFile, ReadsKindOneLayout) {
     CPackageFile p;
     p.Assign(bytes);
     ASSERT_EQ(p.Parse(), Status::Ok);
-    EXPECT_EQ(p.kind(), 1u);
-    EXPECT_EQ(p.guiModel2().length, 0u);
-    EXPECT_EQ(p.userData().offset, 88u + 40u);
+    EXPECT_EQ(p.Kind(), 1u);
+    EXPECT_EQ(p.GuiModel2().length, 0u);
+    EXPECT_EQ(p.UserData().offset, 88u + 40u);
 }
 
 TEST(TransferPackageFile, RefusesDamage) {
@@ -78,15 +75,19 @@ TEST(TransferPackageFile, RefusesDamage) {
         {"truncated inside the header", [](Bytes& b) { b.resize(19); }, Status::Damaged},
         {"truncated inside the header area", [](Bytes& b) { b.resize(100); }, Status::Damaged},
         {"truncated inside the last region", [](Bytes& b) { b.pop_back(); }, Status::Damaged},
-        {"user data beyond the end", [](Bytes& b) { PutLe32(b, 20, 0xFFFFFF00u); }, Status::Damaged},
-        {"length wraps the offset", [](Bytes& b) { PutLe32(b, 24, 0xFFFFFFFFu); }, Status::Damaged},
-        {"length does not match the data", [](Bytes& b) { PutLe32(b, 24, 299); }, Status::Damaged},
+        {"user data beyond the end", [](Bytes& b) { balsar::WriteAt(b, 20, 0xFFFFFF00u, 4); },
+         Status::Damaged},
+        {"length wraps the offset", [](Bytes& b) { balsar::WriteAt(b, 24, 0xFFFFFFFFu, 4); },
+         Status::Damaged},
+        {"length does not match the data", [](Bytes& b) { balsar::WriteAt(b, 24, 299, 4); }, Status::Damaged},
         {"GUI checksum wrong", [](Bytes& b) { b[b.size() - 200] ^= 1; }, Status::Damaged},
-        {"section table outside", [](Bytes& b) { PutLe32(b, 104, static_cast<uint32_t>(b.size())); }, Status::Damaged},
-        {"huge section count", [](Bytes& b) { PutLe32(b, 100, 0xFFFFFFFFu); }, Status::Damaged},
-        {"section beyond the end", [](Bytes& b) { PutLe32(b, 108, 0x7FFFFFFFu); }, Status::Damaged},
-        {"kind 3", [](Bytes& b) { PutLe32(b, 16, 3); }, Status::UnknownKind},
-        {"kind 0", [](Bytes& b) { PutLe32(b, 16, 0); }, Status::UnknownKind},
+        {"section table outside",
+         [](Bytes& b) { balsar::WriteAt(b, 104, static_cast<uint32_t>(b.size()), 4); }, Status::Damaged},
+        {"huge section count", [](Bytes& b) { balsar::WriteAt(b, 100, 0xFFFFFFFFu, 4); }, Status::Damaged},
+        {"section beyond the end", [](Bytes& b) { balsar::WriteAt(b, 108, 0x7FFFFFFFu, 4); },
+         Status::Damaged},
+        {"kind 3", [](Bytes& b) { balsar::WriteAt(b, 16, 3, 4); }, Status::UnknownKind},
+        {"kind 0", [](Bytes& b) { balsar::WriteAt(b, 16, 0, 4); }, Status::UnknownKind},
     };
     for (const Case& c : cases) {
         Bytes bytes = good;
@@ -94,7 +95,7 @@ TEST(TransferPackageFile, RefusesDamage) {
         CPackageFile p;
         p.Assign(bytes);
         EXPECT_EQ(p.Parse(), c.expected) << c.what;
-        EXPECT_TRUE(p.RegionData(p.userData()).empty()) << c.what;
+        EXPECT_TRUE(p.RegionData(p.UserData()).empty()) << c.what;
     }
 }
 
@@ -102,7 +103,7 @@ TEST(TransferPackageFile, ZeroLengthSectionsAreSkippedNotChecked) {
     test::PackageContents pkg = TwoSectionContents(2);
     pkg.sections[0].clear();
     Bytes bytes = test::BuildPackage(pkg);
-    PutLe32(bytes, 108, 0xFFFFFFF0u);  // offset of the empty section points nowhere
+    balsar::WriteAt(bytes, 108, 0xFFFFFFF0u, 4); // offset of the empty section points nowhere
     CPackageFile p;
     p.Assign(bytes);
     EXPECT_EQ(p.Parse(), Status::Ok);
@@ -111,10 +112,10 @@ TEST(TransferPackageFile, ZeroLengthSectionsAreSkippedNotChecked) {
 TEST(TransferPackageFile, LoadReportsMissingFile) {
     test::TempDir dir;
     CPackageFile p;
-    EXPECT_EQ(p.Load(dir.path() / "missing.qk"), Status::CannotOpen);
-    EXPECT_EQ(p.Load(dir.path()), Status::CannotOpen);
-    test::WriteFile(dir.path() / "p.qk", test::BuildPackage(TwoSectionContents(2)));
-    EXPECT_EQ(p.Load(dir.path() / "p.qk"), Status::Ok);
+    EXPECT_EQ(p.Load(dir.Path() / "missing.qk"), Status::CannotOpen);
+    EXPECT_EQ(p.Load(dir.Path()), Status::CannotOpen);
+    test::WriteFile(dir.Path() / "p.qk", test::BuildPackage(TwoSectionContents(2)));
+    EXPECT_EQ(p.Load(dir.Path() / "p.qk"), Status::Ok);
     EXPECT_EQ(p.Parse(), Status::Ok);
 }
 

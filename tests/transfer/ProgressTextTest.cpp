@@ -1,7 +1,7 @@
 // The text and fill of the progress bar, shared by the dialog and the terminal.
 #include <gtest/gtest.h>
 
-#include "transfer/TransferUi.h"
+#include "transfer/ProgressText.h"
 
 namespace caldo {
 namespace {
@@ -12,9 +12,9 @@ TEST(TransferProgressText, CaptionAndPercentRules) {
     EXPECT_EQ(ProgressText("下载GUI:", 10, 0, 10), "下载GUI:100%");
     EXPECT_EQ(ProgressText("", 0, 0, 10), "");
     EXPECT_EQ(ProgressText("", 3, 0, 10), "30%");
-    EXPECT_EQ(ProgressText("", 1, 0, 3), "33%");  // truncated
-    EXPECT_EQ(ProgressText("x", 15, 0, 10), "x100%");  // at most 100
-    EXPECT_EQ(ProgressText("x", 5, 10, 10), "");  // empty range: nothing drawn
+    EXPECT_EQ(ProgressText("", 1, 0, 3), "33%");      // truncated
+    EXPECT_EQ(ProgressText("x", 15, 0, 10), "x100%"); // at most 100
+    EXPECT_EQ(ProgressText("x", 5, 10, 10), "");      // empty range: nothing drawn
     EXPECT_EQ(ProgressText("x", 5, 10, 0), "");
 }
 

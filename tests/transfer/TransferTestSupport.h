@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "PanelModel.h"
+#include "base/MessageSink.h"
 #include "transfer/Clock.h"
 #include "transfer/Frame.h"
+#include "transfer/ProgressView.h"
 #include "transfer/TransferLink.h"
-#include "transfer/TransferUi.h"
 
 namespace caldo::test {
 
@@ -22,7 +23,7 @@ struct PackageContents {
     uint32_t kind = 2;
     Bytes user;
     Bytes gui1;
-    Bytes gui2;  // kind 2 only
+    Bytes gui2; // kind 2 only
     uint16_t gui1Version = 5;
     uint16_t gui2Version = 6;
     std::vector<Bytes> sections;
@@ -39,23 +40,23 @@ class TempDir {
 public:
     TempDir();
     ~TempDir();
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& Path() const { return m_path; }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path m_path;
 };
 
 class ManualClock : public Clock {
 public:
-    std::chrono::milliseconds Now() override { return now_; }
+    std::chrono::milliseconds Now() override { return m_now; }
     void Sleep(std::chrono::milliseconds d) override {
         sleeps.push_back(d);
-        now_ += d;
+        m_now += d;
     }
     std::vector<std::chrono::milliseconds> sleeps;
 
 private:
-    std::chrono::milliseconds now_{0};
+    std::chrono::milliseconds m_now{0};
 };
 
 class RecordingProgress : public ProgressView {
@@ -80,26 +81,25 @@ public:
     int lower = 0, upper = 100, position = 0, steps = 0, repaints = 0;
 };
 
-class RecordingMessages : public MessageSink {
-public:
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    std::vector<std::string> errors;
-};
-
-// A link whose far end is a PanelModel in the same process.
+// A link whose far end is a PanelModel in the same process. It carries frames
+// only while open, like a real link.
 class EmulatorLink : public CTransferLink {
 public:
     EmulatorLink(panelsim::PanelModel& panel, int maxPacket, LengthOrder order)
-        : panel_(panel), maxPacket_(maxPacket), order_(order) {}
-    int MaxPacketSize() override { return maxPacket_; }
-    bool Send(const uint8_t* data, size_t length, int) override;
+        : m_panel(panel), m_maxPacket(maxPacket), m_order(order) {}
+    int MaxPacketSize() override { return m_maxPacket; }
     bool Receive(uint8_t* buffer, size_t capacity, int, size_t& received) override;
+    bool Close() override;
+    bool Configure(const CLinkSettings&) override { return true; }
+    bool Open() override;
+    bool Send(const uint8_t* data, size_t length, int) override;
 
 private:
-    panelsim::PanelModel& panel_;
-    int maxPacket_;
-    LengthOrder order_;
-    Bytes pending_;
+    panelsim::PanelModel& m_panel;
+    int m_maxPacket;
+    LengthOrder m_order;
+    Bytes m_pending;
+    bool m_open = false;
 };
 
 // The panel configuration an EmulatorLink of the given link shape needs.

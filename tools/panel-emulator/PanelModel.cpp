@@ -3,6 +3,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "base/ByteWriter.h"
+
 namespace panelsim {
 
 namespace {
@@ -13,37 +15,45 @@ constexpr char kKey[] = "ZemBra";
 
 uint8_t Sum8(const uint8_t* p, size_t n) {
     uint8_t s = 0;
-    for (size_t i = 0; i < n; ++i)
+    for (size_t i = 0; i < n; ++i) {
         s = static_cast<uint8_t>(s + p[i]);
+    }
     return s;
 }
 
-uint16_t Le16(const Bytes& b, size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
+uint16_t Le16(const Bytes& b, size_t at) {
+    return static_cast<uint16_t>(balsar::ReadAt(b, at, 2));
+}
 
 uint32_t Le32(const Bytes& b, size_t at) {
-    return static_cast<uint32_t>(b[at]) | static_cast<uint32_t>(b[at + 1]) << 8 |
-           static_cast<uint32_t>(b[at + 2]) << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
+    return balsar::ReadAt(b, at, 4);
 }
 
 } // namespace
 
 std::string RegionFileName(uint8_t type, int driverIndex) {
     switch (type) {
-    case 1: return "gui.bin";
-    case 2: return "userdata.bin";
-    case 3: return "driver0.bin";
-    default: return "driver1_" + std::to_string(driverIndex) + ".bin";
+    case 1:
+        return "gui.bin";
+    case 2:
+        return "userdata.bin";
+    case 3:
+        return "driver0.bin";
+    default:
+        return "driver1_" + std::to_string(driverIndex) + ".bin";
     }
 }
 
 PanelModel::PanelModel(Config config)
-    : config_(std::move(config)), application_(!config_.bootMode), guiVersion_(config_.guiVersion) {}
+    : m_config(std::move(config)), m_application(!m_config.bootMode), m_guiVersion(m_config.guiVersion) {}
 
 bool PanelModel::FrameIsValid(const Bytes& f) {
-    if (f.size() < 6 || f[0] != 0x5A || f[1] != 0xA5)
+    if (f.size() < 6 || f[0] != 0x5A || f[1] != 0xA5) {
         return false;
-    if (static_cast<size_t>(f[2] | f[3] << 8) != f.size())
+    }
+    if (static_cast<size_t>(f[2] | f[3] << 8) != f.size()) {
         return false;
+    }
     return Sum8(f.data(), f.size() - 1) == f.back();
 }
 
@@ -54,11 +64,12 @@ Bytes PanelModel::Reply(uint8_t code, const Bytes& payload) const {
     r.reserve(total);
     r.push_back(0x5A);
     r.push_back(0xA5);
-    r.push_back(config_.replyLengthLowFirst ? low : high);
-    r.push_back(config_.replyLengthLowFirst ? high : low);
+    r.push_back(m_config.replyLengthLowFirst ? low : high);
+    r.push_back(m_config.replyLengthLowFirst ? high : low);
     r.push_back(code);
-    for (uint8_t b : payload)
+    for (uint8_t b : payload) {
         r.push_back(b);
+    }
     r.push_back(Sum8(r.data(), r.size()));
     return r;
 }
@@ -68,20 +79,23 @@ bool PanelModel::KeyOk(const Bytes& q) const {
 }
 
 void PanelModel::Restart(bool intoApplication) {
-    application_ = intoApplication;
-    downloadMode_ = false;
-    region_.reset();
+    m_application = intoApplication;
+    m_downloadMode = false;
+    m_region.reset();
 }
 
 Bytes PanelModel::ApplyFaults(Bytes reply) {
-    const int n = ++replies_;
-    const Faults& f = config_.faults;
-    if (n == f.dropReply)
+    const int n = ++m_replies;
+    const Faults& f = m_config.faults;
+    if (n == f.dropReply) {
         return {};
-    if (n == f.corruptChecksum)
+    }
+    if (n == f.corruptChecksum) {
         reply.back() = static_cast<uint8_t>(reply.back() ^ 0x5A);
-    if (n == f.shortReply && reply.size() > 7)
+    }
+    if (n == f.shortReply && reply.size() > 7) {
         reply.resize(7);
+    }
     if (n == f.noiseBefore) {
         // Stray bytes, including a 0x5A that is not followed by 0xA5.
         const Bytes noise{0x00, 0xFF, 0x5A, 0x13, 0xA5, 0x42};
@@ -91,74 +105,80 @@ Bytes PanelModel::ApplyFaults(Bytes reply) {
 }
 
 Bytes PanelModel::Verify() {
-    ++verifies_;
-    if (!region_)
+    ++m_verifies;
+    if (!m_region) {
         return Status(kVerify, false);
-    const Region& r = *region_;
+    }
+    const Region& r = *m_region;
     uint32_t sum = 0;
-    for (uint8_t b : r.data)
+    for (uint8_t b : r.data) {
         sum += b;
-    const bool ok = verifies_ != config_.faults.failVerify && r.data.size() == r.length && sum == r.checksum &&
-                    r.nextBlock == r.blocks;
+    }
+    const bool ok = m_verifies != m_config.faults.failVerify && r.data.size() == r.length &&
+                    sum == r.checksum && r.nextBlock == r.blocks;
     if (ok) {
-        const std::string name = RegionFileName(r.type, r.type == 4 ? driverIndex_++ : 0);
-        regions_[name] = r.data;
-        if (!config_.outDir.empty()) {
-            std::ofstream out(config_.outDir / name, std::ios::binary | std::ios::trunc);
-            out.write(reinterpret_cast<const char*>(r.data.data()), static_cast<std::streamsize>(r.data.size()));
+        const std::string name = RegionFileName(r.type, r.type == 4 ? m_driverIndex++ : 0);
+        m_regions[name] = r.data;
+        if (!m_config.outDir.empty()) {
+            std::ofstream out(m_config.outDir / name, std::ios::binary | std::ios::trunc);
+            out.write(reinterpret_cast<const char*>(r.data.data()),
+                      static_cast<std::streamsize>(r.data.size()));
         }
         if (r.type == 1) {
-            guiVersion_ = r.version;
-            Restart(true);  // a new GUI program starts at once
+            m_guiVersion = r.version;
+            Restart(true); // a new GUI program starts at once
         }
     }
-    region_.reset();
+    m_region.reset();
     return Status(kVerify, ok);
 }
 
 Bytes PanelModel::Handle(const Bytes& q, TimePoint now) {
-    if (silentUntil_ && now < *silentUntil_)
-        return {};  // still restarting
-    silentUntil_.reset();
-    requests_.push_back(q);
+    if (m_silentUntil && now < *m_silentUntil) {
+        return {}; // still restarting
+    }
+    m_silentUntil.reset();
+    m_requests.push_back(q);
     const uint8_t code = q[4];
     Bytes reply;
     switch (code) {
     case kGetInfo: {
-        Bytes p{1, static_cast<uint8_t>(application_ ? 1 : 0), 0, 0, 0};
-        p.push_back(static_cast<uint8_t>(config_.model));
-        p.push_back(static_cast<uint8_t>(config_.model >> 8));
+        Bytes p{1, static_cast<uint8_t>(m_application ? 1 : 0), 0, 0, 0};
+        p.push_back(static_cast<uint8_t>(m_config.model));
+        p.push_back(static_cast<uint8_t>(m_config.model >> 8));
         p.push_back(0);
         p.push_back(0);
-        p.push_back(static_cast<uint8_t>(guiVersion_));
-        p.push_back(static_cast<uint8_t>(guiVersion_ >> 8));
+        p.push_back(static_cast<uint8_t>(m_guiVersion));
+        p.push_back(static_cast<uint8_t>(m_guiVersion >> 8));
         reply = Reply(kGetInfo, p);
         break;
     }
     case kEnterDownload:
         if (KeyOk(q)) {
-            downloadMode_ = true;
-            driverIndex_ = 0;
+            m_downloadMode = true;
+            m_driverIndex = 0;
         }
         reply = Status(code, KeyOk(q));
         break;
     case kEnterBoot: {
         const bool ok = KeyOk(q);
         reply = Status(code, ok);
-        if (ok && application_) {
+        if (ok && m_application) {
             Restart(false);
-            if (config_.faults.slowRestartMs > 0)
-                silentUntil_ = now + std::chrono::milliseconds(config_.faults.slowRestartMs);
+            if (m_config.faults.slowRestartMs > 0) {
+                m_silentUntil = now + std::chrono::milliseconds(m_config.faults.slowRestartMs);
+            }
         }
         break;
     }
     case kFinish:
-        if (KeyOk(q))
-            downloadMode_ = false;
+        if (KeyOk(q)) {
+            m_downloadMode = false;
+        }
         reply = Status(code, KeyOk(q));
         break;
     case kErase: {
-        bool ok = downloadMode_ && q.size() == 19;
+        bool ok = m_downloadMode && q.size() == 19;
         if (ok) {
             Region r;
             r.type = q[5];
@@ -167,17 +187,18 @@ Bytes PanelModel::Handle(const Bytes& q, TimePoint now) {
             r.checksum = Le32(q, 12);
             r.blocks = Le16(q, 16);
             // The GUI program is written by the bootloader, everything else by the application.
-            ok = r.type >= 1 && r.type <= 4 && (r.type == 1) == !application_;
-            if (ok)
-                region_ = r;
+            ok = r.type >= 1 && r.type <= 4 && (r.type == 1) == !m_application;
+            if (ok) {
+                m_region = r;
+            }
         }
         reply = Status(code, ok);
         break;
     }
     case kWrite: {
-        bool ok = region_.has_value() && q.size() >= 8;
+        bool ok = m_region.has_value() && q.size() >= 8;
         if (ok) {
-            Region& r = *region_;
+            Region& r = *m_region;
             const uint16_t index = Le16(q, 5);
             const size_t n = q.size() - 8;
             ok = index == r.nextBlock && r.data.size() + n <= r.length;
@@ -200,34 +221,37 @@ Bytes PanelModel::Handle(const Bytes& q, TimePoint now) {
 }
 
 std::vector<Bytes> RequestSplitter::Feed(const uint8_t* data, size_t size) {
-    pending_.insert(pending_.end(), data, data + size);
+    m_pending.insert(m_pending.end(), data, data + size);
     std::vector<Bytes> frames;
     for (;;) {
         size_t start = 0;
-        while (start + 1 < pending_.size() && !(pending_[start] == 0x5A && pending_[start + 1] == 0xA5))
+        while (start + 1 < m_pending.size() && !(m_pending[start] == 0x5A && m_pending[start + 1] == 0xA5)) {
             ++start;
-        if (start + 1 >= pending_.size()) {
+        }
+        if (start + 1 >= m_pending.size()) {
             // Keep a trailing 0x5A that may start a frame.
-            const bool keepLast = !pending_.empty() && pending_.back() == 0x5A;
-            pending_.erase(pending_.begin(), pending_.end() - (keepLast ? 1 : 0));
+            const bool keepLast = !m_pending.empty() && m_pending.back() == 0x5A;
+            m_pending.erase(m_pending.begin(), m_pending.end() - (keepLast ? 1 : 0));
             break;
         }
-        pending_.erase(pending_.begin(), pending_.begin() + static_cast<long>(start));
-        if (pending_.size() < 4)
+        m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<long>(start));
+        if (m_pending.size() < 4) {
             break;
-        const size_t length = pending_[2] | pending_[3] << 8;
+        }
+        const size_t length = m_pending[2] | m_pending[3] << 8;
         if (length < 6) {
-            pending_.erase(pending_.begin());  // not a frame: hunt again
+            m_pending.erase(m_pending.begin()); // not a frame: hunt again
             continue;
         }
-        if (pending_.size() < length)
+        if (m_pending.size() < length) {
             break;
-        Bytes frame(pending_.begin(), pending_.begin() + static_cast<long>(length));
+        }
+        Bytes frame(m_pending.begin(), m_pending.begin() + static_cast<long>(length));
         if (PanelModel::FrameIsValid(frame)) {
             frames.push_back(std::move(frame));
-            pending_.erase(pending_.begin(), pending_.begin() + static_cast<long>(length));
+            m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<long>(length));
         } else {
-            pending_.erase(pending_.begin());
+            m_pending.erase(m_pending.begin());
         }
     }
     return frames;

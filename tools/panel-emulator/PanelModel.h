@@ -17,20 +17,20 @@ using Bytes = std::vector<uint8_t>;
 using TimePoint = std::chrono::steady_clock::time_point;
 
 struct Faults {
-    int dropReply = 0;        // the N-th reply is not sent
-    int corruptChecksum = 0;  // the N-th reply carries a wrong checksum
-    int noiseBefore = 0;      // noise bytes go out in front of the N-th reply
-    int shortReply = 0;       // only the first 7 bytes of the N-th reply go out
-    int failVerify = 0;       // the N-th region verification fails
-    int slowRestartMs = 0;    // after entering the bootloader the panel is silent this long
+    int dropReply = 0;       // the N-th reply is not sent
+    int corruptChecksum = 0; // the N-th reply carries a wrong checksum
+    int noiseBefore = 0;     // noise bytes go out in front of the N-th reply
+    int shortReply = 0;      // only the first 7 bytes of the N-th reply go out
+    int failVerify = 0;      // the N-th region verification fails
+    int slowRestartMs = 0;   // after entering the bootloader the panel is silent this long
 };
 
 struct Config {
     uint16_t model = 1;
-    bool bootMode = false;        // start in the bootloader instead of the application
+    bool bootMode = false; // start in the bootloader instead of the application
     uint16_t guiVersion = 1;
-    std::filesystem::path outDir; // verified regions are written here when set
-    bool replyLengthLowFirst = false;  // USB replies carry the length low byte first
+    std::filesystem::path outDir;     // verified regions are written here when set
+    bool replyLengthLowFirst = false; // USB replies carry the length low byte first
     Faults faults;
 };
 
@@ -48,13 +48,13 @@ public:
     // A request frame: 0x5A 0xA5, length low byte first equal to the frame size, checksum.
     static bool FrameIsValid(const Bytes& frame);
 
-    bool applicationRunning() const { return application_; }
-    uint16_t guiVersion() const { return guiVersion_; }
-    int repliesProduced() const { return replies_; }
+    bool ApplicationRunning() const { return m_application; }
+    uint16_t GuiVersion() const { return m_guiVersion; }
+    int RepliesProduced() const { return m_replies; }
     // Every request frame handled, in order.
-    const std::vector<Bytes>& requests() const { return requests_; }
+    const std::vector<Bytes>& Requests() const { return m_requests; }
     // Verified regions by output file name.
-    const std::map<std::string, Bytes>& regions() const { return regions_; }
+    const std::map<std::string, Bytes>& Regions() const { return m_regions; }
 
 private:
     Bytes Reply(uint8_t code, const Bytes& payload) const;
@@ -64,14 +64,14 @@ private:
     Bytes Verify();
     void Restart(bool intoApplication);
 
-    Config config_;
-    bool application_;
-    uint16_t guiVersion_;
-    bool downloadMode_ = false;
-    std::optional<TimePoint> silentUntil_;
-    int replies_ = 0;
-    int verifies_ = 0;
-    int driverIndex_ = 0;
+    Config m_config;
+    bool m_application;
+    uint16_t m_guiVersion;
+    bool m_downloadMode = false;
+    std::optional<TimePoint> m_silentUntil;
+    int m_replies = 0;
+    int m_verifies = 0;
+    int m_driverIndex = 0;
 
     struct Region {
         uint8_t type = 0;
@@ -82,9 +82,9 @@ private:
         uint16_t nextBlock = 0;
         Bytes data;
     };
-    std::optional<Region> region_;
-    std::vector<Bytes> requests_;
-    std::map<std::string, Bytes> regions_;
+    std::optional<Region> m_region;
+    std::vector<Bytes> m_requests;
+    std::map<std::string, Bytes> m_regions;
 };
 
 // Cuts a byte stream into request frames (serial transport). Bytes before a
@@ -94,7 +94,7 @@ public:
     std::vector<Bytes> Feed(const uint8_t* data, size_t size);
 
 private:
-    Bytes pending_;
+    Bytes m_pending;
 };
 
 } // namespace panelsim

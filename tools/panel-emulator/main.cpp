@@ -15,8 +15,11 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <iostream>
+#include <iterator>
 #include <string>
 
 #include "PanelModel.h"
@@ -31,11 +34,13 @@ constexpr char kUsage[] =
 bool g_log = false;
 
 void Log(const char* direction, const panelsim::Bytes& bytes) {
-    if (!g_log)
+    if (!g_log) {
         return;
+    }
     std::fprintf(stderr, "%s", direction);
-    for (size_t i = 0; i < bytes.size() && i < 24; ++i)
+    for (size_t i = 0; i < bytes.size() && i < 24; ++i) {
         std::fprintf(stderr, " %02X", bytes[i]);
+    }
     std::fprintf(stderr, bytes.size() > 24 ? " ... (%zu bytes)\n" : " (%zu bytes)\n", bytes.size());
 }
 
@@ -68,21 +73,25 @@ int RunUdp(panelsim::PanelModel& panel, uint16_t port) {
     for (;;) {
         sockaddr_in from{};
         socklen_t fromLen = sizeof from;
-        const ssize_t n = ::recvfrom(fd, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromLen);
+        const ssize_t n =
+            ::recvfrom(fd, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromLen);
         if (n < 0) {
-            if (errno == EINTR)
+            if (errno == EINTR) {
                 continue;
+            }
             std::perror("recvfrom");
             return 1;
         }
         panelsim::Bytes frame(buffer.begin(), buffer.begin() + n);
         Log("<-", frame);
-        if (!panelsim::PanelModel::FrameIsValid(frame))
+        if (!panelsim::PanelModel::FrameIsValid(frame)) {
             continue;
+        }
         const panelsim::Bytes reply = panel.Handle(frame, std::chrono::steady_clock::now());
         Log("->", reply);
-        if (!reply.empty())
+        if (!reply.empty()) {
             ::sendto(fd, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), fromLen);
+        }
     }
 }
 
@@ -116,8 +125,9 @@ int RunPty(panelsim::PanelModel& panel) {
     for (;;) {
         const ssize_t n = ::read(master, buffer, sizeof buffer);
         if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN)
+            if (errno == EINTR || errno == EAGAIN) {
                 continue;
+            }
             std::perror("read pty");
             return 1;
         }
@@ -128,10 +138,12 @@ int RunPty(panelsim::PanelModel& panel) {
             size_t done = 0;
             while (done < reply.size()) {
                 const ssize_t w = ::write(master, reply.data() + done, reply.size() - done);
-                if (w < 0 && errno == EINTR)
+                if (w < 0 && errno == EINTR) {
                     continue;
-                if (w <= 0)
+                }
+                if (w <= 0) {
                     break;
+                }
                 done += static_cast<size_t>(w);
             }
         }
@@ -144,24 +156,42 @@ int main(int argc, char** argv) {
     panelsim::Config config;
     bool udp = false, pty = false;
     long port = 0;
+    // The options that take a number: its range and where it goes.
+    struct NumberOption {
+        const char* name;
+        long min, max;
+        std::function<void(long)> set;
+    };
+    const auto count = [](int& target) { return [&target](long v) { target = static_cast<int>(v); }; };
+    const NumberOption numberOptions[] = {
+        {"--udp", 0, 65535,
+         [&](long v) {
+             udp = true;
+             port = v;
+         }},
+        {"--model", 0, 65535, [&](long v) { config.model = static_cast<uint16_t>(v); }},
+        {"--gui-version", 0, 65535, [&](long v) { config.guiVersion = static_cast<uint16_t>(v); }},
+        {"--drop-reply", 1, 1000000, count(config.faults.dropReply)},
+        {"--corrupt-checksum", 1, 1000000, count(config.faults.corruptChecksum)},
+        {"--noise", 1, 1000000, count(config.faults.noiseBefore)},
+        {"--short-reply", 1, 1000000, count(config.faults.shortReply)},
+        {"--fail-verify", 1, 1000000, count(config.faults.failVerify)},
+        {"--slow-restart", 0, 3600000, count(config.faults.slowRestartMs)},
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        auto number = [&](long min, long max, long& value) {
-            if (i + 1 >= argc || !ParseInt(argv[i + 1], min, max, value)) {
+        const auto number = std::find_if(std::begin(numberOptions), std::end(numberOptions),
+                                         [&](const NumberOption& o) { return a == o.name; });
+        if (number != std::end(numberOptions)) {
+            long value = 0;
+            if (i + 1 >= argc || !ParseInt(argv[i + 1], number->min, number->max, value)) {
                 std::fprintf(stderr, "panel-emulator: %s needs a number\n%s", a.c_str(), kUsage);
-                std::exit(2);
+                return 2;
             }
             ++i;
-        };
-        long v = 0;
-        if (a == "--udp") {
-            udp = true;
-            number(0, 65535, port);
+            number->set(value);
         } else if (a == "--pty") {
             pty = true;
-        } else if (a == "--model") {
-            number(0, 65535, v);
-            config.model = static_cast<uint16_t>(v);
         } else if (a == "--mode" && i + 1 < argc) {
             const std::string mode = argv[++i];
             if (mode != "app" && mode != "boot") {
@@ -169,29 +199,8 @@ int main(int argc, char** argv) {
                 return 2;
             }
             config.bootMode = mode == "boot";
-        } else if (a == "--gui-version") {
-            number(0, 65535, v);
-            config.guiVersion = static_cast<uint16_t>(v);
         } else if (a == "--out" && i + 1 < argc) {
             config.outDir = argv[++i];
-        } else if (a == "--drop-reply") {
-            number(1, 1000000, v);
-            config.faults.dropReply = static_cast<int>(v);
-        } else if (a == "--corrupt-checksum") {
-            number(1, 1000000, v);
-            config.faults.corruptChecksum = static_cast<int>(v);
-        } else if (a == "--noise") {
-            number(1, 1000000, v);
-            config.faults.noiseBefore = static_cast<int>(v);
-        } else if (a == "--short-reply") {
-            number(1, 1000000, v);
-            config.faults.shortReply = static_cast<int>(v);
-        } else if (a == "--fail-verify") {
-            number(1, 1000000, v);
-            config.faults.failVerify = static_cast<int>(v);
-        } else if (a == "--slow-restart") {
-            number(0, 3600000, v);
-            config.faults.slowRestartMs = static_cast<int>(v);
         } else if (a == "--log") {
             g_log = true;
         } else {

@@ -8,15 +8,16 @@
 namespace caldo {
 
 CSingleInstance::CSingleInstance(const QString& programName, QObject* parent)
-    : QObject(parent), serverName_(QStringLiteral("%1-%2").arg(programName).arg(::getuid())) {}
+    : QObject(parent), m_serverName(QStringLiteral("%1-%2").arg(programName).arg(::getuid())) {}
 
 CSingleInstance::~CSingleInstance() = default;
 
 bool CSingleInstance::ActivatePrimary() {
     QLocalSocket socket;
-    socket.connectToServer(serverName_);
-    if (!socket.waitForConnected(1000))
+    socket.connectToServer(m_serverName);
+    if (!socket.waitForConnected(1000)) {
         return false;
+    }
     socket.write("activate\n");
     socket.waitForBytesWritten(1000);
     socket.disconnectFromServer();
@@ -26,25 +27,27 @@ bool CSingleInstance::ActivatePrimary() {
 bool CSingleInstance::TryBecomePrimary() {
     {
         QLocalSocket probe;
-        probe.connectToServer(serverName_);
+        probe.connectToServer(m_serverName);
         if (probe.waitForConnected(500)) {
             probe.disconnectFromServer();
-            return false;  // another copy answers
+            return false; // another copy answers
         }
     }
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(serverName_)) {
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(m_serverName)) {
         // A socket left behind by a copy that crashed: nobody answered the probe.
-        QLocalServer::removeServer(serverName_);
-        if (!server_->listen(serverName_))
-            return true;  // run without the guard rather than not at all
+        QLocalServer::removeServer(m_serverName);
+        if (!m_server->listen(m_serverName)) {
+            return true; // run without the guard rather than not at all
+        }
     }
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = server_->nextPendingConnection()) {
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* client = m_server->nextPendingConnection()) {
             connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (client->readAll().startsWith("activate"))
+                if (client->readAll().startsWith("activate")) {
                     emit activationRequested();
+                }
             });
             connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
         }

@@ -19,14 +19,14 @@ public:
     bool TryBecomePrimary();
     // Asks the running copy to show its window; false when none answers.
     bool ActivatePrimary();
-    QString serverName() const { return serverName_; }
+    QString ServerName() const { return m_serverName; }
 
 signals:
     void activationRequested();
 
 private:
-    QString serverName_;
-    QLocalServer* server_ = nullptr;
+    QString m_serverName;
+    QLocalServer* m_server = nullptr;
 };
 
 } // namespace caldo

@@ -14,22 +14,22 @@ public:
 
     // Returns the previous position. Repaints only when the filled width changes.
     int SetPos(int position);
-    int GetPos() const { return position_; }
+    int GetPos() const { return m_position; }
     // Returns the previous step.
     int SetStep(int step);
     // Adds the step to the position; returns the previous position.
     int StepIt();
     void SetRange(int lower, int upper);
-    int lower() const { return lower_; }
-    int upper() const { return upper_; }
+    int Lower() const { return m_lower; }
+    int Upper() const { return m_upper; }
     // Repaints only when the caption changes.
     void SetCaption(const QString& caption);
-    QString caption() const { return caption_; }
+    QString Caption() const { return m_caption; }
     void SetShowText(bool show);
     // The text the bar shows now, empty when nothing is drawn.
     QString DisplayText() const;
     // Number of paints so far (tests).
-    int paintCount() const { return paints_; }
+    int PaintCount() const { return m_paints; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,14 +38,14 @@ protected:
 private:
     int FillWidth() const;
 
-    int position_ = 0;
-    int step_ = 1;
-    int upper_ = 100;
-    int lower_ = 0;
-    QString caption_;
-    bool showText_ = true;
-    int lastWidth_ = -1;
-    int paints_ = 0;
+    int m_position = 0;
+    int m_step = 1;
+    int m_upper = 100;
+    int m_lower = 0;
+    QString m_caption;
+    bool m_showText = true;
+    int m_lastWidth = -1;
+    int m_paints = 0;
 };
 
 } // namespace caldo

@@ -32,23 +32,25 @@ public:
     static QString ProgramName(TransferVariant variant);
 
     // Test seams: where links come from and how messages are shown.
-    void SetLinkFactory(LinkFactory factory) { linkFactory_ = std::move(factory); }
-    void SetMessagePresenter(std::function<void(const QString&)> presenter) { presenter_ = std::move(presenter); }
+    void SetLinkFactory(LinkFactory factory) { m_linkFactory = std::move(factory); }
+    void SetMessagePresenter(std::function<void(const QString&)> presenter) {
+        m_presenter = std::move(presenter);
+    }
 
-    const QString& packagePath() const { return packagePath_; }
+    const QString& PackagePath() const { return m_packagePath; }
     void SetPackagePath(const QString& path);
-    TransferDirection direction() const { return direction_; }
+    TransferDirection Direction() const { return m_direction; }
     // The settings as the next run will use them (read back from the controls).
     CLinkSettings CollectLinkSettings();
     void SetLinkKind(int kind);
-    bool running() const { return worker_ != nullptr; }
+    bool Running() const { return m_worker != nullptr; }
 
-    QPushButton* downloadButton() const { return downloadButton_; }
-    QCheckBox* forceCheck() const { return forceCheck_; }
-    CTextProgressCtrl* progress() const { return progress_; }
-    QLineEdit* addressEdit() const { return addressEdit_; }
-    QLineEdit* portEdit() const { return portEdit_; }
-    QComboBox* serialList() const { return serialList_; }
+    QPushButton* DownloadButton() const { return m_downloadButton; }
+    QCheckBox* ForceCheck() const { return m_forceCheck; }
+    CTextProgressCtrl* Progress() const { return m_progress; }
+    QLineEdit* AddressEdit() const { return m_addressEdit; }
+    QLineEdit* PortEdit() const { return m_portEdit; }
+    QComboBox* SerialList() const { return m_serialList; }
 
     // Ends the dialog; while a run is going on the window only hides and the
     // dialog ends when the run is over, so a panel is never left half written.
@@ -74,28 +76,30 @@ private:
     void BuildLoaderLayout();
     void BuildTransferLayout();
     void BuildLinkGroup(int top);
+    // A message of the run, in a box captioned with the program's name.
+    void ShowMessage(const QString& text, int kind);
     void OnRunFinished(bool ok);
 
-    TransferVariant variant_;
-    TransferDirection direction_ = TransferDirection::Download;
-    QString packagePath_;
-    CLinkSettings linkSettings_;
-    LinkFactory linkFactory_;
-    std::function<void(const QString&)> presenter_;
-    TransferWorker* worker_ = nullptr;
-    bool closeWhenIdle_ = false;
+    TransferVariant m_variant;
+    TransferDirection m_direction = TransferDirection::Download;
+    QString m_packagePath;
+    CLinkSettings m_linkSettings;
+    LinkFactory m_linkFactory;
+    std::function<void(const QString&)> m_presenter;
+    TransferWorker* m_worker = nullptr;
+    bool m_closeWhenIdle = false;
 
-    QPushButton* downloadButton_ = nullptr;
-    QCheckBox* forceCheck_ = nullptr;
-    CTextProgressCtrl* progress_ = nullptr;
-    QLineEdit* pathEdit_ = nullptr;
-    QRadioButton* udpRadio_ = nullptr;
-    QRadioButton* usbRadio_ = nullptr;
-    QRadioButton* serialRadio_ = nullptr;
-    QLineEdit* addressEdit_ = nullptr;
-    QLineEdit* portEdit_ = nullptr;
-    QLineEdit* usbIdEdit_ = nullptr;
-    QComboBox* serialList_ = nullptr;
+    QPushButton* m_downloadButton = nullptr;
+    QCheckBox* m_forceCheck = nullptr;
+    CTextProgressCtrl* m_progress = nullptr;
+    QLineEdit* m_pathEdit = nullptr;
+    QRadioButton* m_udpRadio = nullptr;
+    QRadioButton* m_usbRadio = nullptr;
+    QRadioButton* m_serialRadio = nullptr;
+    QLineEdit* m_addressEdit = nullptr;
+    QLineEdit* m_portEdit = nullptr;
+    QLineEdit* m_usbIdEdit = nullptr;
+    QComboBox* m_serialList = nullptr;
 };
 
 } // namespace caldo

@@ -5,18 +5,22 @@ namespace caldo {
 namespace {
 
 // Turns the download's front-end calls into signals of the worker.
-class SignalBridge : public ProgressView, public MessageSink {
+class SignalBridge : public ProgressView, public balsar::MessageSink {
 public:
-    explicit SignalBridge(TransferWorker& worker) : worker_(worker) {}
-    void SetCaption(const std::string& c) override { emit worker_.captionChanged(QString::fromStdString(c)); }
-    void SetRange(int lower, int upper) override { emit worker_.rangeChanged(lower, upper); }
-    void SetPos(int position) override { emit worker_.positionChanged(position); }
-    void StepIt() override { emit worker_.stepped(); }
-    void Repaint() override { emit worker_.repaintRequested(); }
-    void ShowError(const std::string& text) override { emit worker_.errorRaised(QString::fromStdString(text)); }
+    explicit SignalBridge(TransferWorker& worker) : m_worker(worker) {}
+    void SetCaption(const std::string& c) override {
+        emit m_worker.captionChanged(QString::fromStdString(c));
+    }
+    void SetRange(int lower, int upper) override { emit m_worker.rangeChanged(lower, upper); }
+    void SetPos(int position) override { emit m_worker.positionChanged(position); }
+    void StepIt() override { emit m_worker.stepped(); }
+    void Repaint() override { emit m_worker.repaintRequested(); }
+    void Message(const std::string& text, balsar::MessageKind kind, const std::string&) override {
+        emit m_worker.messageRaised(QString::fromStdString(text), static_cast<int>(kind));
+    }
 
 private:
-    TransferWorker& worker_;
+    TransferWorker& m_worker;
 };
 
 } // namespace
@@ -24,9 +28,9 @@ private:
 void TransferWorker::run() {
     SignalBridge bridge(*this);
     SteadyClock clock;
-    CDownloader downloader(options_, bridge, bridge, clock, factory_ ? factory_ : LinkFactory(CreateLink));
-    succeeded_ = downloader.RunDownload();
-    emit runFinished(succeeded_);
+    CDownloader downloader(m_options, bridge, bridge, clock, m_factory ? m_factory : LinkFactory(CreateLink));
+    m_succeeded = downloader.RunDownload();
+    emit runFinished(m_succeeded);
 }
 
 } // namespace caldo

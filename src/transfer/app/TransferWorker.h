@@ -12,9 +12,9 @@ class TransferWorker : public QThread {
     Q_OBJECT
 public:
     TransferWorker(DownloadOptions options, LinkFactory factory, QObject* parent = nullptr)
-        : QThread(parent), options_(std::move(options)), factory_(std::move(factory)) {}
+        : QThread(parent), m_options(std::move(options)), m_factory(std::move(factory)) {}
 
-    bool succeeded() const { return succeeded_; }
+    bool Succeeded() const { return m_succeeded; }
 
 signals:
     void captionChanged(const QString& caption);
@@ -23,16 +23,17 @@ signals:
     void stepped();
     void repaintRequested();
     // Connected blocking: the run waits until the message has been shown.
-    void errorRaised(const QString& text);
+    // kind is a balsar::MessageKind.
+    void messageRaised(const QString& text, int kind);
     void runFinished(bool ok);
 
 protected:
     void run() override;
 
 private:
-    DownloadOptions options_;
-    LinkFactory factory_;
-    bool succeeded_ = false;
+    DownloadOptions m_options;
+    LinkFactory m_factory;
+    bool m_succeeded = false;
 };
 
 } // namespace caldo

@@ -8,7 +8,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const auto variant = CALDO_TRANSFER_VARIANT == 0 ? caldo::TransferVariant::Loader : caldo::TransferVariant::Transfer;
+    const auto variant =
+        CALDO_TRANSFER_VARIANT == 0 ? caldo::TransferVariant::Loader : caldo::TransferVariant::Transfer;
     const QString name = caldo::CTransferDlg::ProgramName(variant);
     QApplication::setApplicationName(name);
 
@@ -21,7 +22,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     caldo::CTransferDlg dialog(variant, QApplication::arguments());
-    QObject::connect(&guard, &caldo::CSingleInstance::activationRequested, &dialog, &caldo::CTransferDlg::BringToFront);
+    QObject::connect(&guard, &caldo::CSingleInstance::activationRequested, &dialog,
+                     &caldo::CTransferDlg::BringToFront);
     // The program ends when the dialog does (after any run in progress), not
     // when its window is hidden.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -28,8 +28,9 @@ bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
+        if (done()) {
             loop.quit();
+        }
     });
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     poll.start(5);
@@ -39,17 +40,17 @@ bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
 
 TEST(TransferApp, CommandLinesOfBothPrograms) {
     CTransferDlg loader(TransferVariant::Loader, {"CaldoLoader", "-D", "-f", "/tmp/a.qk"});
-    EXPECT_EQ(loader.packagePath(), "/tmp/a.qk");
+    EXPECT_EQ(loader.PackagePath(), "/tmp/a.qk");
     EXPECT_EQ(loader.property("CaldoLoader").toInt(), 1);
     EXPECT_EQ(loader.windowTitle(), "CaldoLoader");
-    EXPECT_EQ(loader.downloadButton()->text(), "下载工程");
-    EXPECT_EQ(loader.forceCheck()->text(), "强制更新GUI");
+    EXPECT_EQ(loader.DownloadButton()->text(), "下载工程");
+    EXPECT_EQ(loader.ForceCheck()->text(), "强制更新GUI");
 
     CTransferDlg transfer(TransferVariant::Transfer, {"CaldoTransfer", "-f", "/tmp/b.qk"});
-    EXPECT_EQ(transfer.packagePath(), "");  // three arguments: options not read
+    EXPECT_EQ(transfer.PackagePath(), ""); // three arguments: options not read
     CTransferDlg transfer2(TransferVariant::Transfer, {"CaldoTransfer", "-U", "-f", "/tmp/b.qk"});
-    EXPECT_EQ(transfer2.packagePath(), "/tmp/b.qk");
-    EXPECT_EQ(transfer2.direction(), TransferDirection::Upload);
+    EXPECT_EQ(transfer2.PackagePath(), "/tmp/b.qk");
+    EXPECT_EQ(transfer2.Direction(), TransferDirection::Upload);
     EXPECT_EQ(transfer2.property("CaldoTransfer").toInt(), 1);
     auto* path = transfer2.findChild<QLineEdit*>("edit1019");
     ASSERT_NE(path, nullptr);
@@ -62,33 +63,33 @@ TEST(TransferApp, CommandLinesOfBothPrograms) {
 
 TEST(TransferApp, LinkKindSwitchingAndCollection) {
     CTransferDlg dlg(TransferVariant::Transfer, {"CaldoTransfer"});
-    EXPECT_EQ(dlg.CollectLinkSettings().kind, kLinkUsb);  // USB when the dialog opens
+    EXPECT_EQ(dlg.CollectLinkSettings().kind, kLinkUsb); // USB when the dialog opens
 
     dlg.SetLinkKind(kLinkUdp);
-    EXPECT_FALSE(dlg.serialList()->isEnabled());
-    EXPECT_TRUE(dlg.addressEdit()->isEnabled());
-    dlg.addressEdit()->setText("192.168.1.20");
-    dlg.portEdit()->setText("5000");
+    EXPECT_FALSE(dlg.SerialList()->isEnabled());
+    EXPECT_TRUE(dlg.AddressEdit()->isEnabled());
+    dlg.AddressEdit()->setText("192.168.1.20");
+    dlg.PortEdit()->setText("5000");
     CLinkSettings s = dlg.CollectLinkSettings();
     EXPECT_EQ(s.kind, kLinkUdp);
     EXPECT_EQ(s.addressText, "192.168.1.20");
     EXPECT_EQ(s.portText, "5000");
 
     dlg.SetLinkKind(kLinkSerial);
-    EXPECT_TRUE(dlg.serialList()->isEnabled());
-    EXPECT_FALSE(dlg.addressEdit()->isEnabled());
-    EXPECT_FALSE(dlg.portEdit()->isEnabled());
-    dlg.serialList()->addItem("extra");
-    dlg.serialList()->setCurrentIndex(dlg.serialList()->count() - 1);
+    EXPECT_TRUE(dlg.SerialList()->isEnabled());
+    EXPECT_FALSE(dlg.AddressEdit()->isEnabled());
+    EXPECT_FALSE(dlg.PortEdit()->isEnabled());
+    dlg.SerialList()->addItem("extra");
+    dlg.SerialList()->setCurrentIndex(dlg.SerialList()->count() - 1);
     s = dlg.CollectLinkSettings();
     EXPECT_EQ(s.kind, kLinkSerial);
-    EXPECT_EQ(s.serialPortName, "com" + std::to_string(dlg.serialList()->count()));
+    EXPECT_EQ(s.serialPortName, "com" + std::to_string(dlg.SerialList()->count()));
     EXPECT_EQ(s.baudRate, 115200);
 
     // Kind 2 leaves the fields as they were.
     dlg.SetLinkKind(kLinkUsb);
-    EXPECT_TRUE(dlg.serialList()->isEnabled());
-    EXPECT_FALSE(dlg.addressEdit()->isEnabled());
+    EXPECT_TRUE(dlg.SerialList()->isEnabled());
+    EXPECT_FALSE(dlg.AddressEdit()->isEnabled());
 }
 
 TEST(TransferApp, ProgressBarTextAndTwoColourPainting) {
@@ -118,14 +119,17 @@ TEST(TransferApp, ProgressBarTextAndTwoColourPainting) {
     // The text "50%" straddles the split: base-coloured ink on the left of it,
     // highlight-coloured ink on the right, and no other colours in the row band.
     bool baseInkInDone = false, highlightInkInRest = false;
-    for (int y = 0; y < 20; ++y)
+    for (int y = 0; y < 20; ++y) {
         for (int x = 0; x < 200; ++x) {
             const QColor c(image.pixel(x, y));
-            if (x < 100 && c != highlight)
+            if (x < 100 && c != highlight) {
                 baseInkInDone = true;
-            if (x >= 100 && c != base)
+            }
+            if (x >= 100 && c != base) {
                 highlightInkInRest = true;
+            }
         }
+    }
     EXPECT_TRUE(baseInkInDone);
     EXPECT_TRUE(highlightInkInRest);
 
@@ -140,18 +144,18 @@ TEST(TransferApp, ProgressRepaintsOnlyWhenSomethingVisibleChanges) {
     bar.resize(100, 20);
     bar.SetRange(0, 1000);
     bar.show();
-    ASSERT_TRUE(WaitFor([&] { return bar.paintCount() > 0; }));
-    const int before = bar.paintCount();
-    bar.SetPos(1);  // 0.1 % of 100 px: the filled width stays 0
+    ASSERT_TRUE(WaitFor([&] { return bar.PaintCount() > 0; }));
+    const int before = bar.PaintCount();
+    bar.SetPos(1); // 0.1 % of 100 px: the filled width stays 0
     QApplication::processEvents();
     QApplication::processEvents();
-    EXPECT_EQ(bar.paintCount(), before);
+    EXPECT_EQ(bar.PaintCount(), before);
     bar.SetPos(500);
-    ASSERT_TRUE(WaitFor([&] { return bar.paintCount() > before; }));
-    const int after = bar.paintCount();
-    bar.SetCaption("");  // unchanged caption
+    ASSERT_TRUE(WaitFor([&] { return bar.PaintCount() > before; }));
+    const int after = bar.PaintCount();
+    bar.SetCaption(""); // unchanged caption
     QApplication::processEvents();
-    EXPECT_EQ(bar.paintCount(), after);
+    EXPECT_EQ(bar.PaintCount(), after);
 }
 
 TEST(TransferApp, OneCopyPerProgram) {
@@ -192,9 +196,9 @@ struct DialogRun {
         pkg.gui2 = test::PatternBytes(400, 9);
         pkg.sections = {test::PatternBytes(300, 10)};
         user = pkg.user;
-        test::WriteFile(dir.path() / "p.qk", test::BuildPackage(pkg));
+        test::WriteFile(dir.Path() / "p.qk", test::BuildPackage(pkg));
         dlg = std::make_unique<CTransferDlg>(
-            variant, QStringList{"x", "-D", "-f", QString::fromStdString((dir.path() / "p.qk").string())});
+            variant, QStringList{"x", "-D", "-f", QString::fromStdString((dir.Path() / "p.qk").string())});
         dlg->SetLinkFactory([this](const CLinkSettings&) {
             return std::make_unique<test::EmulatorLink>(panel, 1024, LengthOrder::HighFirst);
         });
@@ -217,22 +221,22 @@ struct DialogRun {
 
 TEST(TransferApp, CaldoTransferStaysOpenAndReenablesTheButton) {
     DialogRun run(TransferVariant::Transfer, test::EmulatorConfig(1, false, 5));
-    run.dlg->downloadButton()->click();
-    EXPECT_FALSE(run.dlg->downloadButton()->isEnabled());
+    run.dlg->DownloadButton()->click();
+    EXPECT_FALSE(run.dlg->DownloadButton()->isEnabled());
     ASSERT_TRUE(WaitFor([&] { return run.finished; }));
     EXPECT_TRUE(run.result);
     EXPECT_TRUE(run.messages.empty());
-    EXPECT_TRUE(run.dlg->downloadButton()->isEnabled());
+    EXPECT_TRUE(run.dlg->DownloadButton()->isEnabled());
     EXPECT_TRUE(run.dlg->isVisible());
-    EXPECT_EQ(run.panel.regions().at("userdata.bin"), run.user);
-    EXPECT_EQ(run.dlg->progress()->caption(), QString::fromUtf8("烧写驱动(0)成功！"));
+    EXPECT_EQ(run.panel.Regions().at("userdata.bin"), run.user);
+    EXPECT_EQ(run.dlg->Progress()->Caption(), QString::fromUtf8("烧写驱动(0)成功！"));
 }
 
 TEST(TransferApp, CaldoLoaderClosesAfterAFailedRunOnceTheMessageIsShown) {
     panelsim::Config config = test::EmulatorConfig(1, false, 5);
     config.faults.failVerify = 1;
     DialogRun run(TransferVariant::Loader, config);
-    run.dlg->downloadButton()->click();
+    run.dlg->DownloadButton()->click();
     ASSERT_TRUE(WaitFor([&] { return run.finished; }));
     EXPECT_FALSE(run.result);
     EXPECT_EQ(run.messages, std::vector<std::string>{"烧写用户数据失败！"});
@@ -247,15 +251,15 @@ TEST(TransferApp, ClosingDuringARunLetsTheRunFinishFirst) {
         dialogFinished = true;
         runWasOverWhenFinished = run.finished;
     });
-    run.dlg->downloadButton()->click();
-    run.dlg->close();    // the window button
-    run.dlg->reject();   // Escape
+    run.dlg->DownloadButton()->click();
+    run.dlg->close();  // the window button
+    run.dlg->reject(); // Escape
     EXPECT_FALSE(run.dlg->isVisible());
-    EXPECT_TRUE(run.dlg->running());
+    EXPECT_TRUE(run.dlg->Running());
     ASSERT_TRUE(WaitFor([&] { return dialogFinished; }));
     EXPECT_TRUE(runWasOverWhenFinished);
     EXPECT_TRUE(run.result);
-    EXPECT_EQ(run.panel.regions().at("userdata.bin"), run.user);
+    EXPECT_EQ(run.panel.Regions().at("userdata.bin"), run.user);
 }
 
 } // namespace

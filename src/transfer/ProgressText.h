@@ -1,27 +1,9 @@
-// What the download routines need from their front end: a progress display and
-// a place for messages. The Qt dialog, the command line and the tests implement them.
+// What a progress bar shows, shared by the dialog's bar and the terminal bar.
 #pragma once
 
 #include <string>
 
 namespace caldo {
-
-class ProgressView {
-public:
-    virtual ~ProgressView() = default;
-    virtual void SetCaption(const std::string& caption) = 0;
-    virtual void SetRange(int lower, int upper) = 0;
-    virtual void SetPos(int position) = 0;
-    virtual void StepIt() = 0;
-    virtual void Repaint() = 0;
-};
-
-class MessageSink {
-public:
-    virtual ~MessageSink() = default;
-    // An error the user must see; returns once it has been shown.
-    virtual void ShowError(const std::string& text) = 0;
-};
 
 // The text a progress bar shows: the caption followed by the percent when the
 // percent is not 0, else the caption alone; without a caption the percent when
