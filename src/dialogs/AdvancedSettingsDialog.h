@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "plc/PortPage.h"
+#include "editing/PortPage.h"
 
 class QLineEdit;
 class QRadioButton;

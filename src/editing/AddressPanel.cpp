@@ -1,4 +1,4 @@
-#include "plc/AddressPanel.h"
+#include "editing/AddressPanel.h"
 
 #include <algorithm>
 

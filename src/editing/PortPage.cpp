@@ -1,4 +1,4 @@
-#include "plc/PortPage.h"
+#include "editing/PortPage.h"
 
 #include <algorithm>
 

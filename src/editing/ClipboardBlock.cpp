@@ -1,4 +1,4 @@
-#include "project/ClipboardBlock.h"
+#include "editing/ClipboardBlock.h"
 
 #include "base/Archive.h"
 #include "elements/ElementArchiveContext.h"

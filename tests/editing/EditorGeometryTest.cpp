@@ -2,7 +2,7 @@
 // distribution, centring, paste offsets and the trend limit.
 #include <gtest/gtest.h>
 
-#include "project/EditorGeometry.h"
+#include "editing/EditorGeometry.h"
 
 using namespace balsar;
 using namespace balsar::editor;

@@ -1,4 +1,4 @@
-#include "project/EditorGeometry.h"
+#include "editing/EditorGeometry.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,4 +1,4 @@
-#include "project/EditorScreenEdits.h"
+#include "editing/EditorScreenEdits.h"
 
 #include <algorithm>
 
