@@ -216,7 +216,14 @@ void FillGraphs(CHMIFrame& screen, CSingleColorBitmapLib& bitmaps) {
         trend->SetHeight(32);
         screen.AddElement(std::move(trend));
     }
-    const std::filesystem::path art = LibraryFolder() / "component" / "led" / "LED1_0_24.dat";
+    // A picture keeps the path of the file it came from; the file is taken
+    // from one fixed folder so that path is the same on every machine and
+    // in every build tree.
+    const std::filesystem::path folder = std::filesystem::path("/tmp/balsar-reference");
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path art = folder / "LED1_0_24.dat";
+    std::filesystem::copy_file(LibraryFolder() / "component" / "led" / "LED1_0_24.dat", art,
+                               std::filesystem::copy_options::overwrite_existing);
     PicturePlacement placed = PlacePictureFromFile(art.string(), bitmaps, 128, 64);
     ASSERT_TRUE(placed.picture) << placed.message;
     placed.picture->SetTopLeft(100, 34);

@@ -43,7 +43,11 @@ TEST(Screen, ElementsGetTheSmallestFreeIdOfTheirKind) {
     // The event list numbers with its project-tree tag.
     Add(screen, 10);
     EXPECT_EQ(Names(screen).back(), "EV0");
-    EXPECT_EQ(screen.RemoveElement(reg0), 0);
+    // An element that is not on the screen is not removed. (The removed
+    // element's address may be reused by a later one, so it cannot serve.)
+    FakeElement stranger(4);
+    EXPECT_EQ(screen.RemoveElement(&stranger), 0);
+    EXPECT_EQ(screen.GetElements().size(), 4u);
 }
 
 TEST(Screen, AddingAnElementAlreadyOnTheScreenIsRefused) {
