@@ -11,39 +11,6 @@
 
 namespace balsar {
 
-AdvancedSettings AdvancedSettings::Defaults(const ProtocolDescription& protocol) {
-    AdvancedSettings settings;
-    settings.commTimeout = protocol.commTimeout;
-    settings.protocolTimeout1 = protocol.protocolTimeout1;
-    settings.protocolTimeout2 = protocol.protocolTimeout2;
-    settings.maxWordsPerPacket = protocol.maxWordsPerPacket;
-    settings.maxBitsPerPacket = protocol.maxBitsPerPacket;
-    settings.wordGap = protocol.wordGap;
-    settings.bitGap = protocol.bitGap;
-    settings.commInterval = protocol.commInterval;
-    return settings;
-}
-
-AdvancedSettings AdvancedSettings::Of(const CPortCom& port) {
-    return {port.commTimeout,      port.protocolTimeout1, port.protocolTimeout2, port.maxWordsPerPacket,
-            port.maxBitsPerPacket, port.wordGap,          port.bitGap,           port.commInterval,
-            port.errorShowTime,    port.retries,          port.retryAfterLimit};
-}
-
-void AdvancedSettings::ApplyTo(CPortCom& port) const {
-    port.commTimeout = commTimeout;
-    port.protocolTimeout1 = protocolTimeout1;
-    port.protocolTimeout2 = protocolTimeout2;
-    port.maxWordsPerPacket = maxWordsPerPacket;
-    port.maxBitsPerPacket = maxBitsPerPacket;
-    port.wordGap = wordGap;
-    port.bitGap = bitGap;
-    port.commInterval = commInterval;
-    port.errorShowTime = errorShowTime;
-    port.retries = retries;
-    port.retryAfterLimit = retryAfterLimit;
-}
-
 std::vector<std::string> PcComPortChoices() {
     std::vector<std::string> choices;
     for (int i = 1; i <= 9; ++i) {
@@ -109,7 +76,7 @@ void PortPage::Open(const CPortCom& stored, MessageSink& sink) {
     parity = stored.parity;
     stopBits = stored.stopBits;
     m_stationText = std::to_string(stored.station);
-    advanced = AdvancedSettings::Of(stored);
+    advanced = stored.Advanced();
 }
 
 void PortPage::ChooseManufacturer(int choice, MessageSink& sink) {
@@ -136,7 +103,7 @@ bool PortPage::ChooseDevice(int device, MessageSink& sink) {
     m_device = device;
     m_protocol = std::move(loaded);
     ApplyLineDefaults();
-    advanced = AdvancedSettings::Defaults(m_protocol);
+    advanced = AdvancedPortSettings::Defaults(m_protocol);
     return true;
 }
 
@@ -192,7 +159,7 @@ void PortPage::Store(CPortCom& port, MessageSink& sink) const {
     if (port.hasStation != 0) {
         port.station = m_stationText.empty() ? 1 : LeadingInt(m_stationText);
     }
-    advanced.ApplyTo(port);
+    port.Advanced() = advanced;
 }
 
 } // namespace balsar

@@ -102,6 +102,24 @@ TEST(PortPage, OpenShowsTheStoredPortOrNotUsed) {
     EXPECT_EQ(again.hasStation, 0);
     EXPECT_EQ(again.station, 1);  // no station: the field is not stored
 
+    // Every advanced value of the stored port comes back unchanged.
+    stored.Advanced() = {.commTimeout = 700,
+                         .protocolTimeout1 = 21,
+                         .protocolTimeout2 = 22,
+                         .maxWordsPerPacket = 40,
+                         .maxBitsPerPacket = 300,
+                         .wordGap = 5,
+                         .bitGap = 9,
+                         .commInterval = 30,
+                         .errorShowTime = 4,
+                         .retries = 2,
+                         .retryAfterLimit = 0};
+    page.Open(stored, lib.sink);
+    EXPECT_EQ(page.advanced, stored.Advanced());
+    CPortCom third(2);
+    page.Store(third, lib.sink);
+    EXPECT_EQ(third.Advanced(), stored.Advanced());
+
     stored.protocolId = 4242;
     page.Open(stored, lib.sink);
     EXPECT_FALSE(page.Used());

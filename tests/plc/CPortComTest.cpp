@@ -1,8 +1,9 @@
 // The serial port record: when it counts as enabled for the address editor,
-// and its compiled 36-byte form.
+// its compiled 36-byte form, and the advanced driver values it carries.
 #include <gtest/gtest.h>
 
 #include "base/MessageSink.h"
+#include "plc/AdvancedPortSettings.h"
 #include "plc/CPortCom.h"
 #include "plc/PortProtocols.h"
 #include "plc/PlcTestSupport.h"
@@ -65,6 +66,73 @@ TEST(PortRecord, ConversionsInTheCompiledRecord) {
     image.clear();
     EXPECT_EQ(port.Compile(image, sink), 0);
     EXPECT_TRUE(image.empty());
+}
+
+// Eleven values that differ from each other and from the defaults.
+AdvancedPortSettings DistinctSettings() {
+    return {.commTimeout = 700,
+            .protocolTimeout1 = 21,
+            .protocolTimeout2 = 22,
+            .maxWordsPerPacket = 40,
+            .maxBitsPerPacket = 300,
+            .wordGap = 5,
+            .bitGap = 9,
+            .commInterval = 30,
+            .errorShowTime = 4,
+            .retries = 2,
+            .retryAfterLimit = 0};
+}
+
+TEST(AdvancedPortSettings, DefaultsTakeTheProtocolsDriverValues) {
+    PortProtocols protocols;
+    test::LoadSample(protocols, {0});
+    const AdvancedPortSettings defaults = AdvancedPortSettings::Defaults(*protocols.PortProtocol(0));
+    EXPECT_EQ(defaults, (AdvancedPortSettings{.commTimeout = 500,
+                                              .protocolTimeout1 = 3,
+                                              .protocolTimeout2 = 5,
+                                              .maxWordsPerPacket = 64,
+                                              .maxBitsPerPacket = 256,
+                                              .wordGap = 8,
+                                              .bitGap = 16,
+                                              .commInterval = 10,
+                                              .errorShowTime = 0,
+                                              .retries = 10,
+                                              .retryAfterLimit = 1}));
+    // A new port starts with no driver values but 10 retries, retrying after them.
+    EXPECT_EQ(CPortCom(1).Advanced(), (AdvancedPortSettings{.retries = 10, .retryAfterLimit = 1}));
+}
+
+TEST(AdvancedPortSettings, CopyAndExchangeCarryThemAndKeepThePortIndex) {
+    CPortCom source(0);
+    source.enabled = 1;
+    source.Advanced() = DistinctSettings();
+    CPortCom copy(1);
+    copy.CopyFrom(source);
+    EXPECT_EQ(copy.Advanced(), DistinctSettings());
+    EXPECT_EQ(copy.port, 1);
+
+    CPortCom unused(2);
+    unused.Exchange(copy);
+    EXPECT_EQ(unused.Advanced(), DistinctSettings());
+    EXPECT_EQ(copy.Advanced(), AdvancedPortSettings{});
+    EXPECT_EQ(unused.port, 2);
+    EXPECT_EQ(copy.port, 1);
+}
+
+// The record reads each value from the port's advanced part.
+TEST(AdvancedPortSettings, StoredAsOneValueCompiledFieldByField) {
+    RecordingMessageSink sink;
+    CPortCom port(0);
+    port.enabled = 1;
+    port.Advanced() = DistinctSettings();
+    Image image;
+    ASSERT_EQ(port.Compile(image, sink), CPortCom::kRecordSize);
+    EXPECT_EQ(ReadAt(image, 12, 4), 700u);
+    EXPECT_EQ(ReadAt(image, 16, 4), 21u);
+    EXPECT_EQ(ReadAt(image, 20, 4), 22u);
+    EXPECT_EQ(ReadAt(image, 26, 2), 40u);
+    EXPECT_EQ(ReadAt(image, 28, 2), 300u);
+    EXPECT_EQ(std::vector<uint8_t>(image.begin() + 30, image.end()), test::Hex("05 09 1E 04 02 01"));
 }
 
 } // namespace
