@@ -64,10 +64,7 @@ void PortPage::Open(const CPortCom& stored, MessageSink& sink) {
         ChooseManufacturer(0, sink);
         return;
     }
-    m_used = true;
-    m_manufacturer = manufacturer;
-    m_devices.clear();
-    m_library.ProtocolNames(manufacturer, m_devices);
+    SelectManufacturer(manufacturer);
     m_device = device;
     m_protocol.Load(m_library.ProtocolPath(manufacturer, device), sink);
     serialTypeText = ProtocolKeywords::SerialTypeName(stored.serialType);
@@ -80,19 +77,25 @@ void PortPage::Open(const CPortCom& stored, MessageSink& sink) {
 }
 
 void PortPage::ChooseManufacturer(int choice, MessageSink& sink) {
-    m_devices.clear();
-    m_device = -1;
     if (choice <= 0 || static_cast<size_t>(choice) > m_library.Manufacturers().size()) {
         m_used = false;
         m_manufacturer = -1;
+        m_devices.clear();
+        m_device = -1;
         return;
     }
-    m_used = true;
-    m_manufacturer = choice - 1;
-    m_library.ProtocolNames(m_manufacturer, m_devices);
+    SelectManufacturer(choice - 1);
     if (!m_devices.empty()) {
         ChooseDevice(0, sink);
     }
+}
+
+void PortPage::SelectManufacturer(int manufacturer) {
+    m_used = true;
+    m_manufacturer = manufacturer;
+    m_devices.clear();
+    m_library.ProtocolNames(manufacturer, m_devices);
+    m_device = -1;
 }
 
 bool PortPage::ChooseDevice(int device, MessageSink& sink) {

@@ -80,6 +80,8 @@ public:
     AdvancedPortSettings advanced;
 
 private:
+    // Marks the port used and lists the manufacturer's devices, none chosen.
+    void SelectManufacturer(int manufacturer);
     void ApplyLineDefaults();
 
     const ProtocolLibrary& m_library;
