@@ -6,7 +6,7 @@
 
 #include "base/ByteWriter.h"
 #include "base/MessageSink.h"
-#include "plc/AddressPanel.h"
+#include "editing/AddressPanel.h"
 #include "plc/CAddr.h"
 #include "plc/PortProtocols.h"
 

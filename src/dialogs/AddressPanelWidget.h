@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "plc/AddressPanel.h"
+#include "editing/AddressPanel.h"
 
 class QComboBox;
 class QLabel;

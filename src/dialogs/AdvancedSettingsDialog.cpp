@@ -19,17 +19,18 @@ namespace balsar::dialogs {
 namespace {
 
 // The fields in the order of the dialog's edits.
-std::array<int32_t AdvancedSettings::*, AdvancedSettingsDialog::kEdits> Fields() {
-    return {&AdvancedSettings::commTimeout, &AdvancedSettings::protocolTimeout1, &AdvancedSettings::protocolTimeout2,
-            &AdvancedSettings::bitGap,      &AdvancedSettings::wordGap,          &AdvancedSettings::maxBitsPerPacket,
-            &AdvancedSettings::maxWordsPerPacket, &AdvancedSettings::commInterval, &AdvancedSettings::errorShowTime,
-            &AdvancedSettings::retries};
+std::array<int32_t AdvancedPortSettings::*, AdvancedSettingsDialog::kEdits> Fields() {
+    return {&AdvancedPortSettings::commTimeout,       &AdvancedPortSettings::protocolTimeout1,
+            &AdvancedPortSettings::protocolTimeout2,  &AdvancedPortSettings::bitGap,
+            &AdvancedPortSettings::wordGap,           &AdvancedPortSettings::maxBitsPerPacket,
+            &AdvancedPortSettings::maxWordsPerPacket, &AdvancedPortSettings::commInterval,
+            &AdvancedPortSettings::errorShowTime,     &AdvancedPortSettings::retries};
 }
 
 } // namespace
 
-AdvancedSettingsDialog::AdvancedSettingsDialog(const AdvancedSettings& current, const AdvancedSettings& defaults,
-                                               QWidget* parent)
+AdvancedSettingsDialog::AdvancedSettingsDialog(const AdvancedPortSettings& current,
+                                               const AdvancedPortSettings& defaults, QWidget* parent)
     : QDialog(parent), m_settings(current), m_defaults(defaults) {
     setWindowTitle(Q(texts::kAdvancedCaption));
     auto* layout = new QVBoxLayout(this);
@@ -71,7 +72,7 @@ AdvancedSettingsDialog::AdvancedSettingsDialog(const AdvancedSettings& current, 
     Show(m_settings);
 }
 
-void AdvancedSettingsDialog::Show(const AdvancedSettings& settings) {
+void AdvancedSettingsDialog::Show(const AdvancedPortSettings& settings) {
     const auto fields = Fields();
     for (size_t i = 0; i < fields.size(); ++i) {
         m_edits[i]->setText(QString::number(settings.*fields[i]));

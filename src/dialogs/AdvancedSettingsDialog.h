@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "plc/PortPage.h"
+#include "plc/AdvancedPortSettings.h"
 
 class QLineEdit;
 class QRadioButton;
@@ -15,12 +15,12 @@ class AdvancedSettingsDialog : public QDialog {
 public:
     static constexpr int kEdits = 10;
 
-    AdvancedSettingsDialog(const AdvancedSettings& current, const AdvancedSettings& defaults,
+    AdvancedSettingsDialog(const AdvancedPortSettings& current, const AdvancedPortSettings& defaults,
                            QWidget* parent = nullptr);
 
     void accept() override;
     // The values after OK.
-    const AdvancedSettings& Settings() const { return m_settings; }
+    const AdvancedPortSettings& Settings() const { return m_settings; }
     // In the order of the dialog: commTimeout, protocolTimeout1,
     // protocolTimeout2, bitGap, wordGap, maxBits, maxWords, commInterval,
     // errorShowTime, retries.
@@ -30,10 +30,10 @@ public:
     void RestoreDefaults();
 
 private:
-    void Show(const AdvancedSettings& settings);
+    void Show(const AdvancedPortSettings& settings);
 
-    AdvancedSettings m_settings;
-    AdvancedSettings m_defaults;
+    AdvancedPortSettings m_settings;
+    AdvancedPortSettings m_defaults;
     std::array<QLineEdit*, kEdits> m_edits{};
     QRadioButton* m_retry;
     QRadioButton* m_cutOff;

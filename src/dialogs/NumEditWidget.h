@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <cstdint>
 
-#include "plc/CNumEdit.h"
+#include "editing/CNumEdit.h"
 
 namespace balsar {
 class MessageSink;

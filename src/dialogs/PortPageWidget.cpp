@@ -145,7 +145,7 @@ void PortPageWidget::Refresh() {
 }
 
 void PortPageWidget::OnAdvanced() {
-    AdvancedSettingsDialog dialog(m_page.advanced, AdvancedSettings::Defaults(m_page.Protocol()), this);
+    AdvancedSettingsDialog dialog(m_page.advanced, AdvancedPortSettings::Defaults(m_page.Protocol()), this);
     const bool ok = runAdvancedDialog ? runAdvancedDialog(dialog) : dialog.exec() == QDialog::Accepted;
     if (ok) {
         m_page.advanced = dialog.Settings();

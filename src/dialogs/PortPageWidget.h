@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "plc/PortPage.h"
+#include "editing/PortPage.h"
 
 class QComboBox;
 class QLabel;

@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <optional>
 
+#include "editing/EditorGeometry.h"
 #include "elements/PanelCanvas.h"
-#include "project/EditorGeometry.h"
 
 namespace balsar::editor {
 

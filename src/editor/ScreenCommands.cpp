@@ -2,12 +2,12 @@
 
 #include "base/Prompt.h"
 #include "base/Text.h"
+#include "editing/EditorScreenEdits.h"
 #include "editor/EditorStrings.h"
 #include "editor/ScreenEditor.h"
 #include "editor/commands/DeleteScreenCommand.h"
 #include "editor/commands/PlaceScreenCommand.h"
 #include "project/DesignerContext.h"
-#include "project/EditorScreenEdits.h"
 
 namespace balsar::editor {
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "base/MessageSink.h"
+#include "editing/ClipboardBlock.h"
 #include "editor/EditorStrings.h"
 #include "editor/InsertSetup.h"
 #include "editor/KeyLampInsert.h"
@@ -20,7 +21,6 @@
 #include "elements/CStaticText.h"
 #include "elements/ElementKinds.h"
 #include "elements/ElementRegistry.h"
-#include "project/ClipboardBlock.h"
 #include "project/DesignerContext.h"
 
 namespace balsar::editor {

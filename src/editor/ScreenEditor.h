@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "editing/EditorGeometry.h"
+#include "editing/EditorSelection.h"
 #include "elements/PanelCanvas.h"
 #include "project/CMirloDoc.h"
-#include "project/EditorGeometry.h"
-#include "project/EditorSelection.h"
 
 namespace balsar {
 class ClassRegistry;

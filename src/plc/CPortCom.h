@@ -1,17 +1,21 @@
 #pragma once
 // A serial port of the panel (COM0..COM2) bound to one protocol of the
 // library, with its line settings, station and driver timing parameters.
+// The eleven driver values are the port's AdvancedPortSettings part: the
+// port page and the advanced dialog take and give them as one value, while
+// the archive and the compiled record name each field where it belongs.
 #include <cstdint>
 
 #include "base/Archivable.h"
 #include "base/ByteWriter.h"
+#include "plc/AdvancedPortSettings.h"
 
 namespace balsar {
 
 class MessageSink;
 class PortProtocols;
 
-class CPortCom : public Archivable {
+class CPortCom : public Archivable, public AdvancedPortSettings {
     BALSAR_DECLARE_CLASS(CPortCom)
 public:
     explicit CPortCom(int32_t portIndex = 0);
@@ -28,6 +32,9 @@ public:
     // Swaps every setting but the port index with another port.
     void Exchange(CPortCom& other);
 
+    AdvancedPortSettings& Advanced() { return *this; }
+    const AdvancedPortSettings& Advanced() const { return *this; }
+
     bool operator==(const CPortCom& other) const = default;
 
     static constexpr int kRecordSize = 36;
@@ -42,17 +49,6 @@ public:
     int32_t stopBits = 0;
     int32_t hasStation = 0;
     int32_t station = 1;
-    int32_t commTimeout = 0;
-    int32_t protocolTimeout1 = 0;
-    int32_t protocolTimeout2 = 0;
-    int32_t maxWordsPerPacket = 0;
-    int32_t maxBitsPerPacket = 0;
-    int32_t wordGap = 0;
-    int32_t bitGap = 0;
-    int32_t commInterval = 0;
-    int32_t errorShowTime = 0;
-    int32_t retries = 10;
-    int32_t retryAfterLimit = 1;
 };
 
 } // namespace balsar

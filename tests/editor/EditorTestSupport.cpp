@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "base/Archive.h"
+#include "editing/EditorGeometry.h"
 #include "elements/CRegisterGE.h"
 #include "project/CoreClasses.h"
-#include "project/EditorGeometry.h"
 
 namespace balsar::test {
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "EditorTestSupport.h"
+#include "editing/EditorGeometry.h"
 #include "editor/CanvasWidget.h"
 #include "editor/KeyLampInsert.h"
 #include "editor/KeyOutline.h"
@@ -13,7 +14,6 @@
 #include "elements/CLedGE.h"
 #include "elements/ElementKinds.h"
 #include "hardware/HardwareModel.h"
-#include "project/EditorGeometry.h"
 
 using namespace balsar;
 using namespace balsar::test;

@@ -1,10 +1,9 @@
 // The project's bitmap library across a save: entries no picture uses are
-// dropped, pictures keep theirs, and a pasted picture brings its bitmap.
+// dropped, pictures keep theirs.
 #include <gtest/gtest.h>
 
 #include "base/Archive.h"
 #include "elements/CPictureGE.h"
-#include "project/ClipboardBlock.h"
 #include "project/CMirloProject.h"
 #include "project/CoreClasses.h"
 
@@ -51,25 +50,6 @@ TEST(BitmapLibrarySave, UnusedEntryIsGoneAfterSaveAndReload) {
     ASSERT_NE(picture, nullptr);
     EXPECT_EQ(picture->bitmapId, used);
     EXPECT_EQ(picture->Library(), &reloaded.bitmapLibrary);
-}
-
-TEST(BitmapLibrarySave, PastedPictureBringsItsBitmapToAnotherProject) {
-    CMirloProject source;
-    AddEntry(source.bitmapLibrary, 0x10);
-    const int32_t id = AddEntry(source.bitmapLibrary, 0x20);
-    const auto picture = Picture(id);
-    const auto block =
-        WriteClipboardBlock("/a/one.ZPJ", 1, {picture.get()}, &source.bitmapLibrary);
-
-    CMirloProject target;
-    const auto pasted = ReadClipboardBlock(block, CoreClassRegistry(), &target.bitmapLibrary);
-    ASSERT_TRUE(pasted.has_value());
-    ASSERT_EQ(pasted->elements.size(), 1u);
-    const auto* arrived = dynamic_cast<const CPictureGE*>(pasted->elements[0].get());
-    ASSERT_NE(arrived, nullptr);
-    EXPECT_EQ(arrived->bitmapId, 1);
-    ASSERT_NE(target.bitmapLibrary.FindItem(1), nullptr);
-    EXPECT_EQ(target.bitmapLibrary.FindItem(1)->data, std::vector<uint8_t>{0x20});
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "editor/commands/DeleteElementsCommand.h"
 
+#include "editing/EditorScreenEdits.h"
 #include "editor/ScreenEditor.h"
-#include "project/EditorScreenEdits.h"
 
 namespace balsar::editor {
 

@@ -1,8 +1,8 @@
 #include "editor/commands/DeleteScreenCommand.h"
 
+#include "editing/EditorScreenEdits.h"
 #include "editor/EditorStrings.h"
 #include "editor/ScreenEditor.h"
-#include "project/EditorScreenEdits.h"
 
 namespace balsar::editor {
 

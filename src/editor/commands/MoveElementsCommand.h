@@ -5,7 +5,7 @@
 #include <QUndoCommand>
 #include <vector>
 
-#include "project/EditorGeometry.h"
+#include "editing/EditorGeometry.h"
 
 namespace balsar::editor {
 

@@ -1,4 +1,4 @@
-#include "plc/CNumEdit.h"
+#include "editing/CNumEdit.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,12 +1,11 @@
+// The port page without its window: the lists it offers, the defaults a
+// chosen device brings, "恢复默认", opening a stored port and storing the page.
 #include <gtest/gtest.h>
 
 #include "base/MessageSink.h"
+#include "editing/PortPage.h"
 #include "plc/CPortCom.h"
-#include "plc/PortPage.h"
-#include "plc/PortProtocols.h"
 #include "plc/ProtocolLibrary.h"
-#include "plc/PlcTestSupport.h"
-#include "support/TestSupport.h"
 
 namespace balsar {
 namespace {
@@ -103,6 +102,24 @@ TEST(PortPage, OpenShowsTheStoredPortOrNotUsed) {
     EXPECT_EQ(again.hasStation, 0);
     EXPECT_EQ(again.station, 1);  // no station: the field is not stored
 
+    // Every advanced value of the stored port comes back unchanged.
+    stored.Advanced() = {.commTimeout = 700,
+                         .protocolTimeout1 = 21,
+                         .protocolTimeout2 = 22,
+                         .maxWordsPerPacket = 40,
+                         .maxBitsPerPacket = 300,
+                         .wordGap = 5,
+                         .bitGap = 9,
+                         .commInterval = 30,
+                         .errorShowTime = 4,
+                         .retries = 2,
+                         .retryAfterLimit = 0};
+    page.Open(stored, lib.sink);
+    EXPECT_EQ(page.advanced, stored.Advanced());
+    CPortCom third(2);
+    page.Store(third, lib.sink);
+    EXPECT_EQ(third.Advanced(), stored.Advanced());
+
     stored.protocolId = 4242;
     page.Open(stored, lib.sink);
     EXPECT_FALSE(page.Used());
@@ -117,62 +134,6 @@ TEST(PortPage, PcSerialPortChoice) {
     EXPECT_EQ(PcComPortChoiceIndex(10), 0);
     EXPECT_EQ(PcComPortChoiceIndex(0), 0);
     EXPECT_EQ(PcComPortFromChoice(2), 3);
-}
-
-TEST(PortEnabled, NeedsTheFlagAndRegisterTypes) {
-    PortProtocols protocols;
-    CPortCom port(2);
-    port.enabled = 1;
-    EXPECT_FALSE(port.IsEnabled(&protocols));  // empty description
-    test::LoadSample(protocols, {2});
-    EXPECT_TRUE(port.IsEnabled(&protocols));
-    EXPECT_FALSE(port.IsEnabled(nullptr));
-    port.enabled = 0;
-    EXPECT_FALSE(port.IsEnabled(&protocols));
-}
-
-TEST(PortRecord, ConversionsInTheCompiledRecord) {
-    RecordingMessageSink sink;
-    CPortCom port(1);
-    port.enabled = 1;
-    port.protocolId = 0x10001;
-    port.serialType = 2;  // RS422 compiles as 1
-    port.baud = 8;
-    port.dataBits = 0;
-    port.parity = 2;  // 'E'
-    port.stopBits = 1;
-    port.hasStation = 1;
-    port.station = 0x1234;
-    port.commTimeout = 1000;
-    port.protocolTimeout1 = 3;
-    port.protocolTimeout2 = 4;
-    port.maxWordsPerPacket = 64;
-    port.maxBitsPerPacket = 256;
-    port.wordGap = 8;
-    port.bitGap = 16;
-    port.commInterval = 300;  // one byte: 0x2C
-    port.errorShowTime = 5;
-    port.retries = 10;
-    port.retryAfterLimit = 0;  // cut off compiles as 1
-    Image image;
-    EXPECT_EQ(port.Compile(image, sink), 36);
-    EXPECT_EQ(image, test::Hex("01 01 07 45 6CDC0200 02 01 0100 E8030000 03000000 04000000"
-                               "3412 4000 0001 08 10 2C 05 0A 01"));
-    port.serialType = 1;
-    port.parity = 1;
-    port.retryAfterLimit = 1;
-    port.baud = 9;
-    image.clear();
-    port.Compile(image, sink);
-    EXPECT_EQ(image[1], 2);
-    EXPECT_EQ(image[3], 'O');
-    EXPECT_EQ(ReadAt(image, 4, 4), 0u);
-    EXPECT_EQ(image[35], 0);
-    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"[CommuUtils::BaudRateCompileValue]Not support: 9"});
-    port.enabled = 0;
-    image.clear();
-    EXPECT_EQ(port.Compile(image, sink), 0);
-    EXPECT_TRUE(image.empty());
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // distribution, centring, paste offsets and the trend limit.
 #include <gtest/gtest.h>
 
-#include "project/EditorGeometry.h"
+#include "editing/EditorGeometry.h"
 
 using namespace balsar;
 using namespace balsar::editor;
@@ -94,6 +94,12 @@ TEST(EditorGeometry, AlignFollowsTheLastSelectedAndKeepsSizes) {
     EXPECT_EQ(left[1].left, 30);
     EXPECT_EQ(left[2].left, 30);
     EXPECT_EQ(left[1].right - left[1].left, 7);
+    EXPECT_EQ(left[1].top, 30) << "horizontal modes leave y alone";
+    const auto top = Apply(rects, AlignOffsets(rects, AlignMode::Top));
+    EXPECT_EQ(top[0].top, 20);
+    EXPECT_EQ(top[1].top, 20);
+    EXPECT_EQ(top[1].bottom - top[1].top, 12);
+    EXPECT_EQ(top[1].left, 50);
     const auto right = Apply(rects, AlignOffsets(rects, AlignMode::Right));
     EXPECT_EQ(right[0].right, 70);
     EXPECT_EQ(right[1].right, 70);

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "base/Archive.h"
+#include "editing/ClipboardBlock.h"
+#include "editing/EditorGeometry.h"
+#include "editing/EditorScreenEdits.h"
+#include "editing/EditorSelection.h"
+#include "elements/CPictureGE.h"
 #include "project/CHMIFrame.h"
-#include "project/ClipboardBlock.h"
-#include "project/EditorGeometry.h"
-#include "project/EditorScreenEdits.h"
-#include "project/EditorSelection.h"
+#include "project/CMirloProject.h"
+#include "project/CoreClasses.h"
 #include "project/FakeElement.h"
 
 using namespace balsar;
@@ -164,4 +167,31 @@ TEST(ClipboardBlock, RoundTripAndMarker) {
     auto truncated = bytes;
     truncated.resize(bytes.size() - 3);
     EXPECT_FALSE(ReadClipboardBlock(truncated, test::TestRegistry(), nullptr).has_value());
+}
+
+TEST(ClipboardBlock, PastedPictureBringsItsBitmapToAnotherProject) {
+    CMirloProject source;
+    int32_t id = 0;
+    for (const uint8_t byte : {0x10, 0x20}) {
+        auto item = std::make_unique<CSingleColorBitmapLibItem>();
+        item->width = 8;
+        item->height = 1;
+        item->data = {byte};
+        id = source.bitmapLibrary.AddItem(std::move(item));
+    }
+    CPictureGE picture;
+    picture.bitmapId = id;
+    picture.SetWidth(8);
+    picture.SetHeight(1);
+    const auto block = WriteClipboardBlock("/a/one.ZPJ", 1, {&picture}, &source.bitmapLibrary);
+
+    CMirloProject target;
+    const auto pasted = ReadClipboardBlock(block, CoreClassRegistry(), &target.bitmapLibrary);
+    ASSERT_TRUE(pasted.has_value());
+    ASSERT_EQ(pasted->elements.size(), 1u);
+    const auto* arrived = dynamic_cast<const CPictureGE*>(pasted->elements[0].get());
+    ASSERT_NE(arrived, nullptr);
+    EXPECT_EQ(arrived->bitmapId, 1);
+    ASSERT_NE(target.bitmapLibrary.FindItem(1), nullptr);
+    EXPECT_EQ(target.bitmapLibrary.FindItem(1)->data, std::vector<uint8_t>{0x20});
 }

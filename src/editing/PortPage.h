@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "plc/AdvancedPortSettings.h"
 #include "plc/CPortCom.h"
 #include "plc/ProtocolDescription.h"
 
@@ -20,27 +21,6 @@ struct SerialOptions {
     bool rs232 = true;
     bool rs485 = true;
     bool rs422 = true;
-};
-
-// The eleven advanced values of a port (dialog "通讯高级设置").
-struct AdvancedSettings {
-    int32_t commTimeout = 0;
-    int32_t protocolTimeout1 = 0;
-    int32_t protocolTimeout2 = 0;
-    int32_t maxWordsPerPacket = 0;
-    int32_t maxBitsPerPacket = 0;
-    int32_t wordGap = 0;
-    int32_t bitGap = 0;
-    int32_t commInterval = 0;
-    int32_t errorShowTime = 0;
-    int32_t retries = 10;
-    int32_t retryAfterLimit = 1;
-
-    // The protocol's eight driver values, error time 0, 10 retries, retry on.
-    static AdvancedSettings Defaults(const ProtocolDescription& protocol);
-    static AdvancedSettings Of(const CPortCom& port);
-    void ApplyTo(CPortCom& port) const;
-    bool operator==(const AdvancedSettings& other) const = default;
 };
 
 // The PC serial port selection: entries "com1" to "com9"; a stored number
@@ -97,9 +77,11 @@ public:
     int32_t dataBits = 0;
     int32_t parity = 0;
     int32_t stopBits = 0;
-    AdvancedSettings advanced;
+    AdvancedPortSettings advanced;
 
 private:
+    // Marks the port used and lists the manufacturer's devices, none chosen.
+    void SelectManufacturer(int manufacturer);
     void ApplyLineDefaults();
 
     const ProtocolLibrary& m_library;

@@ -1,4 +1,4 @@
-#include "plc/PortPage.h"
+#include "editing/PortPage.h"
 
 #include <algorithm>
 
@@ -10,39 +10,6 @@
 #include "xml/XmlConvert.h"
 
 namespace balsar {
-
-AdvancedSettings AdvancedSettings::Defaults(const ProtocolDescription& protocol) {
-    AdvancedSettings settings;
-    settings.commTimeout = protocol.commTimeout;
-    settings.protocolTimeout1 = protocol.protocolTimeout1;
-    settings.protocolTimeout2 = protocol.protocolTimeout2;
-    settings.maxWordsPerPacket = protocol.maxWordsPerPacket;
-    settings.maxBitsPerPacket = protocol.maxBitsPerPacket;
-    settings.wordGap = protocol.wordGap;
-    settings.bitGap = protocol.bitGap;
-    settings.commInterval = protocol.commInterval;
-    return settings;
-}
-
-AdvancedSettings AdvancedSettings::Of(const CPortCom& port) {
-    return {port.commTimeout,      port.protocolTimeout1, port.protocolTimeout2, port.maxWordsPerPacket,
-            port.maxBitsPerPacket, port.wordGap,          port.bitGap,           port.commInterval,
-            port.errorShowTime,    port.retries,          port.retryAfterLimit};
-}
-
-void AdvancedSettings::ApplyTo(CPortCom& port) const {
-    port.commTimeout = commTimeout;
-    port.protocolTimeout1 = protocolTimeout1;
-    port.protocolTimeout2 = protocolTimeout2;
-    port.maxWordsPerPacket = maxWordsPerPacket;
-    port.maxBitsPerPacket = maxBitsPerPacket;
-    port.wordGap = wordGap;
-    port.bitGap = bitGap;
-    port.commInterval = commInterval;
-    port.errorShowTime = errorShowTime;
-    port.retries = retries;
-    port.retryAfterLimit = retryAfterLimit;
-}
 
 std::vector<std::string> PcComPortChoices() {
     std::vector<std::string> choices;
@@ -97,10 +64,7 @@ void PortPage::Open(const CPortCom& stored, MessageSink& sink) {
         ChooseManufacturer(0, sink);
         return;
     }
-    m_used = true;
-    m_manufacturer = manufacturer;
-    m_devices.clear();
-    m_library.ProtocolNames(manufacturer, m_devices);
+    SelectManufacturer(manufacturer);
     m_device = device;
     m_protocol.Load(m_library.ProtocolPath(manufacturer, device), sink);
     serialTypeText = ProtocolKeywords::SerialTypeName(stored.serialType);
@@ -109,23 +73,29 @@ void PortPage::Open(const CPortCom& stored, MessageSink& sink) {
     parity = stored.parity;
     stopBits = stored.stopBits;
     m_stationText = std::to_string(stored.station);
-    advanced = AdvancedSettings::Of(stored);
+    advanced = stored.Advanced();
 }
 
 void PortPage::ChooseManufacturer(int choice, MessageSink& sink) {
-    m_devices.clear();
-    m_device = -1;
     if (choice <= 0 || static_cast<size_t>(choice) > m_library.Manufacturers().size()) {
         m_used = false;
         m_manufacturer = -1;
+        m_devices.clear();
+        m_device = -1;
         return;
     }
-    m_used = true;
-    m_manufacturer = choice - 1;
-    m_library.ProtocolNames(m_manufacturer, m_devices);
+    SelectManufacturer(choice - 1);
     if (!m_devices.empty()) {
         ChooseDevice(0, sink);
     }
+}
+
+void PortPage::SelectManufacturer(int manufacturer) {
+    m_used = true;
+    m_manufacturer = manufacturer;
+    m_devices.clear();
+    m_library.ProtocolNames(manufacturer, m_devices);
+    m_device = -1;
 }
 
 bool PortPage::ChooseDevice(int device, MessageSink& sink) {
@@ -136,7 +106,7 @@ bool PortPage::ChooseDevice(int device, MessageSink& sink) {
     m_device = device;
     m_protocol = std::move(loaded);
     ApplyLineDefaults();
-    advanced = AdvancedSettings::Defaults(m_protocol);
+    advanced = AdvancedPortSettings::Defaults(m_protocol);
     return true;
 }
 
@@ -192,7 +162,7 @@ void PortPage::Store(CPortCom& port, MessageSink& sink) const {
     if (port.hasStation != 0) {
         port.station = m_stationText.empty() ? 1 : LeadingInt(m_stationText);
     }
-    advanced.ApplyTo(port);
+    port.Advanced() = advanced;
 }
 
 } // namespace balsar

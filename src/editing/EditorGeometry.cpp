@@ -1,4 +1,4 @@
-#include "project/EditorGeometry.h"
+#include "editing/EditorGeometry.h"
 
 #include <algorithm>
 #include <numeric>
@@ -6,6 +6,25 @@
 #include "base/Utf.h"
 
 namespace balsar::editor {
+
+namespace {
+
+// A rectangle's start and end along one axis, and an offset's share of it.
+int Low(const PanelRect& r, bool horizontal) { return horizontal ? r.left : r.top; }
+int High(const PanelRect& r, bool horizontal) { return horizontal ? r.right : r.bottom; }
+int& Along(Offset& o, bool horizontal) { return horizontal ? o.dx : o.dy; }
+
+// The move along one axis that brings [low, high) back into [0, limit); a
+// span longer than the limit ends up starting at 0.
+int IntoScreen(int low, int high, int limit) {
+    int d = high > limit ? limit - high : 0;
+    if (low + d < 0) {
+        d = -low;
+    }
+    return d;
+}
+
+} // namespace
 
 int PanelToWindow(int c) { return c * kDisplayScale; }
 
@@ -41,20 +60,7 @@ bool Inside(const PanelRect& r, int screenWidth, int screenHeight) {
 }
 
 PanelRect PushInside(const PanelRect& r, int screenWidth, int screenHeight) {
-    Offset o;
-    if (r.right > screenWidth) {
-        o.dx = screenWidth - r.right;
-    }
-    if (r.left + o.dx < 0) {
-        o.dx = -r.left;
-    }
-    if (r.bottom > screenHeight) {
-        o.dy = screenHeight - r.bottom;
-    }
-    if (r.top + o.dy < 0) {
-        o.dy = -r.top;
-    }
-    return Moved(r, o);
+    return Moved(r, {IntoScreen(r.left, r.right, screenWidth), IntoScreen(r.top, r.bottom, screenHeight)});
 }
 
 bool Contains(const PanelRect& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
@@ -126,28 +132,26 @@ std::vector<Offset> AlignOffsets(const std::vector<PanelRect>& rects, AlignMode 
     if (rects.size() < 2) {
         return moves;
     }
-    const PanelRect& ref = rects.back();
+    const bool horizontal =
+        mode == AlignMode::Left || mode == AlignMode::HorizontalCentre || mode == AlignMode::Right;
+    const int refLow = Low(rects.back(), horizontal);
+    const int refHigh = High(rects.back(), horizontal);
     for (size_t i = 0; i + 1 < rects.size(); ++i) {
-        const PanelRect& e = rects[i];
-        Offset& o = moves[i];
+        const int low = Low(rects[i], horizontal);
+        const int high = High(rects[i], horizontal);
+        int& d = Along(moves[i], horizontal);
         switch (mode) {
         case AlignMode::Left:
-            o.dx = ref.left - e.left;
+        case AlignMode::Top:
+            d = refLow - low;
             break;
         case AlignMode::HorizontalCentre:
-            o.dx = (ref.right + e.left - e.right - ref.left) / 2 + ref.left - e.left;
+        case AlignMode::VerticalCentre:
+            d = (refHigh + low - high - refLow) / 2 + refLow - low;
             break;
         case AlignMode::Right:
-            o.dx = ref.right - e.right;
-            break;
-        case AlignMode::Top:
-            o.dy = ref.top - e.top;
-            break;
-        case AlignMode::VerticalCentre:
-            o.dy = (ref.bottom + e.top - e.bottom - ref.top) / 2 + ref.top - e.top;
-            break;
         case AlignMode::Bottom:
-            o.dy = ref.bottom - e.bottom;
+            d = refHigh - high;
             break;
         }
     }
@@ -160,14 +164,14 @@ std::vector<Offset> DistributeOffsets(const std::vector<PanelRect>& rects, bool 
     if (n < 3) {
         return moves;
     }
-    const auto lo = [horizontal](const PanelRect& r) { return horizontal ? r.left : r.top; };
-    const auto hi = [horizontal](const PanelRect& r) { return horizontal ? r.right : r.bottom; };
+    const auto lo = [horizontal](const PanelRect& r) { return Low(r, horizontal); };
+    const auto hi = [horizontal](const PanelRect& r) { return High(r, horizontal); };
     const PanelRect u = UnionOf(rects);
     int total = 0;
     for (const PanelRect& r : rects) {
         total += hi(r) - lo(r);
     }
-    const int gap = ((horizontal ? u.right - u.left : u.bottom - u.top) - total) / static_cast<int>(n - 1);
+    const int gap = (hi(u) - lo(u) - total) / static_cast<int>(n - 1);
     if (gap <= 0) {
         return moves;
     }
@@ -192,7 +196,7 @@ std::vector<Offset> DistributeOffsets(const std::vector<PanelRect>& rects, bool 
     int edge = hi(rects[first]);
     for (const size_t i : middle) {
         const int start = edge + gap;
-        (horizontal ? moves[i].dx : moves[i].dy) = start - lo(rects[i]);
+        Along(moves[i], horizontal) = start - lo(rects[i]);
         edge = start + hi(rects[i]) - lo(rects[i]);
     }
     return moves;

@@ -1,8 +1,8 @@
-#include "project/EditorSelection.h"
+#include "editing/EditorSelection.h"
 
 #include <algorithm>
 
-#include "project/EditorGeometry.h"
+#include "editing/EditorGeometry.h"
 
 namespace balsar::editor {
 

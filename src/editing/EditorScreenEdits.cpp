@@ -1,9 +1,8 @@
-#include "project/EditorScreenEdits.h"
+#include "editing/EditorScreenEdits.h"
 
 #include <algorithm>
 
-#include "base/Archive.h"
-#include "elements/ElementArchiveContext.h"
+#include "editing/ElementArchiveBytes.h"
 
 namespace balsar::editor {
 
@@ -65,23 +64,13 @@ std::vector<const CGraphElement*> ElementOrder(const CHMIFrame& screen) {
 }
 
 std::vector<uint8_t> StoreScreen(const CHMIFrame& screen, CSingleColorBitmapLib* library) {
-    ElementArchiveContext context(library, true);
-    Archive ar;
-    ar.SetContext(&context);
-    ar.WriteObject(&screen);
-    return ar.TakeData();
+    return WriteElementBytes(library, true, [&](Archive& ar) { ar.WriteObject(&screen); });
 }
 
 std::unique_ptr<CHMIFrame> LoadScreen(std::span<const uint8_t> bytes, const ClassRegistry& registry,
                                       CSingleColorBitmapLib* library) {
-    ElementArchiveContext context(library, true);
-    Archive ar(bytes, registry);
-    ar.SetContext(&context);
-    try {
-        return ar.ReadObjectAs<CHMIFrame>();
-    } catch (const ArchiveError&) {
-        return nullptr;
-    }
+    return ReadElementBytes<std::unique_ptr<CHMIFrame>>(
+        bytes, registry, library, true, [](Archive& ar) { return ar.ReadObjectAs<CHMIFrame>(); });
 }
 
 } // namespace balsar::editor

@@ -1,4 +1,4 @@
-#include "plc/AddressPanel.h"
+#include "editing/AddressPanel.h"
 
 #include <algorithm>
 
@@ -13,12 +13,10 @@ namespace {
 
 bool IsLocalBitType(const std::string& name) { return name == "LW.B" || name == "RW.B"; }
 
-int64_t Clamp(int64_t value, const FieldRange& range) {
-    return std::clamp(value, range.minimum, std::max(range.minimum, range.maximum));
-}
-
-int32_t ToInt32(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+// The value clamped into the range, then into an int32.
+int32_t Clamped(int64_t value, const FieldRange& range) {
+    const int64_t inRange = std::clamp(value, range.minimum, std::max(range.minimum, range.maximum));
+    return static_cast<int32_t>(std::clamp<int64_t>(inRange, INT32_MIN, INT32_MAX));
 }
 
 } // namespace
@@ -61,7 +59,7 @@ std::vector<std::string> AddressPanel::RegisterTypeChoices() const {
     if (m_address.port == PORT_LOCAL) {
         return bit ? std::vector<std::string>{"LW.B", "RW.B"} : std::vector<std::string>{"LW", "RW"};
     }
-    const ProtocolDescription* description = m_protocols ? m_protocols->PortProtocol(m_address.port) : nullptr;
+    const ProtocolDescription* description = PortDescription(m_address.port);
     return description ? description->RegisterNames(bit) : std::vector<std::string>{};
 }
 
@@ -69,7 +67,7 @@ std::string AddressPanel::DeviceText() const {
     if (m_address.port == PORT_LOCAL) {
         return texts::kLocalPortName;
     }
-    const ProtocolDescription* description = m_protocols ? m_protocols->PortProtocol(m_address.port) : nullptr;
+    const ProtocolDescription* description = PortDescription(m_address.port);
     return description ? description->plcName : std::string();
 }
 
@@ -80,7 +78,7 @@ void AddressPanel::ChoosePort(int32_t port) {
         m_address.station = 0;
     } else {
         m_address.port = port;
-        const ProtocolDescription* description = m_protocols ? m_protocols->PortProtocol(port) : nullptr;
+        const ProtocolDescription* description = PortDescription(port);
         if (port != previous && description != nullptr) {
             m_address.station = description->stationDefault;
         }
@@ -119,8 +117,7 @@ void AddressPanel::ChooseRegisterType(const std::string& name) {
 }
 
 FieldRange AddressPanel::StationRange() const {
-    const ProtocolDescription* description =
-        (m_protocols && m_address.port != PORT_LOCAL) ? m_protocols->PortProtocol(m_address.port) : nullptr;
+    const ProtocolDescription* description = PortDescription(m_address.port);
     return description ? FieldRange{BASE_DEC, description->stationMin, description->stationMax} : FieldRange{BASE_DEC, 0, 0};
 }
 
@@ -150,13 +147,21 @@ std::string AddressPanel::FormatText() const {
     return m_address.hasSub != 0 ? RangeText(AddressRange(), SubRange()) : RangeText(AddressRange());
 }
 
+const ProtocolDescription* AddressPanel::PortDescription(int32_t port) const {
+    return (m_protocols != nullptr && port != PORT_LOCAL) ? m_protocols->PortProtocol(port) : nullptr;
+}
+
 void AddressPanel::ClampFields() {
-    m_address.address = ToInt32(Clamp(m_address.address, AddressRange()));
-    m_address.sub = m_address.hasSub != 0 ? ToInt32(Clamp(m_address.sub, SubRange())) : 0;
-    m_address.index = m_address.hasIndex != 0 ? ToInt32(Clamp(m_address.index, IndexRange())) : 0;
-    if (m_address.port != PORT_LOCAL) {
-        m_address.station = ToInt32(Clamp(m_address.station, StationRange()));
+    if (m_address.hasSub == 0) {
+        m_address.sub = 0;
     }
+    if (m_address.hasIndex == 0) {
+        m_address.index = 0;
+    }
+    SetAddress(m_address.address);
+    SetSub(m_address.sub);
+    SetIndex(m_address.index);
+    SetStation(m_address.station);
 }
 
 void AddressPanel::FixDataType(int32_t dataType) {
@@ -184,21 +189,21 @@ void AddressPanel::ApplyFixedWordCount() {
 
 void AddressPanel::SetStation(int64_t value) {
     if (m_address.port != PORT_LOCAL) {
-        m_address.station = ToInt32(Clamp(value, StationRange()));
+        m_address.station = Clamped(value, StationRange());
     }
 }
 
-void AddressPanel::SetAddress(int64_t value) { m_address.address = ToInt32(Clamp(value, AddressRange())); }
+void AddressPanel::SetAddress(int64_t value) { m_address.address = Clamped(value, AddressRange()); }
 
 void AddressPanel::SetSub(int64_t value) {
     if (m_address.hasSub != 0) {
-        m_address.sub = ToInt32(Clamp(value, SubRange()));
+        m_address.sub = Clamped(value, SubRange());
     }
 }
 
 void AddressPanel::SetIndex(int64_t value) {
     if (m_address.hasIndex != 0) {
-        m_address.index = ToInt32(Clamp(value, IndexRange()));
+        m_address.index = Clamped(value, IndexRange());
     }
 }
 

@@ -13,6 +13,7 @@
 namespace balsar {
 
 class CPortCom;
+class ProtocolDescription;
 class PortProtocols;
 
 // One entry of the port list: a port number (PORT_LOCAL for "LOCAL") and
@@ -79,6 +80,8 @@ public:
 
 private:
     const RegisterType* Type() const { return m_address.FindRegisterType(m_protocols); }
+    // The protocol loaded for a PLC port; null for LOCAL or no protocols.
+    const ProtocolDescription* PortDescription(int32_t port) const;
     void ClampFields();
     void ApplyFixedWordCount();
 
