@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "base/FileIo.h"
@@ -44,17 +45,27 @@ std::vector<uint8_t> CompileSimulatorProject(DesignerFixture& designer, bool cut
     return designer.Compile(std::move(project));
 }
 
-std::string TempFolder(const std::string& name) {
+namespace {
+
+std::filesystem::path TestFolder(const std::string& name) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "balsar-simulator-tests" /
-                                         (std::string(info->test_suite_name()) + "." + info->name()) / name;
+    std::string test = std::string(info->test_suite_name()) + "." + info->name();
+    std::replace(test.begin(), test.end(), '/', '_');
+    return std::filesystem::temp_directory_path() / "balsar-simulator-tests" / test / name;
+}
+
+} // namespace
+
+std::string TempFolder(const std::string& name) {
+    const std::filesystem::path folder = TestFolder(name);
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder.string();
 }
 
 std::string WriteImage(const std::vector<uint8_t>& image, const std::string& name) {
-    const std::string path = (std::filesystem::path(TempFolder("image")) / name).string();
+    std::filesystem::create_directories(TestFolder("image"));
+    const std::string path = (TestFolder("image") / name).string();
     std::string error;
     EXPECT_TRUE(WriteFileAtomically(path, image, error)) << error;
     return path;
