@@ -96,6 +96,7 @@ void SimulatorWindow::BuildLinkBar() {
     m_linkKind->addItem(Text(texts::kLinkSerial));
     m_linkTarget = new QLineEdit(bar);
     m_linkTarget->setMinimumWidth(200);
+    m_linkTarget->setMaximumWidth(320);
     m_connect = new QPushButton(Text(texts::kConnect), bar);
     bar->addWidget(m_linkKind);
     bar->addWidget(m_linkTarget);
@@ -191,7 +192,8 @@ void SimulatorWindow::RebuildTable() {
         m_table->setItem(row, 2, new QTableWidgetItem());
     }
     m_filling = false;
-    m_table->resizeColumnsToContents();
+    m_table->resizeColumnToContents(0);
+    m_table->resizeColumnToContents(1);
     RefreshValues();
 }
 
