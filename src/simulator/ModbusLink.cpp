@@ -14,6 +14,11 @@ namespace {
 
 constexpr uint32_t kDefaultTimeoutMs = 500;
 
+bool LinkLost(int code) {
+    return code == EPIPE || code == ECONNRESET || code == EBADF || code == ENOTCONN || code == ECONNREFUSED ||
+           code == ECONNABORTED;
+}
+
 size_t PacketLimit(const ModbusTarget& target, const runtime::PortRecord* port) {
     const bool bits = target.IsBitTable();
     size_t limit = bits ? MODBUS_MAX_READ_BITS : MODBUS_MAX_READ_REGISTERS;
@@ -130,7 +135,14 @@ bool ModbusLink::Run(const runtime::AddressRecord& address, Operation operation,
         if (code == EMBXILADD || code == EMBXILFUN || code == EMBXILVAL) {
             break; // the device answered with a refusal: trying again changes nothing
         }
-        modbus_flush(m_context);
+        if (m_endpoint.kind == LinkEndpoint::Kind::Tcp && LinkLost(code)) {
+            // The connection is gone (the device restarted or dropped us):
+            // the next try goes over a new one.
+            modbus_close(m_context);
+            modbus_connect(m_context);
+        } else {
+            modbus_flush(m_context);
+        }
     }
     if (port != nullptr && port->cutOffAfterRetries) {
         state.cutOff = true;

@@ -4,6 +4,9 @@
 // write into the slave, and a silent slave is a communication error.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "ModbusTestServer.h"
 #include "SimulatorProject.h"
 #include "base/MessageSink.h"
@@ -157,6 +160,38 @@ TEST(OnlineRetries, ARetryCountsAsARequestAndCutOffStopsTheTraffic) {
     EXPECT_NE(link.LastError().find("cut off"), std::string::npos);
     ASSERT_TRUE(link.Reconnect(error)) << error;
     EXPECT_FALSE(link.CutOff(0));
+}
+
+TEST(OnlineTcp, TheLinkComesBackAfterTheDeviceDroppedTheConnection) {
+    runtime::test::DesignerFixture designer;
+    const auto image = simulator::test::CompileSimulatorProject(designer);
+    runtime::PanelRuntime panel;
+    std::string error;
+    ASSERT_TRUE(panel.Load(image, error)) << error;
+    RecordingMessageSink sink;
+    ProtocolLibrary library = ProtocolLibrary::ForProgram();
+    library.EnsureLoaded(sink);
+    PortRegisters names;
+    names.Load(panel.Image().ports, library, sink);
+
+    ModbusTestServer server(ModbusTestServer::Transport::Tcp);
+    ASSERT_TRUE(server.Started()) << server.Error();
+    server.SetHolding(9, 11);
+    ModbusLink link(names);
+    LinkEndpoint endpoint;
+    ASSERT_TRUE(LinkEndpoint::ParseTcp(server.Target(), endpoint));
+    ASSERT_TRUE(link.Open(endpoint, error)) << error;
+    const runtime::AddressRecord address = panel.RegistersOfScreen(1).at(0).address;
+    std::vector<uint16_t> value(1);
+    ASSERT_TRUE(link.Read(address, value)) << link.LastError();
+    EXPECT_EQ(value[0], 11);
+
+    // The device drops the connection; the port's retry goes over a new one.
+    server.DropClient();
+    server.SetHolding(9, 12);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_TRUE(link.Read(address, value)) << link.LastError();
+    EXPECT_EQ(value[0], 12);
 }
 
 TEST(OnlineBackground, ThePollingWorkerBringsSlaveValuesAndCarriesWrites) {

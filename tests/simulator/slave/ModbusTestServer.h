@@ -2,7 +2,7 @@
 // A Modbus slave for the tests, run by a thread of the test: libmodbus's
 // own server over loopback TCP (a free port) or over a pseudo-terminal
 // pair (the test talks to the slave side's device path). Its coils,
-// discrete inputs, input and holding registers (100 of each) are read and
+// discrete inputs, input and holding registers (1000 of each) are read and
 // changed under a lock while it runs.
 #include <modbus/modbus.h>
 
@@ -35,6 +35,9 @@ public:
     void With(const std::function<void(modbus_mapping_t&)>& f);
     uint16_t Holding(int offset);
     void SetHolding(int offset, uint16_t value);
+    // Closes the connection of the TCP client (as a restarting device
+    // does); the next client is accepted as before.
+    void DropClient() { m_drop = true; }
     // Requests answered so far.
     int Answered() const { return m_answered; }
 
@@ -48,6 +51,7 @@ private:
     std::mutex m_mutex;
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_drop{false};
     std::atomic<int> m_answered{0};
     bool m_started = false;
     std::string m_error;

@@ -28,7 +28,7 @@ bool Readable(int fd) {
 } // namespace
 
 ModbusTestServer::ModbusTestServer(Transport transport, int station) : m_transport(transport) {
-    m_mapping = modbus_mapping_new(100, 100, 100, 100);
+    m_mapping = modbus_mapping_new(1000, 1000, 1000, 1000);
     if (transport == Transport::Tcp) {
         m_context = modbus_new_tcp("127.0.0.1", 0);
         m_listen = m_context != nullptr ? modbus_tcp_listen(m_context, 1) : -1;
@@ -123,6 +123,10 @@ void ModbusTestServer::Serve() {
     uint8_t query[MODBUS_TCP_MAX_ADU_LENGTH];
     bool connected = m_transport == Transport::PseudoTerminal;
     while (!m_stop) {
+        if (connected && m_drop.exchange(false) && m_transport == Transport::Tcp) {
+            modbus_close(m_context);
+            connected = false;
+        }
         if (!connected) {
             connected = Accept();
             continue;
