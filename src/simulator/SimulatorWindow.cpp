@@ -220,7 +220,8 @@ void SimulatorWindow::ValueEdited(QTableWidgetItem* item) {
     std::string error;
     if (!SetRegisterValue(*m_panel, m_tableScreen, m_uses[static_cast<size_t>(item->row())],
                           item->text().toStdString(), error)) {
-        statusBar()->showMessage(Text(error), 4000);
+        m_editError = Text(error);
+        m_editErrorUntil = m_clock.elapsed() + 4000;
     }
     m_front->setFocus();
     Tick();
@@ -243,6 +244,9 @@ void SimulatorWindow::RefreshStatus() {
         for (const uint8_t port : status.cutOff) {
             lines << Text(Format(texts::kCutOff, PortRegisters::PortName(port).c_str()));
         }
+    }
+    if (m_clock.elapsed() < m_editErrorUntil) {
+        lines << m_editError;
     }
     if (m_panel->Editing()) {
         lines << Text(Format(texts::kEditing, m_panel->EditText().c_str()));

@@ -70,6 +70,9 @@ private:
     bool m_filling = false;
     std::unique_ptr<BackgroundLink> m_link;
     QString m_linkText;
+    // A value the pane refused, shown for a few seconds.
+    QString m_editError;
+    qint64 m_editErrorUntil = 0;
 };
 
 } // namespace balsar::simulator
