@@ -7,7 +7,9 @@
 
 namespace balsar::simulator {
 
-QImage FrameImage(const runtime::FrameBuffer& frame) { return LcdImage(frame, 1, Qt::black, Qt::white); }
+QImage FrameImage(const runtime::FrameBuffer& frame) {
+    return LcdImage(frame, 1, Qt::black, Qt::white);
+}
 
 QImage LcdImage(const runtime::FrameBuffer& frame, int scale, QColor lit, QColor unlit) {
     scale = std::max(scale, 1);
@@ -32,7 +34,8 @@ bool SaveScreens(const std::map<uint16_t, runtime::FrameBuffer>& frames, const s
         return false;
     }
     for (const auto& [number, frame] : frames) {
-        const std::string path = (std::filesystem::path(folder) / ("screen-" + std::to_string(number) + ".png")).string();
+        const std::string path =
+            (std::filesystem::path(folder) / ("screen-" + std::to_string(number) + ".png")).string();
         // Indexed 1-bit output keeps the files small and exactly two-coloured.
         QImage picture = FrameImage(frame).convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
         if (!picture.save(QString::fromStdString(path), "PNG")) {

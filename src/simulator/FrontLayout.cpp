@@ -17,19 +17,40 @@ constexpr int kTitle = 28; // room for the model name above the display
 
 // Display enlargement: the largest whole factor that keeps the LCD about
 // 600 pixels wide, at least 2.
-int ScaleFor(int displayWidth) { return std::clamp(600 / std::max(displayWidth, 1), 2, 4); }
+int ScaleFor(int displayWidth) {
+    return std::clamp(600 / std::max(displayWidth, 1), 2, 4);
+}
 
 // Fixed places of the cursor cross and digit pad, in key cells from the
 // top-left of the cluster; digits like a telephone pad.
 bool ClusterCell(int code, int& column, int& row) {
     switch (code) {
-    case 21: column = 0; row = 0; return true; // ESC
-    case 16: column = 1; row = 0; return true; // UP
-    case 18: column = 0; row = 1; return true; // LEFT
-    case 20: column = 1; row = 1; return true; // ENT
-    case 19: column = 2; row = 1; return true; // RIGHT
-    case 17: column = 1; row = 2; return true; // DOWN
-    default: break;
+    case 21:
+        column = 0;
+        row = 0;
+        return true; // ESC
+    case 16:
+        column = 1;
+        row = 0;
+        return true; // UP
+    case 18:
+        column = 0;
+        row = 1;
+        return true; // LEFT
+    case 20:
+        column = 1;
+        row = 1;
+        return true; // ENT
+    case 19:
+        column = 2;
+        row = 1;
+        return true; // RIGHT
+    case 17:
+        column = 1;
+        row = 2;
+        return true; // DOWN
+    default:
+        break;
     }
     if (code >= 49 && code <= 57) {
         const int digit = code - 49; // 1..9
@@ -80,7 +101,8 @@ FrontLayout FrontLayout::For(const std::string& name, int displayWidth, int disp
         }
         // Row 3 is left out: the digit pad starts two gaps below the cross.
         const int top = clusterTop + row * (kKeyHeight + kGap) - (row >= 4 ? kKeyHeight : 0);
-        FrontKey key{code, keyName, FrontRect{clusterLeft + column * (kKeyWidth + kGap), top, kKeyWidth, kKeyHeight}};
+        FrontKey key{code, keyName,
+                     FrontRect{clusterLeft + column * (kKeyWidth + kGap), top, kKeyWidth, kKeyHeight}};
         layout.keys.push_back(key);
     }
     // Rows of the function and other keys under the display, wrapping at
@@ -124,6 +146,8 @@ const FrontKey* FrontLayout::Key(int code) const {
     return nullptr;
 }
 
-std::string FrontPictureName(const HardwareModel& model) { return model.name + ".bmp"; }
+std::string FrontPictureName(const HardwareModel& model) {
+    return model.name + ".bmp";
+}
 
 } // namespace balsar::simulator

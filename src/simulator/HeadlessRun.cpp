@@ -34,7 +34,8 @@ bool Load(runtime::PanelRuntime& panel, const std::string& image, std::ostream& 
     return true;
 }
 
-int WriteScreens(runtime::PanelRuntime& panel, const std::string& folder, std::ostream& out, std::ostream& err) {
+int WriteScreens(runtime::PanelRuntime& panel, const std::string& folder, std::ostream& out,
+                 std::ostream& err) {
     std::string error;
     const auto frames = RenderAllScreens(panel);
     if (!SaveScreens(frames, folder, error)) {

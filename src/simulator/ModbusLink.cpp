@@ -33,7 +33,9 @@ size_t PacketLimit(const ModbusTarget& target, const runtime::PortRecord* port) 
 
 ModbusLink::ModbusLink(const PortRegisters& registers) : m_registers(registers) {}
 
-ModbusLink::~ModbusLink() { Close(); }
+ModbusLink::~ModbusLink() {
+    Close();
+}
 
 bool ModbusLink::Open(const LinkEndpoint& endpoint, std::string& error) {
     Close();
@@ -50,8 +52,9 @@ bool ModbusLink::Open(const LinkEndpoint& endpoint, std::string& error) {
             line = ports.front();
         }
         const char parity = line.parity == 'E' || line.parity == 'O' ? static_cast<char>(line.parity) : 'N';
-        m_context = modbus_new_rtu(endpoint.device.c_str(), static_cast<int>(line.baud == 0 ? 9600 : line.baud),
-                                   parity, line.dataBits == 7 ? 7 : 8, line.stopBits == 2 ? 2 : 1);
+        m_context =
+            modbus_new_rtu(endpoint.device.c_str(), static_cast<int>(line.baud == 0 ? 9600 : line.baud),
+                           parity, line.dataBits == 7 ? 7 : 8, line.stopBits == 2 ? 2 : 1);
     }
     if (m_context == nullptr) {
         error = endpoint.Text() + ": " + modbus_strerror(errno);
@@ -119,7 +122,8 @@ bool ModbusLink::Run(const runtime::AddressRecord& address, Operation operation,
         return false;
     }
     const runtime::PortRecord* port = m_registers.Port(address.port);
-    const uint32_t timeoutMs = port != nullptr && port->commTimeout != 0 ? port->commTimeout : kDefaultTimeoutMs;
+    const uint32_t timeoutMs =
+        port != nullptr && port->commTimeout != 0 ? port->commTimeout : kDefaultTimeoutMs;
     modbus_set_response_timeout(m_context, timeoutMs / 1000, (timeoutMs % 1000) * 1000);
     const int station = address.station != 0 ? address.station : (port != nullptr ? port->station : 1);
     modbus_set_slave(m_context, station);
@@ -188,8 +192,9 @@ bool ModbusLink::ReadChunk(const ModbusTarget& target, uint32_t offset, std::spa
     case ModbusTable::Coils:
     case ModbusTable::DiscreteInputs: {
         std::vector<uint8_t> bits(values.size());
-        const int got = target.table == ModbusTable::Coils ? modbus_read_bits(m_context, at, n, bits.data())
-                                                           : modbus_read_input_bits(m_context, at, n, bits.data());
+        const int got = target.table == ModbusTable::Coils
+                            ? modbus_read_bits(m_context, at, n, bits.data())
+                            : modbus_read_input_bits(m_context, at, n, bits.data());
         if (got != n) {
             return false;
         }

@@ -45,12 +45,18 @@ bool ParseNumber(std::string_view text, int64_t& value) {
 
 int KeyCodeOf(std::string_view name) {
     const std::string key = Upper(name);
-    if (key == "UP") return runtime::KEY_UP;
-    if (key == "DOWN") return runtime::KEY_DOWN;
-    if (key == "LEFT") return runtime::KEY_LEFT;
-    if (key == "RIGHT") return runtime::KEY_RIGHT;
-    if (key == "ENT" || key == "ENTER") return runtime::KEY_ENTER;
-    if (key == "ESC" || key == "ESCAPE") return runtime::KEY_ESCAPE;
+    if (key == "UP")
+        return runtime::KEY_UP;
+    if (key == "DOWN")
+        return runtime::KEY_DOWN;
+    if (key == "LEFT")
+        return runtime::KEY_LEFT;
+    if (key == "RIGHT")
+        return runtime::KEY_RIGHT;
+    if (key == "ENT" || key == "ENTER")
+        return runtime::KEY_ENTER;
+    if (key == "ESC" || key == "ESCAPE")
+        return runtime::KEY_ESCAPE;
     if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') {
         return runtime::KEY_DIGIT_0 + (key[0] - '0');
     }
@@ -94,7 +100,8 @@ bool ApplyAction(runtime::PanelRuntime& panel, const PanelAction& action, std::s
         if (address.IsBit()) {
             panel.Registers().WriteBit(address, value != 0);
         } else {
-            const runtime::DataType type = value < 0 ? runtime::DataType::Signed : runtime::DataType::Unsigned;
+            const runtime::DataType type =
+                value < 0 ? runtime::DataType::Signed : runtime::DataType::Unsigned;
             panel.Registers().Write(address, type, address.ValueWords(), static_cast<double>(value));
         }
     }
@@ -127,8 +134,9 @@ bool PollScreenOnce(runtime::PanelRuntime& panel, uint16_t screen, runtime::PlcL
         PolledRegister polled{use.address, std::vector<uint16_t>(count), {}};
         if (!link.Read(use.address, polled.values)) {
             const auto* modbus = dynamic_cast<const ModbusLink*>(&link);
-            error = modbus != nullptr && !modbus->LastError().empty() ? modbus->LastError()
-                                                                        : names.Text(use.address) + ": no answer";
+            error = modbus != nullptr && !modbus->LastError().empty()
+                        ? modbus->LastError()
+                        : names.Text(use.address) + ": no answer";
             return false;
         }
         panel.Registers().WriteValues(use.address, polled.values);

@@ -17,7 +17,9 @@ const QColor kLit(0x20, 0x28, 0x20);
 const QColor kUnlit(0xC8, 0xD8, 0xB0);
 const QColor kUnlitDark(0x70, 0x78, 0x60);
 
-QRect ToQt(const FrontRect& r) { return QRect(r.x, r.y, r.width, r.height); }
+QRect ToQt(const FrontRect& r) {
+    return QRect(r.x, r.y, r.width, r.height);
+}
 
 } // namespace
 
@@ -28,7 +30,9 @@ PanelFrontWidget::PanelFrontWidget(FrontLayout layout, QImage picture, QWidget* 
     setCursor(Qt::PointingHandCursor);
 }
 
-QSize PanelFrontWidget::sizeHint() const { return QSize(m_layout.width, m_layout.height); }
+QSize PanelFrontWidget::sizeHint() const {
+    return QSize(m_layout.width, m_layout.height);
+}
 
 void PanelFrontWidget::ShowFrame(const runtime::FrameBuffer& frame, bool backlight) {
     m_lcd = LcdImage(frame, m_layout.lcdScale, kLit, backlight ? kUnlit : kUnlitDark);
@@ -71,7 +75,9 @@ void PanelFrontWidget::mousePressEvent(QMouseEvent* event) {
     setFocus();
 }
 
-void PanelFrontWidget::mouseReleaseEvent(QMouseEvent*) { Release(); }
+void PanelFrontWidget::mouseReleaseEvent(QMouseEvent*) {
+    Release();
+}
 
 int PanelFrontWidget::KeyCodeOfQtKey(int qtKey) {
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) {

@@ -58,7 +58,7 @@ const RegisterType* PortRegisters::TypeOf(const runtime::AddressRecord& address)
     }
     // The same identifier in the list of the address's value size first.
     const int32_t id = address.registerId;
-    const std::vector<RegisterType>* first = address.IsBit()            ? &protocol->BitTypes()
+    const std::vector<RegisterType>* first = address.IsBit()          ? &protocol->BitTypes()
                                              : address.IsDoubleWord() ? &protocol->DwordTypes()
                                                                       : &protocol->WordTypes();
     if (const RegisterType* type = FindById(*first, id)) {

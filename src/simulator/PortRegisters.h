@@ -26,7 +26,8 @@ public:
     // Takes the image's port records and loads the protocol of each from
     // the library; a protocol ID the library does not know is reported
     // through the sink and leaves that port without register names.
-    void Load(const std::vector<runtime::PortRecord>& ports, const ProtocolLibrary& library, MessageSink& sink);
+    void Load(const std::vector<runtime::PortRecord>& ports, const ProtocolLibrary& library,
+              MessageSink& sink);
     // A port with its protocol (tests).
     void Add(const runtime::PortRecord& port, const ProtocolDescription& protocol);
 

@@ -33,7 +33,8 @@ std::string Number(double value) {
 
 } // namespace
 
-std::string RegisterValueText(const runtime::PanelRuntime& panel, uint16_t screen, const runtime::RegisterUse& use) {
+std::string RegisterValueText(const runtime::PanelRuntime& panel, uint16_t screen,
+                              const runtime::RegisterUse& use) {
     const runtime::RegisterBank& bank = panel.Registers();
     if (use.address.IsBit()) {
         return bank.ReadBit(use.address) ? "1" : "0";
@@ -43,7 +44,8 @@ std::string RegisterValueText(const runtime::PanelRuntime& panel, uint16_t scree
         const int words = runtime::WordsOf(type, reg->TwoWords());
         if (type == runtime::DataType::HexBcd) {
             char text[24];
-            std::snprintf(text, sizeof text, "0x%llX", static_cast<unsigned long long>(bank.Raw(use.address, words)));
+            std::snprintf(text, sizeof text, "0x%llX",
+                          static_cast<unsigned long long>(bank.Raw(use.address, words)));
             return text;
         }
         return Number(bank.Read(use.address, type, words));

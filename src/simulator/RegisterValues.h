@@ -9,7 +9,8 @@
 
 namespace balsar::simulator {
 
-std::string RegisterValueText(const runtime::PanelRuntime& panel, uint16_t screen, const runtime::RegisterUse& use);
+std::string RegisterValueText(const runtime::PanelRuntime& panel, uint16_t screen,
+                              const runtime::RegisterUse& use);
 // False with the reason when the text is no value of that kind.
 bool SetRegisterValue(runtime::PanelRuntime& panel, uint16_t screen, const runtime::RegisterUse& use,
                       const std::string& text, std::string& error);

@@ -22,7 +22,8 @@ namespace {
 // The model the window shows: by ID (offline), else the first model with
 // the image's display size; a plain front with every standard key when
 // none fits.
-FrontLayout ChooseLayout(const SimulatorOptions& options, const runtime::PanelRuntime& panel, MessageSink& sink) {
+FrontLayout ChooseLayout(const SimulatorOptions& options, const runtime::PanelRuntime& panel,
+                         MessageSink& sink) {
     HardwareModelList models = HardwareModelList::ForProgram();
     models.EnsureLoaded(sink);
     HardwareModel model;

@@ -22,7 +22,8 @@ bool ParseInt(const std::string& text, int& value) {
 
 } // namespace
 
-bool SimulatorOptions::ParseVirur(const std::vector<std::string>& args, SimulatorOptions& out, std::string& error) {
+bool SimulatorOptions::ParseVirur(const std::vector<std::string>& args, SimulatorOptions& out,
+                                  std::string& error) {
     SimulatorOptions options;
     if (IsHelp(args)) {
         out = options;
@@ -39,8 +40,8 @@ bool SimulatorOptions::ParseVirur(const std::vector<std::string>& args, Simulato
         for (size_t i = 3; i < args.size(); ++i) {
             const std::string& arg = args[i];
             if ((arg == "--set" || arg == "--press") && i + 1 < args.size()) {
-                options.actions.push_back(
-                    PanelAction{arg == "--set" ? PanelAction::Kind::Set : PanelAction::Kind::Press, args[++i]});
+                options.actions.push_back(PanelAction{
+                    arg == "--set" ? PanelAction::Kind::Set : PanelAction::Kind::Press, args[++i]});
             } else {
                 error = "unexpected argument: " + arg;
                 return false;

@@ -31,7 +31,8 @@ struct SimulatorOptions {
 
     // False with the reason for a command line that fits no form.
     static bool ParseVirur(const std::vector<std::string>& args, SimulatorOptions& out, std::string& error);
-    static bool ParseMirloSpy(const std::vector<std::string>& args, SimulatorOptions& out, std::string& error);
+    static bool ParseMirloSpy(const std::vector<std::string>& args, SimulatorOptions& out,
+                              std::string& error);
 };
 
 } // namespace balsar::simulator

@@ -33,9 +33,11 @@ inline constexpr const char* kMirloSpyUsage =
     "communication error when the PLC does not answer.\n";
 
 inline constexpr const char* kMalformedImage = "%s: %s";
-inline constexpr const char* kBadRegister = "--set %s: not a register (LW12, RW300, LW12.A, port:station:id:address)";
+inline constexpr const char* kBadRegister =
+    "--set %s: not a register (LW12, RW300, LW12.A, port:station:id:address)";
 inline constexpr const char* kBadValue = "--set %s: not an integer value";
-inline constexpr const char* kBadKey = "--press %s: no such key (F1..F15, UP, DOWN, LEFT, RIGHT, ENT, ESC, 0..9, KEY<code>)";
+inline constexpr const char* kBadKey =
+    "--press %s: no such key (F1..F15, UP, DOWN, LEFT, RIGHT, ENT, ESC, 0..9, KEY<code>)";
 inline constexpr const char* kCannotWrite = "cannot write %s: %s";
 inline constexpr const char* kNoDevice = "the image uses no PLC register on its initial screen";
 

@@ -15,12 +15,12 @@
 #include <QVBoxLayout>
 
 #include "base/Text.h"
+#include "runtime/RuntimeStrings.h"
 #include "simulator/BackgroundLink.h"
 #include "simulator/ModbusLink.h"
 #include "simulator/PanelFrontWidget.h"
 #include "simulator/RegisterValues.h"
 #include "simulator/SimulatorStrings.h"
-#include "runtime/RuntimeStrings.h"
 
 namespace balsar::simulator {
 
@@ -28,7 +28,9 @@ namespace {
 
 constexpr int kTickMs = 100;
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
@@ -36,7 +38,8 @@ SimulatorWindow::SimulatorWindow(std::unique_ptr<runtime::PanelRuntime> panel, P
                                  FrontLayout layout, QImage picture, const QString& imagePath, bool online,
                                  QWidget* parent)
     : QMainWindow(parent), m_panel(std::move(panel)), m_names(std::move(names)), m_online(online) {
-    setWindowTitle(Text(Format(online ? texts::kOnlineTitle : texts::kOfflineTitle, imagePath.toStdString().c_str())));
+    setWindowTitle(
+        Text(Format(online ? texts::kOnlineTitle : texts::kOfflineTitle, imagePath.toStdString().c_str())));
     auto* central = new QWidget(this);
     auto* row = new QHBoxLayout(central);
     m_front = new PanelFrontWidget(std::move(layout), std::move(picture), central);
@@ -105,13 +108,15 @@ void SimulatorWindow::BuildLinkBar() {
     m_linkText = Text(texts::kOffline);
     QSettings settings("Balsar", "MirloSpy");
     LinkEndpoint endpoint;
-    const bool remembered = LinkEndpoint::FromSaved(settings.value("link").toString().toStdString(), endpoint);
+    const bool remembered =
+        LinkEndpoint::FromSaved(settings.value("link").toString().toStdString(), endpoint);
     if (!remembered) {
         LinkEndpoint::ParseTcp("127.0.0.1:502", endpoint);
     }
     const bool serial = endpoint.kind == LinkEndpoint::Kind::Serial;
     m_linkKind->setCurrentIndex(serial ? 1 : 0);
-    m_linkTarget->setText(Text(serial ? endpoint.device : endpoint.host + ":" + std::to_string(endpoint.tcpPort)));
+    m_linkTarget->setText(
+        Text(serial ? endpoint.device : endpoint.host + ":" + std::to_string(endpoint.tcpPort)));
     connect(m_connect, &QPushButton::clicked, this, [this] {
         if (m_link) {
             DisconnectLink();
@@ -205,7 +210,8 @@ void SimulatorWindow::RefreshValues() {
     m_filling = true;
     for (int row = 0; row < static_cast<int>(m_uses.size()); ++row) {
         QTableWidgetItem* item = m_table->item(row, 2);
-        const QString value = Text(RegisterValueText(*m_panel, m_tableScreen, m_uses[static_cast<size_t>(row)]));
+        const QString value =
+            Text(RegisterValueText(*m_panel, m_tableScreen, m_uses[static_cast<size_t>(row)]));
         if (item != nullptr && item->text() != value) {
             item->setText(value);
         }

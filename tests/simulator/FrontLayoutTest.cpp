@@ -41,10 +41,12 @@ TEST(FrontLayout, EveryModelsKeysFitAndTheirPictureMatches) {
             EXPECT_LE(key.rect.x + key.rect.width, layout.width) << key.name;
             EXPECT_LE(key.rect.y + key.rect.height, layout.height) << key.name;
             for (size_t other = k + 1; other < layout.keys.size(); ++other) {
-                EXPECT_FALSE(Overlap(key.rect, layout.keys[other].rect)) << key.name << " " << layout.keys[other].name;
+                EXPECT_FALSE(Overlap(key.rect, layout.keys[other].rect))
+                    << key.name << " " << layout.keys[other].name;
             }
             // A click in the middle of a key finds it.
-            const FrontKey* hit = layout.KeyAt(key.rect.x + key.rect.width / 2, key.rect.y + key.rect.height / 2);
+            const FrontKey* hit =
+                layout.KeyAt(key.rect.x + key.rect.width / 2, key.rect.y + key.rect.height / 2);
             ASSERT_NE(hit, nullptr);
             EXPECT_EQ(hit->code, key.code);
             EXPECT_EQ(layout.Key(key.code), &key);
@@ -56,7 +58,8 @@ TEST(FrontLayout, EveryModelsKeysFitAndTheirPictureMatches) {
         EXPECT_EQ(picture.width(), layout.width);
         EXPECT_EQ(picture.height(), layout.height);
         // The display area is left blank for the simulator to fill.
-        EXPECT_EQ(picture.pixel(layout.lcd.x + layout.lcd.width / 2, layout.lcd.y + layout.lcd.height / 2) & 0xFFFFFF,
+        EXPECT_EQ(picture.pixel(layout.lcd.x + layout.lcd.width / 2, layout.lcd.y + layout.lcd.height / 2) &
+                      0xFFFFFF,
                   0xFFFFFFu);
     }
 }

@@ -43,7 +43,9 @@ ProgramRun Program(const std::string& name, const std::string& arguments) {
     return run;
 }
 
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+std::string Quoted(const std::string& path) {
+    return "'" + path + "'";
+}
 
 // The PNG as rows of '#' (black) and '.' (white); fails on any other colour.
 std::string PngDump(const std::string& path) {
@@ -105,7 +107,8 @@ TEST_F(Headless, RenderWritesEveryScreenAtOneToOneAfterTheActionsInOrder) {
     EXPECT_EQ(png.size(), QSize(128, 64));
 
     // In the other order the field is not focused: the order counts.
-    options.actions = {{PanelAction::Kind::Press, "ENT"}, {PanelAction::Kind::Press, "F3"},
+    options.actions = {{PanelAction::Kind::Press, "ENT"},
+                       {PanelAction::Kind::Press, "F3"},
                        {PanelAction::Kind::Set, "LW3=42"}};
     const std::string other = simulator::test::TempFolder("other-order");
     options.renderDir = other;
@@ -160,8 +163,8 @@ TEST_F(Headless, PollOncePrintsEveryPlcRegisterOfTheInitialScreenAndRenders) {
         m.tab_bits[5] = 0;
     });
     const std::string out = simulator::test::TempFolder("poll");
-    const ProgramRun run = Program("MirloSpy", "--poll-once " + Quoted(imagePath) + " --tcp " + server.Target() +
-                                            " --render " + Quoted(out));
+    const ProgramRun run = Program("MirloSpy", "--poll-once " + Quoted(imagePath) + " --tcp " +
+                                                   server.Target() + " --render " + Quoted(out));
     ASSERT_EQ(run.status, 0) << run.output;
     // One line per address, in screen order, each read once.
     EXPECT_NE(run.output.find("COM0 4X 10 = 4321\n"), std::string::npos) << run.output;
@@ -188,9 +191,11 @@ TEST_F(Headless, PollOnceFailsWithTheCommunicationError) {
         ASSERT_TRUE(gone.Started());
         port = gone.TcpPort();
     }
-    ProgramRun run = Program("MirloSpy", "--poll-once " + Quoted(imagePath) + " --tcp 127.0.0.1:" + std::to_string(port));
+    ProgramRun run =
+        Program("MirloSpy", "--poll-once " + Quoted(imagePath) + " --tcp 127.0.0.1:" + std::to_string(port));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.output.find("Modbus TCP 127.0.0.1:" + std::to_string(port)), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("Modbus TCP 127.0.0.1:" + std::to_string(port)), std::string::npos)
+        << run.output;
 
     // A slave that does not answer the image's station: a time-out on the
     // first register, after the port's one retry.

@@ -146,7 +146,8 @@ TEST(SimulatorCommandLines, TheDesignersCommandLinesAndTheHeadlessForms) {
     SimulatorOptions options;
     std::string error;
     // As the designer starts them.
-    ASSERT_TRUE(SimulatorOptions::ParseVirur({"1", "/p/plant.bin~", "0", "TP-128.bmp"}, options, error)) << error;
+    ASSERT_TRUE(SimulatorOptions::ParseVirur({"1", "/p/plant.bin~", "0", "TP-128.bmp"}, options, error))
+        << error;
     EXPECT_EQ(options.mode, SimulatorOptions::Mode::Window);
     EXPECT_EQ(options.modelId, 1);
     EXPECT_EQ(options.image, "/p/plant.bin~");
@@ -162,19 +163,25 @@ TEST(SimulatorCommandLines, TheDesignersCommandLinesAndTheHeadlessForms) {
     EXPECT_EQ(options.actions[1].kind, PanelAction::Kind::Press);
     EXPECT_EQ(options.actions[2].text, "LW2=3");
 
-    ASSERT_TRUE(SimulatorOptions::ParseMirloSpy({"--poll-once", "img", "--serial", "/dev/ttyS1", "--render", "o"},
-                                                options, error));
+    ASSERT_TRUE(SimulatorOptions::ParseMirloSpy(
+        {"--poll-once", "img", "--serial", "/dev/ttyS1", "--render", "o"}, options, error));
     EXPECT_EQ(options.endpoint.kind, LinkEndpoint::Kind::Serial);
     EXPECT_EQ(options.renderDir, "o");
 
-    const std::vector<std::vector<std::string>> badVirur = {
-        {}, {"1", "img", "2", "p.bmp"}, {"x", "img", "0", "p.bmp"}, {"--render", "out"}, {"--render", "o", "i", "--set"}};
+    const std::vector<std::vector<std::string>> badVirur = {{},
+                                                            {"1", "img", "2", "p.bmp"},
+                                                            {"x", "img", "0", "p.bmp"},
+                                                            {"--render", "out"},
+                                                            {"--render", "o", "i", "--set"}};
     for (const auto& args : badVirur) {
         EXPECT_FALSE(SimulatorOptions::ParseVirur(args, options, error)) << args.size();
     }
     const std::vector<std::vector<std::string>> badSpy = {
-        {"-o", "img"}, {"--poll-once", "img"}, {"--poll-once", "img", "--tcp", "h:1", "--serial", "/dev/x"},
-        {"--poll-once", "img", "--tcp", "h:bad"}, {"--poll-once", "img", "--tcp"}};
+        {"-o", "img"},
+        {"--poll-once", "img"},
+        {"--poll-once", "img", "--tcp", "h:1", "--serial", "/dev/x"},
+        {"--poll-once", "img", "--tcp", "h:bad"},
+        {"--poll-once", "img", "--tcp"}};
     for (const auto& args : badSpy) {
         EXPECT_FALSE(SimulatorOptions::ParseMirloSpy(args, options, error)) << args.size();
     }

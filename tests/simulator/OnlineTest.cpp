@@ -71,7 +71,7 @@ TEST_P(Online, SlaveValuesShowAndKeysWriteIntoTheSlave) {
     ASSERT_TRUE(link.Open(EndpointOf(server, GetParam()), error)) << error;
     panel.SetLink(&link);
 
-    server.SetHolding(9, 4321); // 4X 10
+    server.SetHolding(9, 4321);                                  // 4X 10
     server.With([](modbus_mapping_t& m) { m.tab_bits[4] = 1; }); // 0X 5: the lamp
     panel.Step(100);
     EXPECT_FALSE(panel.CommunicationError()) << link.LastError();
@@ -122,16 +122,19 @@ TEST_P(Online, ASilentSlaveIsACommunicationError) {
     EXPECT_EQ(panel.NoticeText(), "通讯错误");
     // The reason names the port and register that failed.
     EXPECT_EQ(link.LastError().rfind("COM0 ", 0), 0u) << link.LastError();
-    EXPECT_NE(link.LastError().find(GetParam() == ModbusTestServer::Transport::Tcp ? "not connected" : "timed out"),
-              std::string::npos)
+    EXPECT_NE(
+        link.LastError().find(GetParam() == ModbusTestServer::Transport::Tcp ? "not connected" : "timed out"),
+        std::string::npos)
         << link.LastError();
     panel.SetLink(nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, Online,
-                         ::testing::Values(ModbusTestServer::Transport::Tcp, ModbusTestServer::Transport::PseudoTerminal),
+                         ::testing::Values(ModbusTestServer::Transport::Tcp,
+                                           ModbusTestServer::Transport::PseudoTerminal),
                          [](const auto& param) {
-                             return param.param == ModbusTestServer::Transport::Tcp ? "Tcp" : "PseudoTerminal";
+                             return param.param == ModbusTestServer::Transport::Tcp ? "Tcp"
+                                                                                    : "PseudoTerminal";
                          });
 
 TEST(OnlineRetries, ARetryCountsAsARequestAndCutOffStopsTheTraffic) {

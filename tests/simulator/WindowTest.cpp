@@ -47,10 +47,11 @@ protected:
         library.EnsureLoaded(sink);
         PortRegisters names;
         names.Load(panel->Image().ports, library, sink);
-        std::vector<std::pair<int, std::string>> keys{{1, "F1"}, {2, "F2"}, {3, "F3"}, {20, "ENT"}, {21, "ESC"}};
+        std::vector<std::pair<int, std::string>> keys{
+            {1, "F1"}, {2, "F2"}, {3, "F3"}, {20, "ENT"}, {21, "ESC"}};
         FrontLayout layout = FrontLayout::For("TP-128", 128, 64, keys);
-        return std::make_unique<SimulatorWindow>(std::move(panel), std::move(names), layout, QImage(), "plant.bin~",
-                                                 online);
+        return std::make_unique<SimulatorWindow>(std::move(panel), std::move(names), layout, QImage(),
+                                                 "plant.bin~", online);
     }
 
     static QTableWidget* Table(SimulatorWindow& window) { return window.findChild<QTableWidget*>(); }
@@ -103,7 +104,8 @@ TEST_F(Window, OnlineTheLinkIsChosenRememberedAndCarriesEdits) {
         ASSERT_NE(target, nullptr);
         target->setText(QString::fromStdString(server.Target()));
         ASSERT_TRUE(window->ConnectLink());
-        EXPECT_EQ(QSettings("Balsar", "MirloSpy").value("link").toString().toStdString(), "tcp:" + server.Target());
+        EXPECT_EQ(QSettings("Balsar", "MirloSpy").value("link").toString().toStdString(),
+                  "tcp:" + server.Target());
         QTableWidget* table = Table(*window);
         for (int i = 0; i < 40 && table->item(0, 2)->text() != "555"; ++i) {
             QTest::qWait(50);

@@ -30,8 +30,8 @@ Bitmap1 DrawFront(const balsar::simulator::FrontLayout& layout) {
     Frame(picture, 2, 2, layout.width - 4, layout.height - 4, 3, 10);
     // The model name above the display.
     const auto& lcd = layout.lcd;
-    DrawCaption(picture, layout.modelName, lcd.x - 12, lcd.y - 12 - 26, 16 * static_cast<int>(layout.modelName.size()),
-                22, 3, true);
+    DrawCaption(picture, layout.modelName, lcd.x - 12, lcd.y - 12 - 26,
+                16 * static_cast<int>(layout.modelName.size()), 22, 3, true);
     // The LCD window: a bezel around the display area, which stays white.
     Frame(picture, lcd.x - 12, lcd.y - 12, lcd.width + 24, lcd.height + 24, 2, 4);
     Frame(picture, lcd.x - 3, lcd.y - 3, lcd.width + 6, lcd.height + 6, 1, 0);

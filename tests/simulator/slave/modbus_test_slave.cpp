@@ -58,13 +58,15 @@ int main(int argc, char** argv) {
             Usage();
             return 0;
         } else if (arg == "--tcp" || arg == "--pty") {
-            transport = arg == "--tcp" ? ModbusTestServer::Transport::Tcp : ModbusTestServer::Transport::PseudoTerminal;
+            transport = arg == "--tcp" ? ModbusTestServer::Transport::Tcp
+                                       : ModbusTestServer::Transport::PseudoTerminal;
             chosen = true;
         } else if (arg == "--station" && i + 1 < argc) {
             station = std::atoi(argv[++i]);
         } else if (arg == "--seconds" && i + 1 < argc) {
             seconds = std::atoi(argv[++i]);
-        } else if ((arg == "--holding" || arg == "--coil") && i + 1 < argc && Pair(argv[++i], offset, value)) {
+        } else if ((arg == "--holding" || arg == "--coil") && i + 1 < argc &&
+                   Pair(argv[++i], offset, value)) {
             (arg == "--holding" ? holding : coils).emplace_back(offset, value);
         } else {
             return Usage();
