@@ -24,6 +24,7 @@ BackgroundLink::~BackgroundLink() {
         std::lock_guard lock(m_mutex);
         m_stop = true;
     }
+    m_link->Abort();
     m_wake.notify_all();
     m_worker.join();
 }

@@ -128,7 +128,7 @@ bool ModbusLink::Run(const runtime::AddressRecord& address, Operation operation,
     const int station = address.station != 0 ? address.station : (port != nullptr ? port->station : 1);
     modbus_set_slave(m_context, station);
     const int tries = 1 + (port != nullptr ? port->retries : 0);
-    for (int attempt = 0; attempt < tries; ++attempt) {
+    for (int attempt = 0; attempt < tries && !m_abort; ++attempt) {
         Pace(port != nullptr ? port->commInterval : 0);
         if (Transfer(target, operation, values, PacketLimit(target, port))) {
             m_lastError.clear();

@@ -6,6 +6,7 @@
 // port's response timeout, pause between requests, packet sizes and
 // retries. A port whose retries are used up and whose settings say "cut
 // off" gets no more requests until Reconnect.
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <map>
@@ -49,6 +50,10 @@ public:
     bool CutOff(uint8_t port) const;
     // Requests sent so far (each try counts).
     uint64_t Requests() const { return m_requests; }
+    // Makes a request in progress stop after its current try (any thread),
+    // so that closing the window never waits for every retry of a silent
+    // device.
+    void Abort() { m_abort = true; }
 
 private:
     struct PortState {
@@ -70,6 +75,7 @@ private:
     std::string m_lastError;
     std::chrono::steady_clock::time_point m_lastRequest{};
     uint64_t m_requests = 0;
+    std::atomic<bool> m_abort{false};
 };
 
 } // namespace balsar::simulator

@@ -233,3 +233,34 @@ TEST(OnlineBackground, ThePollingWorkerBringsSlaveValuesAndCarriesWrites) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(OnlineBackground, ClosingDoesNotWaitForEveryRetryOfASilentDevice) {
+    runtime::test::DesignerFixture designer;
+    // Ten retries of 300 ms: three seconds per register if closing waited.
+    const auto image = simulator::test::CompileSimulatorProject(designer, false, 10);
+    runtime::PanelRuntime panel;
+    std::string error;
+    ASSERT_TRUE(panel.Load(image, error)) << error;
+    RecordingMessageSink sink;
+    ProtocolLibrary library = ProtocolLibrary::ForProgram();
+    library.EnsureLoaded(sink);
+    PortRegisters names;
+    names.Load(panel.Image().ports, library, sink);
+
+    ModbusTestServer silent(ModbusTestServer::Transport::PseudoTerminal, 9);
+    ASSERT_TRUE(silent.Started()) << silent.Error();
+    auto modbus = std::make_unique<ModbusLink>(names);
+    ASSERT_TRUE(modbus->Open(LinkEndpoint::Serial(silent.Target()), error)) << error;
+    auto link = std::make_unique<BackgroundLink>(std::move(modbus));
+    panel.SetLink(link.get());
+    panel.Step(100); // the worker starts polling the silent device
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    panel.SetLink(nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    link.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500));
+}
+
+} // namespace

@@ -13,11 +13,11 @@ namespace balsar::simulator::test {
 
 using runtime::test::DesignerFixture;
 
-std::vector<uint8_t> CompileSimulatorProject(DesignerFixture& designer, bool cutOff) {
+std::vector<uint8_t> CompileSimulatorProject(DesignerFixture& designer, bool cutOff, int retries) {
     auto project = designer.NewProject(1);
     CPortCom& com = *project->GetPort(0);
     com.commTimeout = 300;
-    com.retries = 1;
+    com.retries = retries;
     com.commInterval = 2;
     com.retryAfterLimit = cutOff ? 0 : 1;
 
