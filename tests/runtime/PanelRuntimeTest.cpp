@@ -111,9 +111,8 @@ TEST_F(PanelRuntimeTest, TheRegistersAScreenUses) {
     EXPECT_EQ(uses[0].address.linear, 100u);
     EXPECT_TRUE(uses[0].writes);
     EXPECT_EQ(uses[1].address.Text(), "RW20");
-    // Its attribute word does not announce two words (the project gives this
-    // signed register the four-word width, which only doubles have).
-    EXPECT_EQ(uses[1].count, 1u);
+    // A signed register of two words: its attribute word announces them.
+    EXPECT_EQ(uses[1].count, 2u);
     EXPECT_FALSE(uses[1].writes);
     EXPECT_EQ(uses[2].kind, runtime::ElementKind::Ascii);
     EXPECT_EQ(uses[2].address.port, 1);

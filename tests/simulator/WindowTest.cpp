@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 
@@ -24,21 +23,9 @@ using namespace balsar::simulator;
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "test_simulator";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        QStandardPaths::setTestModeEnabled(true); // settings of the tests' own
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
-
 class Window : public ::testing::Test {
 protected:
     std::unique_ptr<SimulatorWindow> Open(bool online) {
-        App();
         auto panel = std::make_unique<runtime::PanelRuntime>();
         std::string error;
         EXPECT_TRUE(panel->Load(simulator::test::CompileSimulatorProject(designer), error)) << error;
