@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds the programs and runs the main job:
 # the demo project is generated, compiled into its download image, packaged and
-# downloaded into the simulated panel, and opened in the designer (when there
-# is a desktop to show it on).
+# downloaded into the simulated panel, its screens are rendered to PNG by the
+# offline simulator, and it is opened in the designer (when there is a desktop
+# to show it on).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/setup.sh
@@ -16,6 +17,9 @@ mkdir -p examples/demo
 "$bin/balsar-cli" compile examples/demo/demo.ZPJ
 # The demo travels into the simulated panel over UDP on loopback.
 scripts/demo-download.sh "$bin" udp
+# The offline simulator shows what the panel shows: every screen as a PNG.
+"$bin/VIRur" --render examples/demo/screens examples/demo/demo.bin~
+echo "Demo screens rendered to PNG (one pixel per panel pixel): $(pwd)/examples/demo/screens"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   "$bin/Balsar" examples/demo/demo.ZPJ
 else

@@ -105,8 +105,10 @@ bool OfflineSimulationCommand(ToolEnvironment& env) {
 
 bool SimulatorCommand(ToolEnvironment& env) {
     const bool compiled = CompileToFile(env.doc, env.context);
-    if (compiled) {
-        Start(env, SimulatorCommand(env.doc.Project()->GetCompileOutputPath()));
+    if (compiled && !Start(env, SimulatorCommand(env.doc.Project()->GetCompileOutputPath()))) {
+        // Said, like the other simulator: a silent failure leaves the user
+        // waiting for a window that never comes.
+        ReportStartFailure(env, programs::kSimulator);
     }
     return compiled;
 }

@@ -53,8 +53,8 @@ bool DownloadCommand(ToolEnvironment& env);
 bool OfflineSimulationCommand(ToolEnvironment& env);
 
 // Simulator: compile to file; on success start the simulator with
-// "-o -f <compile output>". A failed start shows nothing. Returns the
-// compile result, which the main window remembers.
+// "-o -f <compile output>". A failed start gives "未能正常启动" followed by
+// its name. Returns the compile result, which the main window remembers.
 bool SimulatorCommand(ToolEnvironment& env);
 
 // Whether the Builder command is enabled: the program folder holds

@@ -201,7 +201,8 @@ void CDynamicText::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
     }
     // Aligned by the width of the text actually shown, so that a table
     // whose first row is empty still shows its text inside the element.
-    const int spare = (rect.right - rect.left) - TextWidth(shown, fonts).value_or(0);
+    const int scale = m_doubleSize != 0 ? 2 : 1;
+    const int spare = (rect.right - rect.left) - TextWidth(shown, fonts).value_or(0) * scale;
     int shift = 0;
     if (m_alignment == ALIGN_RIGHT) {
         shift = spare;
@@ -213,7 +214,7 @@ void CDynamicText::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
     PanelRect textRect = rect;
     textRect.left += shift;
     DrawTextGlyphs(canvas, textRect, m_reverse != 0, fonts, shown, m_font, PixelSizeOfIndex(m_sizeIndex),
-                   FontMode());
+                   FontMode(), scale);
 }
 
 void CDynamicText::Compile(CompileContext& context) const {

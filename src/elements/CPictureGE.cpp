@@ -153,11 +153,12 @@ uint32_t CPictureGE::CompilePictureLibObjForDspPrm(CompileContext& context) cons
 }
 
 void CPictureGE::Draw(PanelCanvas& canvas, FontEngine*) const {
-    const bool reverse = m_reverse != 0;
+    // The compiled picture record has no reverse flag: the panel shows the
+    // picture as it is, so the canvas does too. The stored flag is kept.
     const PanelRect rect = Rect();
-    canvas.Fill(rect, reverse);
+    canvas.Fill(rect, false);
     if (m_library.Get() != nullptr) {
-        m_library.Get()->DrawItem(bitmapId, canvas, rect, !reverse);
+        m_library.Get()->DrawItem(bitmapId, canvas, rect, true);
     }
 }
 

@@ -167,7 +167,7 @@ void CRegisterGE::Compile(CompileContext& context) const {
 
 void CRegisterGE::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
     DrawTextGlyphs(canvas, ComputedRect(fonts), m_reverse != 0, fonts, Sample(), kRegisterFace,
-                   PixelSizeOfIndex(m_sizeIndex), kRegisterFontMode);
+                   PixelSizeOfIndex(m_sizeIndex), kRegisterFontMode, m_doubleSize != 0 ? 2 : 1);
 }
 
 void CRegisterGE::XmlSave(CXmlNodeWrapper& parts) const {

@@ -123,7 +123,7 @@ bool CStaticText::TurnDoubleSizeOn(int screenWidth, int screenHeight, MessageSin
 
 void CStaticText::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
     DrawTextGlyphs(canvas, ComputedRect(fonts), m_reverse != 0, fonts, m_text, m_font,
-                   PixelSizeOfIndex(m_sizeIndex), FontMode());
+                   PixelSizeOfIndex(m_sizeIndex), FontMode(), m_doubleSize != 0 ? 2 : 1);
 }
 
 void CStaticText::Compile(CompileContext& context) const {

@@ -37,7 +37,7 @@ std::optional<Glyph> MakeGlyph(FontEngine* fonts, char32_t ch, const std::string
 }
 
 void DrawTextGlyphs(PanelCanvas& canvas, const PanelRect& rect, bool reverse, FontEngine* fonts,
-                    std::string_view text, const std::string& face, int pixelSize, int fontMode) {
+                    std::string_view text, const std::string& face, int pixelSize, int fontMode, int scale) {
     canvas.Fill(rect, reverse);
     int x = rect.left;
     for (const char32_t ch : Utf8ToUtf32(text)) {
@@ -48,8 +48,8 @@ void DrawTextGlyphs(PanelCanvas& canvas, const PanelRect& rect, bool reverse, Fo
         if (!glyph) {
             continue;
         }
-        canvas.DrawGlyph(*glyph, x, rect.top, !reverse, rect);
-        x += glyph->width;
+        canvas.DrawGlyph(*glyph, x, rect.top, !reverse, rect, scale);
+        x += glyph->width * scale;
     }
 }
 

@@ -23,7 +23,9 @@ std::optional<Glyph> MakeGlyph(FontEngine* fonts, char32_t ch, const std::string
 // Fills the rectangle with the background (lit when reverse), then draws
 // the text's glyphs side by side from its top-left corner in the other
 // colour, clipped to the rectangle: how text elements show on the panel.
+// A double-size element passes scale 2: the panel enlarges every glyph
+// pixel to a 2 x 2 block.
 void DrawTextGlyphs(PanelCanvas& canvas, const PanelRect& rect, bool reverse, FontEngine* fonts,
-                    std::string_view text, const std::string& face, int pixelSize, int fontMode);
+                    std::string_view text, const std::string& face, int pixelSize, int fontMode, int scale = 1);
 
 } // namespace balsar

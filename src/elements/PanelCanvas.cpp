@@ -30,12 +30,11 @@ void PanelCanvas::Fill(const PanelRect& rect, bool lit) {
     }
 }
 
-void PanelCanvas::DrawGlyph(const Glyph& glyph, int x, int y, bool lit, const PanelRect& clip) {
-    for (int gy = 0; gy < glyph.height; ++gy) {
-        for (int gx = 0; gx < glyph.width; ++gx) {
-            const int px = x + gx;
-            const int py = y + gy;
-            if (glyph.Pixel(gx, gy) && px >= clip.left && px < clip.right && py >= clip.top && py < clip.bottom) {
+void PanelCanvas::DrawGlyph(const Glyph& glyph, int x, int y, bool lit, const PanelRect& clip, int scale) {
+    scale = scale < 1 ? 1 : scale;
+    for (int py = std::max(y, clip.top); py < std::min(y + glyph.height * scale, clip.bottom); ++py) {
+        for (int px = std::max(x, clip.left); px < std::min(x + glyph.width * scale, clip.right); ++px) {
+            if (glyph.Pixel((px - x) / scale, (py - y) / scale)) {
                 SetPixel(px, py, lit);
             }
         }

@@ -30,10 +30,11 @@ public:
     void SetPixel(int x, int y, bool lit);
     // Fills the rectangle (clipped to the canvas).
     void Fill(const PanelRect& rect, bool lit);
-    // Sets the glyph's lit pixels to `lit` with its top-left corner at (x, y);
+    // Sets the glyph's lit pixels to `lit` with its top-left corner at (x, y),
+    // each glyph pixel as a scale x scale block (double-size texts);
     // unset glyph pixels leave the canvas alone. Pixels outside clip are not
     // touched.
-    void DrawGlyph(const Glyph& glyph, int x, int y, bool lit, const PanelRect& clip);
+    void DrawGlyph(const Glyph& glyph, int x, int y, bool lit, const PanelRect& clip, int scale = 1);
     // Rows of '#' (lit) and '.' (unlit) for a rectangle; for test messages.
     std::string Dump(const PanelRect& rect) const;
 

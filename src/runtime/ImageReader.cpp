@@ -115,6 +115,10 @@ void ReadPorts(const ImageBytes& bytes, size_t at, std::vector<PortRecord>& port
         port.protocolId = bytes.U16(record + 10, portName);
         port.commTimeout = bytes.U32(record + 12, portName);
         port.station = bytes.U16(record + 24, portName);
+        port.maxWordsPerPacket = bytes.U16(record + 26, portName);
+        port.maxBitsPerPacket = bytes.U16(record + 28, portName);
+        port.commInterval = bytes.U8(record + 32, portName);
+        port.errorShowTime = bytes.U8(record + 33, portName);
         port.retries = bytes.U8(record + 34, portName);
         port.cutOffAfterRetries = bytes.U8(record + 35, portName) != 0;
         ports.push_back(port);

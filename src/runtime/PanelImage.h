@@ -45,8 +45,12 @@ struct PortRecord {
     uint8_t stopBits = 1;
     bool hasStation = false;
     uint16_t protocolId = 0;
-    uint32_t commTimeout = 0;
+    uint32_t commTimeout = 0; // ms
     uint16_t station = 0;
+    uint16_t maxWordsPerPacket = 0;
+    uint16_t maxBitsPerPacket = 0;
+    uint8_t commInterval = 0; // ms between requests
+    uint8_t errorShowTime = 0; // seconds a communication error stays shown
     uint8_t retries = 0;
     bool cutOffAfterRetries = false;
 };

@@ -188,12 +188,14 @@ TEST_F(ToolsTest, AnOfflineSimulatorThatCannotStartIsNamed) {
     EXPECT_EQ(sink.Texts(), std::vector<std::string>{"未能正常启动VIRur"});
 }
 
-TEST_F(ToolsTest, SimulatorStartsOnlyAfterACompileAndShowsNothingOnAFailedStart) {
+TEST_F(ToolsTest, SimulatorStartsOnlyAfterACompileAndNamesAFailedStart) {
     launcher.succeed = false;
     EXPECT_TRUE(SimulatorCommand(env));
     ASSERT_EQ(launcher.calls.size(), 1u);
+    EXPECT_EQ(launcher.calls[0].program, "MirloSpy");
     EXPECT_EQ(launcher.calls[0].arguments, (std::vector<std::string>{"-o", "-f", folder.File("plant.bin~")}));
-    EXPECT_TRUE(sink.Entries().empty());
+    EXPECT_EQ(sink.Texts(), std::vector<std::string>{"未能正常启动MirloSpy"});
+    sink.Clear();
 
     launcher.calls.clear();
     doc.Project()->SetProjectPath((folder.Path() / "gone" / "plant.ZPJ").string());

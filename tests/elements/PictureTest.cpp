@@ -94,9 +94,12 @@ TEST(Picture, DrawsItsEntryAndNothingWithoutOne) {
     canvas.Fill(PanelRect{0, 0, 16, 4}, true);
     picture.Draw(canvas, nullptr);
     EXPECT_EQ(canvas.Dump(PanelRect{0, 1, 14, 2}), "######......##\n");
+    // The compiled record has no reverse flag, so the canvas shows a
+    // reversed picture as the panel does: as it is. The flag stays stored.
     picture.SetReverse(1);
     picture.Draw(canvas, nullptr);
-    EXPECT_EQ(canvas.Dump(PanelRect{0, 1, 14, 2}), "##....########\n");
+    EXPECT_EQ(canvas.Dump(PanelRect{0, 1, 14, 2}), "######......##\n");
+    EXPECT_EQ(picture.GetReverse(), 1);
     picture.bitmapId = 0; // as a failed version-1 load leaves it
     picture.SetReverse(0);
     picture.Draw(canvas, nullptr);

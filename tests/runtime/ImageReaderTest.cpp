@@ -359,6 +359,11 @@ TEST(ImageReader, SettingsPortsTrendsEventsAndTransfers) {
     EXPECT_EQ(image.ports[0].baud, 19200u);
     EXPECT_EQ(image.ports[0].protocolId, 7);
     EXPECT_EQ(image.ports[0].station, 3);
+    EXPECT_EQ(image.ports[0].commTimeout, 500u);
+    EXPECT_EQ(image.ports[0].maxWordsPerPacket, 32);
+    EXPECT_EQ(image.ports[0].maxBitsPerPacket, 64);
+    EXPECT_EQ(image.ports[0].commInterval, 10);
+    EXPECT_EQ(image.ports[0].errorShowTime, 0);
     EXPECT_EQ(image.ports[0].retries, 10);
     EXPECT_TRUE(image.ports[0].cutOffAfterRetries);
 

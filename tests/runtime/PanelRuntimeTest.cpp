@@ -111,7 +111,7 @@ TEST_F(PanelRuntimeTest, TheRegistersAScreenUses) {
     EXPECT_EQ(uses[0].address.linear, 100u);
     EXPECT_TRUE(uses[0].writes);
     EXPECT_EQ(uses[1].address.Text(), "RW20");
-    // A two-word register reads two consecutive words.
+    // A signed register of two words: its attribute word announces them.
     EXPECT_EQ(uses[1].count, 2u);
     EXPECT_FALSE(uses[1].writes);
     EXPECT_EQ(uses[2].kind, runtime::ElementKind::Ascii);

@@ -58,6 +58,10 @@ const Pattern* CaptionGlyph(char c) {
         {{"#.#", "#.#", ".#.", ".#.", ".#."}}, // Y
         {{"###", "..#", ".#.", "#..", "###"}}, // Z
     }};
+    static const Pattern dash{{"...", "...", "###", "...", "..."}};
+    if (c == '-') {
+        return &dash;
+    }
     const char u = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (u >= '0' && u <= '9') {
         return &glyphs[static_cast<size_t>(u - '0')];
@@ -227,6 +231,24 @@ Bitmap1 DrawKey(const std::string& caption, int variant, int size) {
         key.Invert();
     }
     return key;
+}
+
+void DrawCaption(Bitmap1& picture, const std::string& caption, int left, int top, int width, int height,
+                 int maxScale, bool lit) {
+    const Layout layout = CaptionLayout(caption, std::min(width, height) < 8 ? 8 : std::min(width, height) - 2, maxScale);
+    Layout wide = layout;
+    // Names wider than tall (ENT, ESC, F10) may use the whole width.
+    if (!wide.cells.empty() && Symbol(caption) == nullptr) {
+        for (int scale = maxScale; scale >= 1; --scale) {
+            wide.scale = scale;
+            wide.spacing = scale;
+            if (wide.Width() <= width - 4 && wide.Height() <= height - 4) {
+                break;
+            }
+        }
+    }
+    const Layout& used = wide.Width() <= width - 4 && wide.Height() <= height - 4 ? wide : layout;
+    Stamp(picture, used, left + (width - used.Width() + 1) / 2, top + (height - used.Height() + 1) / 2, lit);
 }
 
 Bitmap1 DrawHand(int variant, int size) {

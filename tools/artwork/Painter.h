@@ -14,5 +14,9 @@ Bitmap1 DrawKey(const std::string& caption, int variant, int size);
 Bitmap1 DrawHand(int variant, int size);
 // Lamp shapes: 0 circular, 1 square; states 0 off, 1 on.
 Bitmap1 DrawLamp(int shape, int state, int size);
+// Writes a key caption (or its symbol) centred in the box, as large as fits
+// up to maxScale, in lit or unlit pixels.
+void DrawCaption(Bitmap1& picture, const std::string& caption, int left, int top, int width, int height,
+                 int maxScale, bool lit);
 
 } // namespace artwork

@@ -1,10 +1,12 @@
 // Writes the component pictures the designer draws and compiles: every key
 // picture of every key code the panel models use, in the three variants and
-// five sizes, the hand pictures and the lamp pictures.
+// five sizes, the hand pictures and the lamp pictures; with --fronts, the
+// front picture of every panel model ("<model name>.bmp", the display area
+// and the model's keys) into the model folder, for the simulators.
 //
-//   artwork-generator --models DIR --out DIR [--check]
+//   artwork-generator --models DIR --out DIR [--fronts] [--check]
 //
-// --check compares the pictures with the files already in the output folder
+// --check compares the pictures with the files already in the output folders
 // and fails when any differs or is missing; nothing is written.
 #include <algorithm>
 #include <cstdio>
@@ -14,11 +16,13 @@
 #include <vector>
 
 #include "Bitmap1.h"
+#include "FrontPainter.h"
 #include "Painter.h"
 #include "base/FileIo.h"
 #include "base/MessageSink.h"
 #include "elements/ComponentArtwork.h"
 #include "hardware/HardwareModel.h"
+#include "simulator/FrontLayout.h"
 
 namespace {
 
@@ -57,9 +61,9 @@ struct Output {
     }
 };
 
-// Key code to key name over all models, in file-name order; the first model
-// that names a code gives its caption.
-std::map<int, std::string> KeysOfModels(const fs::path& folder) {
+// The models of the folder, in file-name order; files that fail are
+// reported and left out.
+std::vector<balsar::HardwareModel> ModelsOf(const fs::path& folder) {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(folder)) {
         if (entry.path().extension() == ".CFG") {
@@ -67,13 +71,22 @@ std::map<int, std::string> KeysOfModels(const fs::path& folder) {
         }
     }
     std::sort(files.begin(), files.end());
-    std::map<int, std::string> keys;
+    std::vector<balsar::HardwareModel> models;
     balsar::StderrMessageSink sink;
     for (const fs::path& file : files) {
         balsar::HardwareModel model;
-        if (!model.Load(file, sink)) {
-            continue;
+        if (model.Load(file, sink)) {
+            models.push_back(model);
         }
+    }
+    return models;
+}
+
+// Key code to key name over all models; the first model that names a code
+// gives its caption.
+std::map<int, std::string> KeysOfModels(const std::vector<balsar::HardwareModel>& models) {
+    std::map<int, std::string> keys;
+    for (const balsar::HardwareModel& model : models) {
         for (const balsar::HardwareKey& key : model.Keys()) {
             if (key.code != 0 && key.code != kBareKey) {
                 keys.emplace(key.code, key.name);
@@ -84,7 +97,7 @@ std::map<int, std::string> KeysOfModels(const fs::path& folder) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: artwork-generator --models DIR --out DIR [--check]\n");
+    std::fprintf(stderr, "usage: artwork-generator --models DIR --out DIR [--fronts] [--check]\n");
     return 2;
 }
 
@@ -93,6 +106,7 @@ int Usage() {
 int main(int argc, char** argv) {
     fs::path models;
     Output out;
+    bool fronts = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--models" && i + 1 < argc) {
@@ -101,6 +115,8 @@ int main(int argc, char** argv) {
             out.folder = argv[++i];
         } else if (arg == "--check") {
             out.check = true;
+        } else if (arg == "--fronts") {
+            fronts = true;
         } else {
             return Usage();
         }
@@ -113,7 +129,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no model folder: %s\n", models.string().c_str());
         return 1;
     }
-    const std::map<int, std::string> keys = KeysOfModels(models);
+    const std::vector<balsar::HardwareModel> modelList = ModelsOf(models);
+    const std::map<int, std::string> keys = KeysOfModels(modelList);
     if (keys.empty()) {
         std::fprintf(stderr, "no keys in the models of %s\n", models.string().c_str());
         return 1;
@@ -135,6 +152,18 @@ int main(int argc, char** argv) {
                         artwork::DrawLamp(shape, state, size));
             }
         }
+    }
+    if (fronts) {
+        Output front = out;
+        front.folder = models;
+        front.written = 0;
+        front.differing = 0;
+        for (const balsar::HardwareModel& model : modelList) {
+            front.Put(fs::path(), balsar::simulator::FrontPictureName(model),
+                      artwork::DrawFront(balsar::simulator::FrontLayout::ForModel(model)));
+        }
+        out.written += front.written;
+        out.differing += front.differing;
     }
     if (out.differing != 0) {
         std::fprintf(stderr, "%d picture(s) %s\n", out.differing, out.check ? "differ" : "not written");

@@ -1,0 +1,6 @@
+// MirloSpy: the online simulator.
+#include "simulator/SimulatorMain.h"
+
+int main(int argc, char** argv) {
+    return balsar::simulator::SimulatorMain(argc, argv, true);
+}
