@@ -325,3 +325,20 @@ TEST_F(Window, ScreenshotWithTheDemoProject) {
     QDir().mkpath(dir);
     EXPECT_TRUE(shot.save(dir + QStringLiteral("/main-window.png")));
 }
+
+TEST_F(Window, AFailedLegacyImportLeavesNoSystemScreenMode) {
+    // No "sys.xml" in the current folder: the import ends without a project.
+    const QString start = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(folder.Path().string()));
+    window.ImportLegacyProject();
+    QDir::setCurrent(start);
+    EXPECT_EQ(services.doc.Project(), nullptr);
+
+    // The next project numbers its screens as usual.
+    ASSERT_TRUE(window.OpenProjectPath(QString::fromStdString(DemoFile("demo.ZPJ"))));
+    const uint16_t next = services.doc.Project()->NextFreeScreenNumber(false);
+    EXPECT_EQ(window.ScreenCommands().ProposedNumber(), next);
+    ASSERT_TRUE(window.ScreenCommands().NewScreen(next, "after"));
+    EXPECT_EQ(services.doc.CurrentScreen()->GetNumber(), next);
+    EXPECT_EQ(services.doc.CurrentScreen()->GetDescription(), "after");
+}

@@ -34,6 +34,11 @@ std::unique_ptr<CMirloProject> ProjectOn(int32_t modelId, int32_t protocolId) {
     return project;
 }
 
+Image Compile(CMirloProject& project, const DesignerSession& session) {
+    return CompileProject(project, CompileInputs{session.sink, session.PanelWidth(), session.PanelHeight(),
+                                                 &session.PortDescriptions(), session.Fonts()});
+}
+
 TEST(DesignerSession, ActivationLoadsTheModelAndThePortDescriptions) {
     RecordingMessageSink sink;
     RecordingPrompt prompt;
@@ -74,6 +79,46 @@ TEST(DesignerSession, ActivationLoadsTheModelAndThePortDescriptions) {
     for (int port = 0; port < 4; ++port) {
         EXPECT_FALSE(session.PortDescriptions().PortProtocol(port)->HasRegisterTypes()) << port;
     }
+}
+
+TEST(DesignerSession, ACompileIsTheSameWhateverWasOpenedBefore) {
+    test::TempFolder folder;
+    RecordingMessageSink sink;
+    RecordingPrompt prompt;
+    const std::string first = folder.File("first.ZPJ");
+    const std::string second = folder.File("second.ZPJ");
+    {
+        DesignerSession session(sink, prompt);
+        CMirloDoc writer(session, CoreClassRegistry());
+        // The first project: model 3 (240 x 128), COM0 on Modbus RTU.
+        writer.SetProject(ProjectOn(3, 1));
+        ASSERT_TRUE(writer.SaveToFile(first, false));
+        // The second: a model and a protocol the library does not have.
+        writer.SetProject(ProjectOn(99, 777));
+        ASSERT_TRUE(writer.SaveToFile(second, false));
+    }
+    // Opened as the designer and balsar-cli do: read, then activate.
+    const auto open = [](CMirloDoc& doc, DesignerSession& session, const std::string& path) {
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        session.Activate(*doc.Project());
+    };
+    DesignerSession fresh(sink, prompt);
+    CMirloDoc freshDoc(fresh, CoreClassRegistry());
+    open(freshDoc, fresh, second);
+    const Image alone = Compile(*freshDoc.Project(), fresh);
+
+    DesignerSession used(sink, prompt);
+    CMirloDoc usedDoc(used, CoreClassRegistry());
+    open(usedDoc, used, first);
+    ASSERT_EQ(used.PanelWidth(), 240);
+    open(usedDoc, used, second);
+    EXPECT_EQ(Compile(*usedDoc.Project(), used), alone);
+
+    // Opening is enough: before the activation nothing of the first project
+    // is left either.
+    open(usedDoc, used, first);
+    ASSERT_TRUE(usedDoc.OnOpenDocument(second));
+    EXPECT_EQ(Compile(*usedDoc.Project(), used), alone);
 }
 
 TEST(DesignerSession, TheProgramsSessionHasFontsAndItsFirstLanguage) {

@@ -230,3 +230,43 @@ TEST(Document, LegacyXmlImport) {
     EXPECT_FALSE(f.doc.LoadLegacyXml(xml, factory));
     EXPECT_TRUE(f.sink.Contains("Error Load XML: " + xml));
 }
+
+TEST(Document, AFailedLegacyImportLeavesNoStateBehind) {
+    const XmlElementFactory factory = [](std::string_view) { return std::unique_ptr<CGraphElement>(); };
+    // Without an older catalogue the import ends without a project, and the
+    // open project, its path, title and modified flag stay as they were.
+    Fixture f;
+    const std::string xml = f.folder.File("sys.xml");
+    std::ofstream(xml) << R"(<HMI PLCID="7"><Frames><Frame ID="3"><Parts/></Frame></Frames></HMI>)";
+    const std::string title = f.doc.GetTitle();
+    EXPECT_FALSE(f.doc.LoadLegacyXml(xml, factory));
+    ASSERT_NE(f.doc.Project(), nullptr);
+    EXPECT_EQ(f.doc.Project()->GetProjectPath(), f.path);
+    EXPECT_EQ(f.doc.DocumentPath(), f.path);
+    EXPECT_EQ(f.doc.GetTitle(), title);
+    EXPECT_FALSE(f.doc.IsModified());
+    EXPECT_FALSE(f.doc.SystemScreenMode());
+    EXPECT_FALSE(f.doc.LegacyImportState().has_value());
+
+    // An import ends with its project: closing it, or a failed import after
+    // that, leaves no system-screen mode for the next project.
+    OneEntryCatalogue catalogue;
+    Fixture g(&catalogue);
+    ASSERT_TRUE(g.doc.LoadLegacyXml(xml, factory));
+    EXPECT_TRUE(g.doc.SystemScreenMode());
+    g.doc.ClearProject();
+    EXPECT_FALSE(g.doc.SystemScreenMode());
+    std::ofstream(xml) << "<broken";
+    EXPECT_FALSE(g.doc.LoadLegacyXml(xml, factory));
+    EXPECT_EQ(g.doc.Project(), nullptr);
+    EXPECT_FALSE(g.doc.SystemScreenMode());
+    ASSERT_TRUE(g.doc.OnOpenDocument(g.path));
+    EXPECT_FALSE(g.doc.SystemScreenMode());
+    EXPECT_EQ(g.doc.Project()->NextFreeScreenNumber(g.doc.SystemScreenMode()), 2);
+
+    // Opening another project over an imported one forgets the import too.
+    std::ofstream(xml) << R"(<HMI PLCID="7"><Frames><Frame ID="3"><Parts/></Frame></Frames></HMI>)";
+    ASSERT_TRUE(g.doc.LoadLegacyXml(xml, factory));
+    ASSERT_TRUE(g.doc.OnOpenDocument(g.path));
+    EXPECT_FALSE(g.doc.LegacyImportState().has_value());
+}
