@@ -20,8 +20,8 @@ using namespace balsar;
 
 namespace {
 
-std::unique_ptr<CMirloProject> ProjectWith200Elements(const DesignerContext& context) {
-    auto project = demo::BuildDemoProject(context.languageDefaults);
+std::unique_ptr<CMirloProject> ProjectWith200Elements(const DesignerSession& session) {
+    auto project = demo::BuildDemoProject(session.NewProjectLanguage());
     CHMIFrame& screen = *project->Screens().front();
     for (int i = 0; i < 200; ++i) {
         const int left = (i % 5) * 24;
@@ -32,7 +32,7 @@ std::unique_ptr<CMirloProject> ProjectWith200Elements(const DesignerContext& con
             screen.AddElement(std::move(reg));
         } else {
             auto text = std::make_unique<CStaticText>();
-            text->SetText("AB", context.fontEngine);
+            text->SetText("AB", session.Fonts());
             text->SetTopLeft(left, top);
             screen.AddElement(std::move(text));
         }
@@ -44,9 +44,8 @@ void BM_RepaintScreenOf200Elements(benchmark::State& state) {
     StderrMessageSink sink;
     FixedPrompt prompt(Answer::No);
     app::DesignerServices services(sink, prompt);
-    services.doc.SetPanelSize(128, 64);
-    services.doc.SetProject(ProjectWith200Elements(services.context));
-    editor::ScreenEditor ed(services.doc, services.context, CoreClassRegistry());
+    services.doc.SetProject(ProjectWith200Elements(services.session));
+    editor::ScreenEditor ed(services.doc, services.session, CoreClassRegistry());
     editor::CanvasWidget canvas(ed);
     ed.SelectAll();
     QImage target(canvas.size(), QImage::Format_RGB32);
@@ -62,9 +61,9 @@ void BM_OpenDemoProjectToFirstPaint(benchmark::State& state) {
     {
         StderrMessageSink sink;
         FixedPrompt prompt(Answer::No);
-        DesignerContext context(sink, prompt);
-        CMirloDoc doc(context, CoreClassRegistry());
-        doc.SetProject(demo::BuildDemoProject(context.languageDefaults));
+        DesignerSession session(sink, prompt);
+        CMirloDoc doc(session, CoreClassRegistry());
+        doc.SetProject(demo::BuildDemoProject(session.NewProjectLanguage()));
         doc.OnSaveDocument(path);
     }
     for (auto _ : state) {

@@ -10,14 +10,12 @@
 #include <memory>
 
 #include "base/MessageSink.h"
-#include "base/Prompt.h"
 #include "base/Text.h"
 #include "compiler/ImageCompiler.h"
 #include "elements/CRegisterGE.h"
 #include "elements/CStaticText.h"
 #include "elements/FreeTypeFontEngine.h"
 #include "project/CMirloProject.h"
-#include "project/DesignerContext.h"
 
 namespace {
 
@@ -84,17 +82,15 @@ void ReportPeakMemory(benchmark::State& state) {
 
 void BM_FirstCompile(benchmark::State& state) {
     RecordingMessageSink sink;
-    RecordingPrompt prompt;
     FreeTypeFontEngine sizing(kAliases);
     const auto project = MakeProject(&sizing);
     size_t bytes = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto fonts = std::make_unique<FreeTypeFontEngine>(kAliases);
-        DesignerContext context(sink, prompt);
-        context.fontEngine = fonts.get();
+        const CompileInputs inputs{sink, 128, 64, nullptr, fonts.get()};
         state.ResumeTiming();
-        const Image image = CompileProject(*project, context);
+        const Image image = CompileProject(*project, inputs);
         bytes = image.size();
         benchmark::DoNotOptimize(image.data());
     }
@@ -105,14 +101,12 @@ BENCHMARK(BM_FirstCompile)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_SecondCompile(benchmark::State& state) {
     RecordingMessageSink sink;
-    RecordingPrompt prompt;
     FreeTypeFontEngine fonts(kAliases);
     const auto project = MakeProject(&fonts);
-    DesignerContext context(sink, prompt);
-    context.fontEngine = &fonts;
-    CompileProject(*project, context); // warms the caches
+    const CompileInputs inputs{sink, 128, 64, nullptr, &fonts};
+    CompileProject(*project, inputs); // warms the caches
     for (auto _ : state) {
-        const Image image = CompileProject(*project, context);
+        const Image image = CompileProject(*project, inputs);
         benchmark::DoNotOptimize(image.data());
     }
     ReportPeakMemory(state);

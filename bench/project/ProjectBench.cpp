@@ -12,7 +12,7 @@
 #include "compiler/ImageCompiler.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 using namespace balsar;
 
@@ -46,7 +46,7 @@ std::unique_ptr<CMirloProject> Generate() {
 }
 
 struct Setup {
-    Setup() : context(sink, prompt), doc(context, CoreClassRegistry()) {
+    Setup() : session(sink, prompt), doc(session, CoreClassRegistry()) {
         folder = std::filesystem::temp_directory_path() / "balsar-bench";
         std::filesystem::create_directories(folder);
         path = (folder / "bench.ZPJ").string();
@@ -59,7 +59,7 @@ struct Setup {
     }
     RecordingMessageSink sink;
     FixedPrompt prompt{Answer::No};
-    DesignerContext context;
+    DesignerSession session;
     CMirloDoc doc;
     std::filesystem::path folder;
     std::string path;
@@ -96,7 +96,7 @@ void BM_SaveToFile(benchmark::State& state) {
 
 void BM_Load(benchmark::State& state) {
     Setup& s = Shared();
-    CMirloDoc reader(s.context, CoreClassRegistry());
+    CMirloDoc reader(s.session, CoreClassRegistry());
     for (auto _ : state) {
         benchmark::DoNotOptimize(reader.OnOpenDocument(s.path));
     }
@@ -107,7 +107,7 @@ void BM_Load(benchmark::State& state) {
 void BM_Compile(benchmark::State& state) {
     Setup& s = Shared();
     for (auto _ : state) {
-        Image image = CompileProject(*s.doc.Project(), s.context);
+        Image image = CompileProject(*s.doc.Project(), CompileInputs{s.sink});
         benchmark::DoNotOptimize(image.data());
     }
     ReportPeakMemory(state);

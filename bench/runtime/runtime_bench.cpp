@@ -13,7 +13,6 @@
 
 #include "base/MessageSink.h"
 #include "base/ProgramPaths.h"
-#include "base/Prompt.h"
 #include "base/Text.h"
 #include "compiler/ImageCompiler.h"
 #include "elements/CAsciiGE.h"
@@ -28,7 +27,6 @@
 #include "elements/CTrendGE.h"
 #include "elements/FreeTypeFontEngine.h"
 #include "project/CMirloProject.h"
-#include "project/DesignerContext.h"
 #include "runtime/PanelRuntime.h"
 
 namespace {
@@ -169,8 +167,7 @@ void AddControls(CHMIFrame& screen, int s, CSingleColorBitmapLib& bitmaps) {
 }
 
 struct LargeImage {
-    LargeImage() : context(sink, prompt) {
-        context.fontEngine = &fonts;
+    LargeImage() {
         auto project = std::make_unique<CMirloProject>();
         project->languages.Clear();
         project->languages.Add(0x0804, "宋体");
@@ -194,12 +191,10 @@ struct LargeImage {
             item.message = Format("报警 %d", i);
             project->eventList.items.push_back(item);
         }
-        bytes = CompileProject(*project, context);
+        bytes = CompileProject(*project, CompileInputs{sink, 128, 64, nullptr, &fonts});
     }
     RecordingMessageSink sink;
-    FixedPrompt prompt{Answer::No};
     FreeTypeFontEngine fonts;
-    DesignerContext context;
     std::vector<uint8_t> bytes;
     size_t elements = 0;
 };

@@ -11,13 +11,13 @@
 #include "base/Prompt.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     balsar::RecordingMessageSink sink;
     balsar::FixedPrompt prompt(balsar::Answer::No);
-    balsar::DesignerContext context(sink, prompt);
-    balsar::CMirloDoc doc(context, balsar::CoreClassRegistry());
+    balsar::DesignerSession session(sink, prompt);
+    balsar::CMirloDoc doc(session, balsar::CoreClassRegistry());
     try {
         balsar::Archive ar(std::span<const uint8_t>(data, size), balsar::CoreClassRegistry());
         doc.Serialize(ar);

@@ -42,9 +42,6 @@
 #include "editor/ScreenEditor.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementKinds.h"
-#include "project/LegacyPlcCatalogue.h"
-#include "project/PortSettingsChange.h"
-#include "project/ProjectActivation.h"
 
 namespace balsar::app {
 
@@ -102,12 +99,7 @@ QIcon IconFor(const CommandSpec& command, QStyle* style) {
 
 MainWindow::MainWindow(DesignerServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_startFolder(QDir::currentPath()) {
-    m_editor = std::make_unique<editor::ScreenEditor>(services.doc, services.context, CoreClassRegistry());
-    m_editor->portsReloader = [this] {
-        if (const CMirloProject* project = m_services.doc.Project()) {
-            ReloadPortProtocols(*project, m_services.context);
-        }
-    };
+    m_editor = std::make_unique<editor::ScreenEditor>(services.doc, services.session, CoreClassRegistry());
     m_screenCommands = std::make_unique<editor::ScreenCommands>(*m_editor);
 
     auto* central = new QWidget(this);
@@ -232,29 +224,29 @@ void MainWindow::BuildCommands() {
 void MainWindow::Run(int id) {
     editor::ScreenEditor& ed = *m_editor;
     CMirloDoc& doc = m_services.doc;
-    DesignerContext& context = m_services.context;
+    DesignerSession& session = m_services.session;
     switch (id) {
     case kNewProject:
         NewProjectWithWizard();
         return;
     case kGlobalSettings:
-        if (dialogs::ShowGlobalSettingsDialog(this, doc, context)) {
+        if (dialogs::ShowGlobalSettingsDialog(this, doc, session)) {
             AfterSettingsChange();
         }
         return;
     case kAlarmSettings:
-        if (dialogs::EventListDialog* dialog = dialogs::ShowEventListDialog(this, doc, context)) {
+        if (dialogs::EventListDialog* dialog = dialogs::ShowEventListDialog(this, doc, session)) {
             connect(dialog, &dialogs::ItemListDialog::applied, this, &MainWindow::AfterSettingsChange,
                     Qt::UniqueConnection);
         }
         return;
     case kLanguageSettings:
-        if (dialogs::ShowLanguageDialog(this, doc, context)) {
+        if (dialogs::ShowLanguageDialog(this, doc, session.Fonts(), session.sink)) {
             AfterSettingsChange();
         }
         return;
     case kDataTransfer:
-        if (dialogs::ShowDataTransferDialog(this, doc, context)) {
+        if (dialogs::ShowDataTransferDialog(this, doc, session)) {
             AfterSettingsChange();
         }
         return;
@@ -262,7 +254,7 @@ void MainWindow::Run(int id) {
         CommunicationWithDialog(0);
         return;
     case kHiddenCommand:
-        dialogs::ShowSerialPortDialog(this, context);
+        dialogs::ShowSerialPortDialog(this, session.options);
         return;
     case kOpenProject:
         OpenWithDialog();
@@ -443,7 +435,9 @@ void MainWindow::UpdateCommandStates() {
         }
     }
     enable(kLabels, project);
-    Action(kLabels)->setChecked(m_services.context.showLabels != 0);
+    // Without a project the labels are shown, as a new project has them.
+    const CMirloProject* open = m_services.doc.Project();
+    Action(kLabels)->setChecked(open == nullptr || open->showLabels != 0);
     enable(kSwapPorts, project);
 }
 
@@ -451,7 +445,7 @@ void MainWindow::RefreshTitle() { setWindowTitle(QString::fromStdString(m_servic
 
 void MainWindow::AfterProjectChange() {
     if (m_services.doc.Project() != nullptr) {
-        ActivateProject(m_services.doc, m_services.context, m_services.models, m_services.model);
+        m_services.session.Activate(*m_services.doc.Project());
     }
     m_editor->ResetView();
     m_canvas->UpdateSize();
@@ -549,17 +543,14 @@ void MainWindow::ImportLegacyProject() {
     if (!CloseProject()) {
         return;
     }
-    DesignerContext& context = m_services.context;
-    context.currentLegacyPlc.reset();
-    if (context.legacyCatalogue != nullptr && context.legacyCatalogue->FindName(0)) {
-        context.currentLegacyPlc = 0;
-    }
-    context.systemScreenMode = true;
     m_services.doc.LoadLegacyXml("sys.xml", CreateElementForXmlType);
     AfterProjectChange();
-    // The import leaves a modified document.
-    m_services.doc.SetModifiedFlag(true);
-    RefreshTitle();
+    // The import leaves a modified document (resetting the view cleared the
+    // flag); a failed import leaves nothing.
+    if (m_services.doc.Project() != nullptr) {
+        m_services.doc.SetModifiedFlag(true);
+        RefreshTitle();
+    }
 }
 
 void MainWindow::OpenWithDialog() {
@@ -589,7 +580,7 @@ void MainWindow::NewScreenWithDialog() {
     if (!m_screenCommands->CanAddScreen()) {
         return;
     }
-    editor::NewScreenDialog dialog(m_screenCommands->ProposedNumber(), m_services.context.systemScreenMode, this);
+    editor::NewScreenDialog dialog(m_screenCommands->ProposedNumber(), m_services.doc.SystemScreenMode(), this);
     if (dialog.exec() == QDialog::Accepted) {
         m_screenCommands->NewScreen(dialog.Number(), dialog.Description());
     }
@@ -633,7 +624,7 @@ QString MainWindow::ManualPath() {
 void MainWindow::ShowManual() {
     const QString path = ManualPath();
     if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        m_services.context.sink.Message(
+        m_services.session.sink.Message(
             Text(texts::kManualOpenFailed).arg(QLatin1Char('"') + path + QLatin1Char('"')).toStdString(),
             MessageKind::Error);
     }
@@ -648,8 +639,7 @@ void MainWindow::NewProjectWithWizard() {
     if (!CloseProject()) {
         return;
     }
-    if (dialogs::ShowNewProjectWizard(this, m_services.doc, m_services.context, m_services.models, m_services.model,
-                                      ProgramFolder())) {
+    if (dialogs::ShowNewProjectWizard(this, m_services.doc, m_services.session, ProgramFolder())) {
         RememberRecent(QString::fromStdString(m_services.doc.DocumentPath()));
     }
     AfterProjectChange();
@@ -660,7 +650,7 @@ void MainWindow::CommunicationWithDialog(int page) {
     if (m_services.doc.Project() == nullptr) {
         return;
     }
-    if (dialogs::ShowCommunicationDialog(this, m_services.doc, m_services.context, page)) {
+    if (dialogs::ShowCommunicationDialog(this, m_services.doc, m_services.session, page)) {
         AfterSettingsChange();
         m_editor->Changed(true);
         m_tree->Rebuild();
@@ -673,7 +663,7 @@ void MainWindow::EditElementAt(int index) {
         return;
     }
     const uint16_t number = screen->GetNumber();
-    dialogs::EditElementPropertiesUndoable(this, m_services.doc, m_services.context, *m_editor->UndoStack(), number,
+    dialogs::EditElementPropertiesUndoable(this, m_services.doc, m_services.session, *m_editor->UndoStack(), number,
                                            index, [this, number, index](CGraphElement&) {
                                                m_editor->SelectIndexes(number, {index});
                                                m_editor->Changed(false);
@@ -695,8 +685,8 @@ void MainWindow::RunTool(int id) {
         return;
     }
     QtProcessLauncher launcher;
-    ToolEnvironment env{m_services.doc, m_services.context, launcher, ProgramFolder(),
-                        qEnvironmentVariable("PATH").toStdString(), &m_services.models};
+    ToolEnvironment env{m_services.doc, m_services.session, launcher, ProgramFolder(),
+                        qEnvironmentVariable("PATH").toStdString()};
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (id == kDownload) {
         DownloadCommand(env);

@@ -9,17 +9,12 @@
 #include "base/Prompt.h"
 #include "cli/CliCommands.h"
 #include "compiler/ImageCompiler.h"
-#include "elements/FreeTypeFontEngine.h"
-#include "elements/Languages.h"
 #include "elements/ElementKinds.h"
 #include "hardware/HardwareModel.h"
-#include "hardware/HardwareModelList.h"
-#include "plc/PortProtocols.h"
 #include "plc/ProtocolLibrary.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
-#include "project/DesignerContext.h"
-#include "project/ProjectActivation.h"
+#include "project/DesignerSession.h"
 
 namespace balsar {
 
@@ -91,25 +86,6 @@ std::string KindLabel(int32_t kind) {
     return name.empty() ? "KIND" + std::to_string(kind) : std::string(name);
 }
 
-struct Session {
-    explicit Session(std::ostream& err)
-        : sink(err), prompt(Answer::No), context(sink, prompt), library(ProtocolLibrary::ForProgram()),
-          models(HardwareModelList::ForProgram()) {
-        context.protocolLibrary = &library;
-        context.portProtocols = &protocols;
-        context.fontEngine = &fonts;
-        context.languageDefaults = SystemLanguageDefaults(&fonts);
-    }
-    StreamSink sink;
-    FixedPrompt prompt;
-    FreeTypeFontEngine fonts;
-    DesignerContext context;
-    ProtocolLibrary library;
-    PortProtocols protocols;
-    HardwareModelList models;
-    HardwareModel model;
-};
-
 // The name the panel model gives a port ("COM<n>" when it has none).
 std::string PortLabel(const HardwareModel& model, int port) {
     const std::string name = model.PortName(port);
@@ -126,12 +102,11 @@ std::string ProtocolName(const ProtocolLibrary& library, int32_t id) {
     return library.Manufacturers()[static_cast<size_t>(m)].protocols[static_cast<size_t>(p)].name;
 }
 
-int Info(CMirloDoc& doc, const Session& session, bool json, std::ostream& out) {
+int Info(CMirloDoc& doc, const DesignerSession& session, bool json, std::ostream& out) {
     const CMirloProject& project = *doc.Project();
-    // The model is the project's when activation found it.
-    const bool haveModel = session.model.id == project.panelModelId;
-    const HardwareModel noModel;
-    const HardwareModel& model = haveModel ? session.model : noModel;
+    // The session's model is the project's when activation found it.
+    const bool haveModel = session.HasModel();
+    const HardwareModel& model = session.Model();
     if (!json) {
         out << "project: " << project.GetProjectName() << '\n';
         out << "model: " << project.panelModelId;
@@ -143,7 +118,7 @@ int Info(CMirloDoc& doc, const Session& session, bool json, std::ostream& out) {
             const CPortCom& port = *project.GetPort(i);
             out << PortLabel(model, i) << ": ";
             if (port.enabled) {
-                const std::string name = ProtocolName(session.library, port.protocolId);
+                const std::string name = ProtocolName(session.Protocols(), port.protocolId);
                 out << "protocol " << port.protocolId << (name.empty() ? "" : " " + name);
             } else {
                 out << "not used";
@@ -180,7 +155,7 @@ int Info(CMirloDoc& doc, const Session& session, bool json, std::ostream& out) {
         const CPortCom& port = *project.GetPort(i);
         out << (i ? "," : "") << "{\"port\":" << i << ",\"name\":" << JsonString(PortLabel(model, i))
             << ",\"enabled\":" << (port.enabled ? "true" : "false") << ",\"protocol\":" << port.protocolId
-            << ",\"protocolName\":" << JsonString(ProtocolName(session.library, port.protocolId))
+            << ",\"protocolName\":" << JsonString(ProtocolName(session.Protocols(), port.protocolId))
             << ",\"station\":" << port.station << '}';
     }
     out << "],\"languages\":[";
@@ -246,14 +221,15 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
         }
     }
 
-    Session session(err);
-    CMirloDoc doc(session.context, CoreClassRegistry());
+    StreamSink sink(err);
+    FixedPrompt prompt(Answer::No);
+    DesignerSession session = DesignerSession::ForProgram(sink, prompt);
+    CMirloDoc doc(session, CoreClassRegistry());
     if (!doc.OnOpenDocument(projectPath)) {
         return 1;
     }
     // The model sizes the panel and the ports' protocols resolve addresses.
-    session.library.EnsureLoaded(session.sink);
-    ActivateProject(doc, session.context, session.models, session.model);
+    session.Activate(*doc.Project());
     if (command == "info") {
         return Info(doc, session, json, out);
     }
@@ -266,11 +242,12 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
         return 0;
     }
     if (command == "package") {
-        return RunPackageCommand(doc, session.context, out);
+        return RunPackageCommand(doc, session, out);
     }
     CMirloProject& project = *doc.Project();
-    const Image image = CompileProject(project, session.context);
-    if (!WriteCompileOutput(project.GetCompileOutputPath(), image, session.sink)) {
+    const Image image = CompileProject(project, CompileInputs{sink, session.PanelWidth(), session.PanelHeight(),
+                                                              &session.PortDescriptions(), session.Fonts()});
+    if (!WriteCompileOutput(project.GetCompileOutputPath(), image, sink)) {
         return 1;
     }
     out << project.GetCompileOutputPath() << '\n';

@@ -7,7 +7,7 @@
 namespace balsar {
 
 class CMirloDoc;
-struct DesignerContext;
+class DesignerSession;
 
 // new NAME --folder DIR --model ID [--port N=PROTOCOL_ID ...]: creates
 // DIR/NAME/NAME.ZPJ as the new-project wizard does (from the model's
@@ -16,6 +16,6 @@ int RunNewCommand(const std::vector<std::string>& args, std::ostream& out, std::
 
 // package: compiles the open, activated project (saving it first) and
 // builds <folder>/<name>.qk; prints the package path.
-int RunPackageCommand(CMirloDoc& doc, const DesignerContext& context, std::ostream& out);
+int RunPackageCommand(CMirloDoc& doc, const DesignerSession& session, std::ostream& out);
 
 } // namespace balsar

@@ -7,11 +7,10 @@
 #include "editing/PortPage.h"
 #include "hardware/HardwareModel.h"
 #include "hardware/HardwareModelList.h"
-#include "plc/PortProtocols.h"
 #include "plc/ProtocolLibrary.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/NewProject.h"
 #include "project/NewProjectStrings.h"
 
@@ -124,15 +123,11 @@ int RunNewCommand(const std::vector<std::string>& args, std::ostream& out, std::
 
     ErrSink sink(err);
     NewCommandPrompt prompt(err);
-    DesignerContext context(sink, prompt);
-    ProtocolLibrary library = ProtocolLibrary::ForProgram();
-    PortProtocols protocols;
-    HardwareModelList models = HardwareModelList::ForProgram();
-    HardwareModel model;
-    context.protocolLibrary = &library;
-    context.portProtocols = &protocols;
-    library.EnsureLoaded(sink);
-    models.EnsureLoaded(sink);
+    // A new project's first language is fixed here rather than taken from
+    // the machine's locale, so the command makes the same project anywhere.
+    DesignerSession session = DesignerSession::ForProgram(sink, prompt, LanguageDefaults{});
+    const ProtocolLibrary& library = session.Protocols();
+    const HardwareModelList& models = session.Models();
     request.modelIndex = models.IndexOfId(modelId);
     HardwareModel chosen;
     if (request.modelIndex < 0 || !models.LoadModelByIndex(chosen, request.modelIndex, sink)) {
@@ -145,8 +140,8 @@ int RunNewCommand(const std::vector<std::string>& args, std::ostream& out, std::
         }
     }
 
-    CMirloDoc doc(context, CoreClassRegistry());
-    if (FinishNewProject(doc, context, models, model, request) != NewProjectResult::Created) {
+    CMirloDoc doc(session, CoreClassRegistry());
+    if (FinishNewProject(doc, session, request) != NewProjectResult::Created) {
         return 1;
     }
     const std::string path = doc.Project()->GetProjectPath();

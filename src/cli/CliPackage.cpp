@@ -5,12 +5,12 @@
 #include "compiler/ExternalTools.h"
 #include "compiler/PackageBuilder.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar {
 
-int RunPackageCommand(CMirloDoc& doc, const DesignerContext& context, std::ostream& out) {
-    if (!CompileToFile(doc, context) || !MakeDownloadPackage(doc, context, ProgramFolder())) {
+int RunPackageCommand(CMirloDoc& doc, const DesignerSession& session, std::ostream& out) {
+    if (!CompileToFile(doc, session) || !MakeDownloadPackage(doc, session, ProgramFolder())) {
         return 1;
     }
     out << PackagePath(*doc.Project()) << '\n';

@@ -9,7 +9,7 @@
 #include "hardware/HardwareModel.h"
 #include "hardware/HardwareModelList.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar {
 
@@ -27,12 +27,12 @@ bool StartAndWait(ToolEnvironment& env, const ToolCommand& command) {
 }
 
 void ReportStartFailure(ToolEnvironment& env, const char* program) {
-    env.context.sink.Message(std::string(texts::kStartFailed) + program);
+    env.session.sink.Message(std::string(texts::kStartFailed) + program);
 }
 
 } // namespace
 
-bool CompileToFile(CMirloDoc& doc, const DesignerContext& context) {
+bool CompileToFile(CMirloDoc& doc, const DesignerSession& session) {
     CMirloProject* project = doc.Project();
     if (project == nullptr || project->GetProjectPath().empty()) {
         return false;
@@ -40,11 +40,13 @@ bool CompileToFile(CMirloDoc& doc, const DesignerContext& context) {
     // A failed save is reported by the document; the image is compiled from
     // the project in memory all the same.
     doc.OnSaveDocument(project->GetProjectPath());
-    const Image image = CompileProject(*project, context);
-    return WriteCompileOutput(project->GetCompileOutputPath(), image, context.sink);
+    const CompileInputs inputs{session.sink, session.PanelWidth(), session.PanelHeight(), &session.PortDescriptions(),
+                               session.Fonts()};
+    const Image image = CompileProject(*project, inputs);
+    return WriteCompileOutput(project->GetCompileOutputPath(), image, session.sink);
 }
 
-bool MakeDownloadPackage(const CMirloDoc& doc, const DesignerContext& context,
+bool MakeDownloadPackage(const CMirloDoc& doc, const DesignerSession& session,
                          const std::filesystem::path& programFolder) {
     const CMirloProject* project = doc.Project();
     if (project == nullptr) {
@@ -52,28 +54,25 @@ bool MakeDownloadPackage(const CMirloDoc& doc, const DesignerContext& context,
     }
     const std::string packagePath = PackagePath(*project);
     PackageSources sources;
-    const HardwareModel noModel;
-    const HardwareModel& model = context.panelModel != nullptr ? *context.panelModel : noModel;
-    bool built = context.protocolLibrary != nullptr &&
-                 ResolvePackageSources(*project, *context.protocolLibrary, model,
-                                       programFolder / "lib" / "hardware", sources, context.sink);
+    bool built = ResolvePackageSources(*project, session.Protocols(), session.Model(),
+                                       programFolder / "lib" / "hardware", sources, session.sink);
     if (built) {
-        built = BuildPackage(packagePath, sources, context.sink);
+        built = BuildPackage(packagePath, sources, session.sink);
     } else {
         std::error_code ec;
         std::filesystem::remove(packagePath, ec);
     }
     if (!built) {
-        context.sink.Message(texts::kMakePackageFailed);
+        session.sink.Message(texts::kMakePackageFailed);
     }
     return built;
 }
 
 bool DownloadCommand(ToolEnvironment& env) {
-    if (!CompileToFile(env.doc, env.context)) {
+    if (!CompileToFile(env.doc, env.session)) {
         return false;
     }
-    if (!MakeDownloadPackage(env.doc, env.context, env.programFolder)) {
+    if (!MakeDownloadPackage(env.doc, env.session, env.programFolder)) {
         return false;
     }
     if (!Start(env, DownloadToolCommand(PackagePath(*env.doc.Project())))) {
@@ -89,11 +88,9 @@ bool OfflineSimulationCommand(ToolEnvironment& env) {
         return false;
     }
     HardwareModel model;
-    if (env.models != nullptr) {
-        env.models->LoadModelById(model, project->panelModelId, env.context.sink);
-    }
+    env.session.Models().LoadModelById(model, project->panelModelId, env.session.sink);
     const std::string picture = model.name + ".bmp";
-    CompileToFile(env.doc, env.context);
+    CompileToFile(env.doc, env.session);
     const ToolCommand command =
         OfflineSimulatorCommand(project->panelModelId, project->GetCompileOutputPath(), model.encoder, picture);
     if (!Start(env, command)) {
@@ -104,7 +101,7 @@ bool OfflineSimulationCommand(ToolEnvironment& env) {
 }
 
 bool SimulatorCommand(ToolEnvironment& env) {
-    const bool compiled = CompileToFile(env.doc, env.context);
+    const bool compiled = CompileToFile(env.doc, env.session);
     if (compiled && !Start(env, SimulatorCommand(env.doc.Project()->GetCompileOutputPath()))) {
         // Said, like the other simulator: a silent failure leaves the user
         // waiting for a window that never comes.

@@ -2,7 +2,7 @@
 // The main-window commands that hand the project to outside programs:
 // compile to file, Download, Offline simulation, Simulator, Builder and the
 // serial Upload/download task. No windows: the designer's commands and
-// dialogs call these, with messages through the context's MessageSink and
+// dialogs call these, with messages through the session's MessageSink and
 // processes through a ProcessLauncher.
 #include <filesystem>
 #include <string>
@@ -10,34 +10,33 @@
 namespace balsar {
 
 class CMirloDoc;
-class HardwareModelList;
+class DesignerSession;
 class ProcessLauncher;
-struct DesignerContext;
 
-// What the commands work with. The current panel model and the protocol
-// library come from the designer context.
+// What the commands work with. The current panel model, the model list, the
+// protocol library and the compile's port descriptions and fonts come from
+// the session.
 struct ToolEnvironment {
     CMirloDoc& doc;
-    DesignerContext& context;
+    DesignerSession& session;
     ProcessLauncher& launcher;
     // The designer's own folder: lib/ lies below it and the outside programs
     // are looked for there before PATH.
     std::filesystem::path programFolder;
     // The folders searched after the program folder (normally $PATH).
     std::string searchPath;
-    // The model list, for the offline simulator's model record.
-    const HardwareModelList* models = nullptr;
 };
 
 // Saves the project to its own path, compiles it and writes the compile
-// output file (<folder>/<name>.bin~). False, with "Create Compile File
-// Failed!", when that file cannot be written; false without a project.
-bool CompileToFile(CMirloDoc& doc, const DesignerContext& context);
+// output file (<folder>/<name>.bin~) with the session's panel size, port
+// descriptions and fonts. False, with "Create Compile File Failed!", when
+// that file cannot be written; false without a project.
+bool CompileToFile(CMirloDoc& doc, const DesignerSession& session);
 
 // Builds the project's package (<folder>/<name>.qk) from the compile output
 // already on disk. On failure "制作下载文件包失败！" follows the reason and no
 // package is left at that path.
-bool MakeDownloadPackage(const CMirloDoc& doc, const DesignerContext& context,
+bool MakeDownloadPackage(const CMirloDoc& doc, const DesignerSession& session,
                          const std::filesystem::path& programFolder);
 
 // Download: compile to file, build the package, start the download tool

@@ -3,18 +3,8 @@
 #include "base/FileIo.h"
 #include "base/MessageSink.h"
 #include "project/CMirloProject.h"
-#include "project/DesignerContext.h"
 
 namespace balsar {
-
-namespace {
-
-CompileInputs InputsOf(const DesignerContext& context) {
-    return CompileInputs{context.sink, context.panelWidth, context.panelHeight, context.portProtocols,
-                         context.fontEngine};
-}
-
-} // namespace
 
 ImageCompiler::ImageCompiler(CMirloProject& project, Image& image, const CompileInputs& inputs)
     : m_project(project), m_context(image, inputs.sink, inputs.panelWidth, inputs.panelHeight) {
@@ -25,9 +15,6 @@ ImageCompiler::ImageCompiler(CMirloProject& project, Image& image, const Compile
     m_context.trendChannels = &m_trendChannels;
     image.clear();
 }
-
-ImageCompiler::ImageCompiler(CMirloProject& project, Image& image, const DesignerContext& context)
-    : ImageCompiler(project, image, InputsOf(context)) {}
 
 void ImageCompiler::Compile() {
     Image& image = m_context.image;
@@ -128,10 +115,6 @@ Image CompileProject(CMirloProject& project, const CompileInputs& inputs) {
     ImageCompiler compiler(project, image, inputs);
     compiler.Compile();
     return image;
-}
-
-Image CompileProject(CMirloProject& project, const DesignerContext& context) {
-    return CompileProject(project, InputsOf(context));
 }
 
 bool WriteCompileOutput(const std::string& path, const Image& image, MessageSink& sink) {

@@ -15,7 +15,6 @@ class CMirloProject;
 class FontEngine;
 class MessageSink;
 class PortProtocols;
-struct DesignerContext;
 
 // What a compile reads besides the project: where messages go, the panel
 // size the screen records carry, the protocol descriptions of the four
@@ -50,8 +49,6 @@ public:
     // protocol no longer has are reset; a missing alarm screen is replaced),
     // so the project is not const.
     ImageCompiler(CMirloProject& project, Image& image, const CompileInputs& inputs);
-    // The same with the inputs the designer context holds.
-    ImageCompiler(CMirloProject& project, Image& image, const DesignerContext& context);
 
     // Fills the image. Never fails; out-of-range values are reported through
     // the sink and compiled as 0.
@@ -72,8 +69,6 @@ private:
 
 // One call: compile a project into a fresh image.
 Image CompileProject(CMirloProject& project, const CompileInputs& inputs);
-// The same with the inputs the designer context holds.
-Image CompileProject(CMirloProject& project, const DesignerContext& context);
 
 // Writes the image to the compile output file, replacing it. False (with
 // "Create Compile File Failed!") when the file cannot be written.

@@ -10,21 +10,21 @@
 #include "dialogs/QtText.h"
 #include "hardware/HardwareModel.h"
 #include "project/CMirloProject.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::dialogs {
 
 namespace {
 
-std::vector<PortChoice> PortChoicesOf(const CMirloProject* project, const DesignerContext& context) {
+std::vector<PortChoice> PortChoicesOf(const CMirloProject* project, const DesignerSession& session) {
     std::array<const CPortCom*, 3> ports{};
     std::array<std::string, 3> names;
     for (int i = 0; i < 3; ++i) {
         ports[static_cast<size_t>(i)] = project ? project->GetPort(i) : nullptr;
-        std::string name = context.panelModel ? context.panelModel->PortName(i) : std::string();
+        std::string name = session.Model().PortName(i);
         names[static_cast<size_t>(i)] = name.empty() ? "COM" + std::to_string(i) : name;
     }
-    return AddressPortChoices(ports, names, context.portProtocols);
+    return AddressPortChoices(ports, names, &session.PortDescriptions());
 }
 
 void ApplyRange(NumEditWidget* edit, const FieldRange& range) {
@@ -34,21 +34,21 @@ void ApplyRange(NumEditWidget* edit, const FieldRange& range) {
 
 } // namespace
 
-AddressPanelWidget::AddressPanelWidget(CAddr& address, const CMirloProject* project, DesignerContext& context,
+AddressPanelWidget::AddressPanelWidget(CAddr& address, const CMirloProject* project, const DesignerSession& session,
                                        QWidget* parent)
-    : QWidget(parent), m_addr(address), m_context(context), m_panel(address, context.portProtocols),
-      m_ports(PortChoicesOf(project, context)) {
+    : QWidget(parent), m_addr(address), m_panel(address, &session.PortDescriptions()),
+      m_ports(PortChoicesOf(project, session)) {
     auto* grid = new QGridLayout(this);
     m_port = new QComboBox(this);
     m_port->setObjectName(QStringLiteral("port"));
-    m_station = new NumSpinWidget(context.sink, this);
+    m_station = new NumSpinWidget(session.sink, this);
     m_device = new QLabel(this);
     m_type = new QComboBox(this);
     m_type->setObjectName(QStringLiteral("registerType"));
-    m_index = new NumSpinWidget(context.sink, this);
-    m_address = new NumEditWidget(context.sink, this);
+    m_index = new NumSpinWidget(session.sink, this);
+    m_address = new NumEditWidget(session.sink, this);
     m_address->setObjectName(QStringLiteral("address"));
-    m_sub = new NumSpinWidget(context.sink, this);
+    m_sub = new NumSpinWidget(session.sink, this);
     m_format = new QLabel(this);
     m_encoding = new QComboBox(this);
     for (const char* encoding : texts::kEncodings) {

@@ -13,7 +13,7 @@ class QLabel;
 
 namespace balsar {
 class CMirloProject;
-struct DesignerContext;
+class DesignerSession;
 } // namespace balsar
 
 namespace balsar::dialogs {
@@ -24,9 +24,10 @@ class NumSpinWidget;
 class AddressPanelWidget : public QWidget {
     Q_OBJECT
 public:
-    // The address must outlive the widget. The port list comes from the
-    // project's ports (none without a project) and the model's port names.
-    AddressPanelWidget(CAddr& address, const CMirloProject* project, DesignerContext& context,
+    // The address and the session must outlive the widget. The port list
+    // comes from the project's ports (none without a project) and the
+    // session's model's port names; addresses follow its port descriptions.
+    AddressPanelWidget(CAddr& address, const CMirloProject* project, const DesignerSession& session,
                        QWidget* parent = nullptr);
 
     // A bit or a word address: the type list follows, the port is kept.
@@ -58,7 +59,6 @@ private:
     void Edited();
 
     CAddr& m_addr;
-    DesignerContext& m_context;
     AddressPanel m_panel;
     std::vector<PortChoice> m_ports;
     bool m_refreshing = false;

@@ -35,7 +35,7 @@ AsciiPage::AsciiPage(CAsciiGE& element, const PageContext& pageContext, QWidget*
     auto* addressGroup = new QGroupBox(Q(texts::kAddressPage), this);
     auto* addressLayout = new QGridLayout(addressGroup);
     m_address =
-        new AddressPanelWidget(element.Address(), pageContext.project, pageContext.context, addressGroup);
+        new AddressPanelWidget(element.Address(), pageContext.project, pageContext.session, addressGroup);
     addressLayout->addWidget(m_address);
     grid->addWidget(addressGroup, 1, 0);
     grid->setRowStretch(2, 1);

@@ -27,7 +27,7 @@ BarPage::BarPage(CBarGE& element, const PageContext& pageContext, QWidget* paren
     auto* addressGroup = new QGroupBox(Q(texts::kAddressPage), this);
     auto* addressLayout = new QGridLayout(addressGroup);
     m_address =
-        new AddressPanelWidget(element.Address(), pageContext.project, pageContext.context, addressGroup);
+        new AddressPanelWidget(element.Address(), pageContext.project, pageContext.session, addressGroup);
     addressLayout->addWidget(m_address);
     grid->addWidget(addressGroup, 2, 0, 1, 2);
     grid->setRowStretch(3, 1);

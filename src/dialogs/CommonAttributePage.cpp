@@ -9,7 +9,7 @@
 #include "dialogs/DialogStrings.h"
 #include "dialogs/QtText.h"
 #include "elements/CStaticText.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::dialogs {
 
@@ -63,7 +63,7 @@ void CommonAttributePage::OnDoubleSize(bool on) {
     }
     auto* text = dynamic_cast<CStaticText*>(&m_element);
     if (on && text != nullptr) {
-        text->TurnDoubleSizeOn(m_page.screenWidth, m_page.screenHeight, m_page.context.sink);
+        text->TurnDoubleSizeOn(m_page.screenWidth, m_page.screenHeight, m_page.session.sink);
     } else {
         m_element.ChangeDoubleSize(on, m_page.screenWidth, m_page.screenHeight);
     }

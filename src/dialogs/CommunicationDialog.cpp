@@ -11,7 +11,7 @@
 #include "hardware/HardwareModel.h"
 #include "plc/ProtocolLibrary.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/SettingsStrings.h"
 
 namespace balsar::dialogs {
@@ -19,9 +19,9 @@ namespace balsar::dialogs {
 namespace {
 
 // The ports the model offers; COM0 to COM2 without a model.
-std::vector<HardwarePort> ModelPorts(const DesignerContext& context) {
-    if (context.panelModel != nullptr && !context.panelModel->Ports().empty()) {
-        return context.panelModel->Ports();
+std::vector<HardwarePort> ModelPorts(const HardwareModel& model) {
+    if (!model.Ports().empty()) {
+        return model.Ports();
     }
     std::vector<HardwarePort> ports;
     for (int i = 0; i < 3; ++i) {
@@ -32,25 +32,23 @@ std::vector<HardwarePort> ModelPorts(const DesignerContext& context) {
 
 } // namespace
 
-CommunicationDialog::CommunicationDialog(CMirloDoc& doc, DesignerContext& context, int firstPage, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_context(context) {
+CommunicationDialog::CommunicationDialog(CMirloDoc& doc, DesignerSession& session, int firstPage, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_session(session) {
     setWindowTitle(Q(balsar::texts::kModifyProtocolCaption));
     if (doc.Project() != nullptr) {
         m_settings = CurrentPortSettings(*doc.Project());
     }
-    if (context.protocolLibrary != nullptr) {
-        context.protocolLibrary->EnsureLoaded(context.sink);
-    }
+    const ProtocolLibrary& library = session.Protocols();
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
-    for (const HardwarePort& port : ModelPorts(context)) {
+    for (const HardwarePort& port : ModelPorts(session.Model())) {
         const QString caption = Q(port.deviceName.empty() ? "COM" + std::to_string(port.number) : port.deviceName);
-        if (port.IsCan() || port.number < 0 || port.number > 2 || context.protocolLibrary == nullptr) {
+        if (port.IsCan() || port.number < 0 || port.number > 2) {
             m_tabs->addTab(new CanPageWidget(m_tabs), port.IsCan() ? caption : Q(texts::kCanPort));
             continue;
         }
-        auto* page = new PortPageWidget(*context.protocolLibrary, SerialOptions{port.rs232, port.rs485, port.rs422},
-                                        context.sink, m_tabs);
+        auto* page = new PortPageWidget(library, SerialOptions{port.rs232, port.rs485, port.rs422},
+                                        session.sink, m_tabs);
         page->Open(m_settings.ports[static_cast<size_t>(port.number)]);
         m_pages[static_cast<size_t>(port.number)] = page;
         m_tabs->addTab(page, caption);
@@ -74,24 +72,24 @@ void CommunicationDialog::accept() {
     QDialog::accept();
 }
 
-bool CommunicationDialog::Apply() { return ApplyPortSettings(m_doc, m_settings, m_context); }
+bool CommunicationDialog::Apply() { return ApplyPortSettings(m_doc, m_settings, m_session); }
 
-bool ShowCommunicationDialog(QWidget* parent, CMirloDoc& doc, DesignerContext& context, int firstPage) {
+bool ShowCommunicationDialog(QWidget* parent, CMirloDoc& doc, DesignerSession& session, int firstPage) {
     if (doc.Project() == nullptr) {
         return false;
     }
-    CommunicationDialog dialog(doc, context, firstPage, parent);
+    CommunicationDialog dialog(doc, session, firstPage, parent);
     return dialog.exec() == QDialog::Accepted && dialog.Apply();
 }
 
-SerialPortDialog::SerialPortDialog(DesignerContext& context, QWidget* parent) : QDialog(parent), m_context(context) {
+SerialPortDialog::SerialPortDialog(DesignerOptions& options, QWidget* parent) : QDialog(parent), m_options(options) {
     setWindowTitle(Q(texts::kSerialPortCaption));
     auto* layout = new QVBoxLayout(this);
     m_list = new QListWidget(this);
     for (int i = 1; i <= 9; ++i) {
         m_list->addItem(QStringLiteral("com%1").arg(i));
     }
-    const int current = context.pcComPort;
+    const int current = options.pcComPort;
     m_list->setCurrentRow(current >= 1 && current <= 9 ? current - 1 : 0);
     layout->addWidget(m_list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -102,13 +100,13 @@ SerialPortDialog::SerialPortDialog(DesignerContext& context, QWidget* parent) : 
 
 void SerialPortDialog::accept() {
     if (m_list->currentRow() >= 0) {
-        m_context.pcComPort = m_list->currentRow() + 1;
+        m_options.pcComPort = m_list->currentRow() + 1;
     }
     QDialog::accept();
 }
 
-bool ShowSerialPortDialog(QWidget* parent, DesignerContext& context) {
-    SerialPortDialog dialog(context, parent);
+bool ShowSerialPortDialog(QWidget* parent, DesignerOptions& options) {
+    SerialPortDialog dialog(options, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

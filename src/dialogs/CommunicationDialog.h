@@ -12,7 +12,8 @@ class QTabWidget;
 
 namespace balsar {
 class CMirloDoc;
-struct DesignerContext;
+class DesignerSession;
+struct DesignerOptions;
 } // namespace balsar
 
 namespace balsar::dialogs {
@@ -23,7 +24,7 @@ class CommunicationDialog : public QDialog {
     Q_OBJECT
 public:
     // firstPage: the page shown first (a port item's position).
-    CommunicationDialog(CMirloDoc& doc, DesignerContext& context, int firstPage = 0, QWidget* parent = nullptr);
+    CommunicationDialog(CMirloDoc& doc, DesignerSession& session, int firstPage = 0, QWidget* parent = nullptr);
 
     void accept() override;
     // The settings the pages produced (valid after OK).
@@ -38,28 +39,28 @@ public:
 
 private:
     CMirloDoc& m_doc;
-    DesignerContext& m_context;
+    DesignerSession& m_session;
     PortSettings m_settings;
     QTabWidget* m_tabs;
     std::array<PortPageWidget*, 3> m_pages{};
 };
 
 // Runs the dialog and, after OK, the change flow.
-bool ShowCommunicationDialog(QWidget* parent, CMirloDoc& doc, DesignerContext& context, int firstPage = 0);
+bool ShowCommunicationDialog(QWidget* parent, CMirloDoc& doc, DesignerSession& session, int firstPage = 0);
 
 // "通讯串口选择": the designer's PC serial port, com1 to com9.
 class SerialPortDialog : public QDialog {
     Q_OBJECT
 public:
-    SerialPortDialog(DesignerContext& context, QWidget* parent = nullptr);
+    SerialPortDialog(DesignerOptions& options, QWidget* parent = nullptr);
     void accept() override;
     QListWidget* List() const { return m_list; }
 
 private:
-    DesignerContext& m_context;
+    DesignerOptions& m_options;
     QListWidget* m_list;
 };
 
-bool ShowSerialPortDialog(QWidget* parent, DesignerContext& context);
+bool ShowSerialPortDialog(QWidget* parent, DesignerOptions& options);
 
 } // namespace balsar::dialogs

@@ -6,13 +6,13 @@
 #include "dialogs/QtText.h"
 #include "plc/AddressText.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/SettingsStrings.h"
 
 namespace balsar::dialogs {
 
-DataTransferDialog::DataTransferDialog(CMirloDoc& doc, DesignerContext& context, QWidget* parent)
-    : ItemListDialog(context,
+DataTransferDialog::DataTransferDialog(CMirloDoc& doc, DesignerSession& session, QWidget* parent)
+    : ItemListDialog(session,
                      {Q(texts::kNumber), Q(texts::kColumnTrigger), Q(texts::kColumnSource),
                       Q(texts::kColumnDestination), Q(texts::kColumnCount), Q(texts::kColumnExecutions),
                       Q(texts::kColumnWindow)},
@@ -27,7 +27,7 @@ QStringList DataTransferDialog::RowTexts(int row) const {
     const QString trigger = item.timed != 0         ? Q(balsar::texts::kTimedTrigger)
                             : item.triggerType != 0 ? Q(balsar::texts::kRegisterTrigger)
                                                     : QString();
-    auto address = [this](CAddr& a) { return Q(a.regType + AddressValueText(a, m_context.portProtocols)); };
+    auto address = [this](CAddr& a) { return Q(a.regType + AddressValueText(a, &m_session.PortDescriptions())); };
     return {QString::number(row + 1),          trigger,
             address(item.sourceAddress),       address(item.destinationAddress),
             QString::number(item.count),       QString::number(item.executions),
@@ -37,7 +37,7 @@ QStringList DataTransferDialog::RowTexts(int row) const {
 bool DataTransferDialog::EditItem(int row) {
     const bool adding = row < 0;
     const DataTransferItem start = adding ? DataTransferItem() : m_list.items[static_cast<size_t>(row)];
-    DataTransferItemDialog dialog(start, m_doc.Project(), m_context, this);
+    DataTransferItemDialog dialog(start, m_doc.Project(), m_session, this);
     const bool ok = runItemDialog ? runItemDialog(dialog) : dialog.exec() == QDialog::Accepted;
     return ok && StoreEditedItem(m_list, row, dialog.Item());
 }
@@ -51,16 +51,16 @@ void DataTransferDialog::Apply() {
     }
     project->dataTransfers.items.clear();
     for (const DataTransferItem& item : m_list.items) {
-        project->dataTransfers.AddItem(item, m_context.portProtocols);
+        project->dataTransfers.AddItem(item, &m_session.PortDescriptions());
     }
     m_doc.SetModifiedFlag();
 }
 
-bool ShowDataTransferDialog(QWidget* parent, CMirloDoc& doc, DesignerContext& context) {
+bool ShowDataTransferDialog(QWidget* parent, CMirloDoc& doc, DesignerSession& session) {
     if (doc.Project() == nullptr) {
         return false;
     }
-    DataTransferDialog dialog(doc, context, parent);
+    DataTransferDialog dialog(doc, session, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

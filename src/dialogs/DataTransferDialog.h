@@ -16,7 +16,7 @@ class DataTransferItemDialog;
 class DataTransferDialog : public ItemListDialog {
     Q_OBJECT
 public:
-    DataTransferDialog(CMirloDoc& doc, DesignerContext& context, QWidget* parent = nullptr);
+    DataTransferDialog(CMirloDoc& doc, DesignerSession& session, QWidget* parent = nullptr);
 
     const DataTransferList& Copy() const { return m_list; }
     // Runs the item dialog; exec() when unset (tests answer it directly).
@@ -35,6 +35,6 @@ private:
 };
 
 // Runs the dialog on the open project; true when OK stored the list.
-bool ShowDataTransferDialog(QWidget* parent, CMirloDoc& doc, DesignerContext& context);
+bool ShowDataTransferDialog(QWidget* parent, CMirloDoc& doc, DesignerSession& session);
 
 } // namespace balsar::dialogs

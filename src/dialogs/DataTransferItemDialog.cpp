@@ -15,13 +15,13 @@
 #include "dialogs/NumEditWidget.h"
 #include "dialogs/QtText.h"
 #include "dialogs/ScreenChoices.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/SettingsStrings.h"
 
 namespace balsar::dialogs {
 
 DataTransferItemDialog::DataTransferItemDialog(const DataTransferItem& item, const CMirloProject* project,
-                                               DesignerContext& context, QWidget* parent)
+                                               DesignerSession& session, QWidget* parent)
     : QDialog(parent), m_item(item) {
     setWindowTitle(Q(balsar::texts::kDataTransferItemCaption));
     auto* layout = new QVBoxLayout(this);
@@ -48,14 +48,14 @@ DataTransferItemDialog::DataTransferItemDialog(const DataTransferItem& item, con
     grid->addWidget(new QLabel(Q(texts::kTriggerType), this), 0, 2);
     grid->addWidget(m_triggerType, 0, 3);
 
-    m_period = new NumSpinWidget(context.sink, this);
+    m_period = new NumSpinWidget(session.sink, this);
     m_period->Edit()->SetRange(1, 2147483647);
     m_period->Edit()->SetValue(m_item.period);
     grid->addWidget(new QLabel(Q(texts::kPeriod), this), 1, 0);
     grid->addWidget(m_period, 1, 1);
     grid->addWidget(new QLabel(Q(texts::kPeriodUnit), this), 1, 2);
 
-    m_executions = new NumSpinWidget(context.sink, this);
+    m_executions = new NumSpinWidget(session.sink, this);
     m_executions->Edit()->SetRange(0, 32767);
     m_executions->Edit()->SetValue(m_item.executions);
     grid->addWidget(new QLabel(Q(texts::kColumnExecutions), this), 2, 0);
@@ -80,7 +80,7 @@ DataTransferItemDialog::DataTransferItemDialog(const DataTransferItem& item, con
     grid->addWidget(m_word, 4, 1);
     grid->addWidget(m_bit, 4, 2);
 
-    m_count = new NumSpinWidget(context.sink, this);
+    m_count = new NumSpinWidget(session.sink, this);
     m_count->Edit()->SetRange(1, 128);
     m_count->Edit()->SetValue(m_item.count);
     grid->addWidget(new QLabel(Q(texts::kTransferCount), this), 5, 0);
@@ -90,7 +90,7 @@ DataTransferItemDialog::DataTransferItemDialog(const DataTransferItem& item, con
     auto addGroup = [&](const char* title, CAddr& address) {
         auto* group = new QGroupBox(Q(title), this);
         auto* groupLayout = new QVBoxLayout(group);
-        auto* panel = new AddressPanelWidget(address, project, context, group);
+        auto* panel = new AddressPanelWidget(address, project, session, group);
         groupLayout->addWidget(panel);
         addresses->addWidget(group);
         return std::make_pair(group, panel);

@@ -10,7 +10,7 @@ class QRadioButton;
 
 namespace balsar {
 class CMirloProject;
-struct DesignerContext;
+class DesignerSession;
 } // namespace balsar
 
 namespace balsar::dialogs {
@@ -21,7 +21,7 @@ class NumSpinWidget;
 class DataTransferItemDialog : public QDialog {
     Q_OBJECT
 public:
-    DataTransferItemDialog(const DataTransferItem& item, const CMirloProject* project, DesignerContext& context,
+    DataTransferItemDialog(const DataTransferItem& item, const CMirloProject* project, DesignerSession& session,
                            QWidget* parent = nullptr);
 
     void accept() override;

@@ -20,7 +20,7 @@
 #include "elements/KeysLampsStrings.h"
 #include "elements/TextAttributes.h"
 #include "project/CMirloProject.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::dialogs {
 
@@ -84,7 +84,7 @@ DynamicTextPage::DynamicTextPage(CDynamicText& element, const PageContext& pageC
     grid->addWidget(m_dotMatrix, 3, 2, 1, 2);
     auto* addressGroup = new QGroupBox(Q(texts::kAddressPage), this);
     auto* addressLayout = new QGridLayout(addressGroup);
-    m_address = new AddressPanelWidget(element.Address(), pageContext.project, pageContext.context, addressGroup);
+    m_address = new AddressPanelWidget(element.Address(), pageContext.project, pageContext.session, addressGroup);
     addressLayout->addWidget(m_address);
     grid->addWidget(addressGroup, 4, 0, 1, 4);
     grid->addWidget(m_grid, 0, 4, 6, 1);
@@ -92,8 +92,8 @@ DynamicTextPage::DynamicTextPage(CDynamicText& element, const PageContext& pageC
 
     connect(m_type, &QComboBox::activated, this, [this](int row) {
         const int32_t width = row == 0 ? WIDTH_BIT : WIDTH_WORD;
-        if (dyntext::SwitchDataType(m_text, width, m_page.context.prompt)) {
-            m_text.RecalcSize(m_page.context.fontEngine);
+        if (dyntext::SwitchDataType(m_text, width, m_page.session.prompt)) {
+            m_text.RecalcSize(m_page.session.Fonts());
             m_address->Refresh();
         }
         Load();
@@ -107,7 +107,7 @@ DynamicTextPage::DynamicTextPage(CDynamicText& element, const PageContext& pageC
     connect(m_language, &QComboBox::activated, this, [this](int row) {
         dyntext::Attributes next = dyntext::AttributesOf(m_text);
         next.language = row;
-        next.font = FontForLanguage(m_page.context.fontEngine, LanguageId(row), next.font);
+        next.font = FontForLanguage(m_page.session.Fonts(), LanguageId(row), next.font);
         Change(next);
     });
     connect(m_font, &QComboBox::activated, this, [this] {
@@ -135,11 +135,11 @@ DynamicTextPage::DynamicTextPage(CDynamicText& element, const PageContext& pageC
 }
 
 uint16_t DynamicTextPage::LanguageId(int index) const {
-    return m_page.project ? m_page.project->languages.GetLangID(index) : m_page.context.languageDefaults.languageId;
+    return m_page.project ? m_page.project->languages.GetLangID(index) : m_page.session.NewProjectLanguage().languageId;
 }
 
 void DynamicTextPage::Change(const dyntext::Attributes& next) {
-    dyntext::ApplyAttributes(m_text, next, m_page.screenWidth, m_page.context.prompt, m_page.context.fontEngine);
+    dyntext::ApplyAttributes(m_text, next, m_page.screenWidth, m_page.session.prompt, m_page.session.Fonts());
     Load();
     emit changed();
 }
@@ -151,10 +151,10 @@ void DynamicTextPage::CellEdited(QTableWidgetItem* item) {
     const int row = item->row() + 1;
     const std::string entry = S(item->text());
     if (item->column() == kValueColumn) {
-        dyntext::EnterStateValue(m_text, row, entry, m_page.context.sink);
-        m_text.RecalcSize(m_page.context.fontEngine);
+        dyntext::EnterStateValue(m_text, row, entry, m_page.session.sink);
+        m_text.RecalcSize(m_page.session.Fonts());
     } else {
-        dyntext::EnterStateText(m_text, row, entry, m_page.context.fontEngine);
+        dyntext::EnterStateText(m_text, row, entry, m_page.session.Fonts());
     }
     // The grid shows what the row kept: a refused value its old one, an
     // emptied value also an empty text.
@@ -186,7 +186,7 @@ void DynamicTextPage::Load() {
     m_type->setCurrentIndex(e.IsBitAddress() ? 0 : 1);
     m_size->setCurrentIndex(std::clamp(e.GetSizeIndex(), 0, 4));
     m_language->setCurrentIndex(std::clamp(e.GetLanguage(), 0, m_language->count() - 1));
-    FillFonts(m_font, m_page.context.fontEngine, LanguageId(e.GetLanguage()), e.GetFont());
+    FillFonts(m_font, m_page.session.Fonts(), LanguageId(e.GetLanguage()), e.GetFont());
     if (m_font->findText(Q(e.GetFont())) < 0 && !e.GetFont().empty()) {
         // The element's own face stays selectable even when the list lacks it.
         m_font->insertItem(0, Q(e.GetFont()));

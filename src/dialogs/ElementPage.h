@@ -6,14 +6,14 @@
 namespace balsar {
 class CGraphElement;
 class CMirloProject;
-struct DesignerContext;
+class DesignerSession;
 } // namespace balsar
 
 namespace balsar::dialogs {
 
 // What every page works with.
 struct PageContext {
-    DesignerContext& context;
+    DesignerSession& session;
     const CMirloProject* project;
     int screenWidth;
     int screenHeight;

@@ -33,7 +33,7 @@
 #include "elements/CRegisterGE.h"
 #include "elements/CStaticText.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::dialogs {
 
@@ -97,7 +97,7 @@ ElementPropertiesDialog::ElementPropertiesDialog(const CGraphElement& element, c
     if (m_copy != nullptr) {
         m_commonPage = new CommonAttributePage(*m_copy, pageContext, m_tabs);
         m_tabs->addTab(m_commonPage, Q(texts::kCommonPage));
-        m_preview = new ElementPreview(*m_copy, pageContext.context.fontEngine, this);
+        m_preview = new ElementPreview(*m_copy, pageContext.session.Fonts(), this);
         layout->addWidget(m_preview);
     }
     layout->addWidget(m_tabs);
@@ -136,12 +136,11 @@ void ElementPropertiesDialog::accept() {
 }
 
 std::unique_ptr<CGraphElement> EditElementProperties(QWidget* parent, const CGraphElement& element, CMirloDoc& doc,
-                                                     DesignerContext& context) {
+                                                     DesignerSession& session) {
     if (!ElementPropertiesDialog::HasPage(element.GetKind())) {
         return nullptr;
     }
-    const PageContext pageContext{context, doc.Project(), doc.PanelWidth() > 0 ? doc.PanelWidth() : context.panelWidth,
-                                  doc.PanelHeight() > 0 ? doc.PanelHeight() : context.panelHeight};
+    const PageContext pageContext{session, doc.Project(), doc.PanelWidth(), doc.PanelHeight()};
     ElementPropertiesDialog dialog(element, pageContext, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return nullptr;
@@ -149,14 +148,14 @@ std::unique_ptr<CGraphElement> EditElementProperties(QWidget* parent, const CGra
     return dialog.TakeResult();
 }
 
-bool EditElementPropertiesUndoable(QWidget* parent, CMirloDoc& doc, DesignerContext& context, QUndoStack& undo,
+bool EditElementPropertiesUndoable(QWidget* parent, CMirloDoc& doc, DesignerSession& session, QUndoStack& undo,
                                    uint16_t screen, int index, std::function<void(CGraphElement&)> changed) {
     CHMIFrame* frame = doc.FindScreen(screen);
     if (frame == nullptr || index < 0 || static_cast<size_t>(index) >= frame->GetElements().size()) {
         return false;
     }
     const CGraphElement& element = *frame->GetElements()[static_cast<size_t>(index)];
-    std::unique_ptr<CGraphElement> edited = EditElementProperties(parent, element, doc, context);
+    std::unique_ptr<CGraphElement> edited = EditElementProperties(parent, element, doc, session);
     if (edited == nullptr) {
         return false;
     }

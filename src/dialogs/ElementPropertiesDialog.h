@@ -50,12 +50,12 @@ private:
 // Runs the property dialog of an element of the open project; the edited
 // copy after OK, nothing after Cancel or for a kind without a page.
 std::unique_ptr<CGraphElement> EditElementProperties(QWidget* parent, const CGraphElement& element, CMirloDoc& doc,
-                                                     DesignerContext& context);
+                                                     DesignerSession& session);
 
 // The designer's double click on an element: runs its property dialog and
 // pushes OK's result as one undo step. changed runs after every redo and
 // undo of that step. False after Cancel or for a kind without a page.
-bool EditElementPropertiesUndoable(QWidget* parent, CMirloDoc& doc, DesignerContext& context, QUndoStack& undo,
+bool EditElementPropertiesUndoable(QWidget* parent, CMirloDoc& doc, DesignerSession& session, QUndoStack& undo,
                                    uint16_t screen, int index, std::function<void(CGraphElement&)> changed);
 
 } // namespace balsar::dialogs

@@ -15,7 +15,7 @@
 #include "dialogs/DialogStrings.h"
 #include "dialogs/NumEditWidget.h"
 #include "dialogs/QtText.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::dialogs {
 
@@ -42,9 +42,9 @@ bool RangeAllowed(int comparison) { return comparison == EVENT_EQUAL || comparis
 
 } // namespace
 
-EventItemDialog::EventItemDialog(const EventItem& item, const CMirloProject* project, DesignerContext& context,
+EventItemDialog::EventItemDialog(const EventItem& item, const CMirloProject* project, const DesignerSession& session,
                                  bool englishOnly, QWidget* parent)
-    : QDialog(parent), m_context(context), m_item(item) {
+    : QDialog(parent), m_sink(session.sink), m_item(item) {
     setWindowTitle(Q(texts::kEventItemCaption));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -92,7 +92,7 @@ EventItemDialog::EventItemDialog(const EventItem& item, const CMirloProject* pro
 
     m_buzzer = new QCheckBox(Q(texts::kTriggerBuzzer), this);
     m_buzzer->setChecked(m_item.flags & EventItem::kBuzzer);
-    m_seconds = new NumEditWidget(context.sink, this);
+    m_seconds = new NumEditWidget(session.sink, this);
     m_seconds->SetRange(0, 10);
     m_seconds->SetValue(m_item.buzzerSeconds);
     grid->addWidget(m_buzzer, 4, 0);
@@ -110,7 +110,7 @@ EventItemDialog::EventItemDialog(const EventItem& item, const CMirloProject* pro
     if (!word && m_item.address.width != WIDTH_BIT) {
         m_item.address.Reset(WIDTH_BIT);
     }
-    m_address = new AddressPanelWidget(m_item.address, project, context, this);
+    m_address = new AddressPanelWidget(m_item.address, project, session, this);
     layout->addWidget(m_address);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -152,18 +152,18 @@ void EventItemDialog::UpdateEnabling() {
 
 void EventItemDialog::accept() {
     if (m_message->text().trimmed().isEmpty()) {
-        m_context.sink.Message(texts::kMessageEmpty, MessageKind::Warning);
+        m_sink.Message(texts::kMessageEmpty, MessageKind::Warning);
         return;
     }
     const std::optional<int32_t> value = WordValue(m_value);
     const std::optional<int32_t> lower = WordValue(m_lower);
     const std::optional<int32_t> upper = WordValue(m_upper);
     if (!value || !lower || !upper) {
-        m_context.sink.Message(texts::kWordValueOutOfRange, MessageKind::Warning);
+        m_sink.Message(texts::kWordValueOutOfRange, MessageKind::Warning);
         return;
     }
     if (*upper < *lower) {
-        m_context.sink.Message(texts::kUpperBelowLower, MessageKind::Warning);
+        m_sink.Message(texts::kUpperBelowLower, MessageKind::Warning);
         return;
     }
     const bool word = m_kind->currentIndex() == 1;

@@ -12,7 +12,8 @@ class QRadioButton;
 
 namespace balsar {
 class CMirloProject;
-struct DesignerContext;
+class DesignerSession;
+class MessageSink;
 } // namespace balsar
 
 namespace balsar::dialogs {
@@ -25,8 +26,8 @@ class EventItemDialog : public QDialog {
 public:
     // englishOnly: the list's size is "8(仅限英文)", messages take visible
     // ASCII characters only.
-    EventItemDialog(const EventItem& item, const CMirloProject* project, DesignerContext& context, bool englishOnly,
-                    QWidget* parent = nullptr);
+    EventItemDialog(const EventItem& item, const CMirloProject* project, const DesignerSession& session,
+                    bool englishOnly, QWidget* parent = nullptr);
 
     // The OK checks in order: message, word values, limits.
     void accept() override;
@@ -48,7 +49,7 @@ public:
 private:
     void UpdateEnabling();
 
-    DesignerContext& m_context;
+    MessageSink& m_sink;
     EventItem m_item;
     QComboBox* m_kind;
     QRadioButton* m_onSet;

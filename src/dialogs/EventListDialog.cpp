@@ -17,14 +17,14 @@
 #include "dialogs/ScreenChoices.h"
 #include "elements/ElementStrings.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/SettingsStrings.h"
 #include "plc/PlcStrings.h"
 
 namespace balsar::dialogs {
 
-EventListDialog::EventListDialog(CMirloDoc& doc, DesignerContext& context, QWidget* parent)
-    : ItemListDialog(context,
+EventListDialog::EventListDialog(CMirloDoc& doc, DesignerSession& session, QWidget* parent)
+    : ItemListDialog(session,
                      {Q(texts::kNumber), Q(texts::kColumnPort), Q(texts::kColumnRegisterType),
                       Q(texts::kColumnMessage)},
                      {50, 50, 80, 400}, parent),
@@ -102,8 +102,8 @@ EventListDialog::EventListDialog(CMirloDoc& doc, DesignerContext& context, QWidg
 void EventListDialog::FillFonts() {
     const CMirloProject* project = m_doc.Project();
     const uint16_t id = project ? project->languages.GetLangID(std::max(0, m_language->currentIndex()))
-                                : m_context.languageDefaults.languageId;
-    dialogs::FillFonts(m_font, m_context.fontEngine, id, m_list.font);
+                                : m_session.NewProjectLanguage().languageId;
+    dialogs::FillFonts(m_font, m_session.Fonts(), id, m_list.font);
 }
 
 void EventListDialog::UpdateEnabling() {
@@ -123,7 +123,7 @@ QStringList EventListDialog::RowTexts(int row) const {
 bool EventListDialog::EditItem(int row) {
     const bool adding = row < 0;
     const EventItem start = adding ? EventItem() : m_list.items[static_cast<size_t>(row)];
-    EventItemDialog dialog(start, m_doc.Project(), m_context, m_size->currentIndex() == 0, this);
+    EventItemDialog dialog(start, m_doc.Project(), m_session, m_size->currentIndex() == 0, this);
     const bool ok = runItemDialog ? runItemDialog(dialog) : dialog.exec() == QDialog::Accepted;
     return ok && StoreEditedItem(m_list, row, dialog.Item());
 }
@@ -138,7 +138,7 @@ void EventListDialog::Apply() {
     EventList& target = project->eventList;
     target.items.clear();
     for (const EventItem& item : m_list.items) {
-        target.AddItem(item, m_context.portProtocols);
+        target.AddItem(item, &m_session.PortDescriptions());
     }
     target.fontSizeIndex = m_size->currentIndex();
     target.language = std::max(0, m_language->currentIndex());
@@ -151,7 +151,7 @@ void EventListDialog::Apply() {
     m_doc.SetModifiedFlag();
 }
 
-EventListDialog* ShowEventListDialog(QWidget* parent, CMirloDoc& doc, DesignerContext& context) {
+EventListDialog* ShowEventListDialog(QWidget* parent, CMirloDoc& doc, DesignerSession& session) {
     static QPointer<EventListDialog> open;
     if (open != nullptr && open->isVisible()) {
         open->raise();
@@ -162,7 +162,7 @@ EventListDialog* ShowEventListDialog(QWidget* parent, CMirloDoc& doc, DesignerCo
         return nullptr;
     }
     delete open;
-    open = new EventListDialog(doc, context, parent);
+    open = new EventListDialog(doc, session, parent);
     open->setAttribute(Qt::WA_DeleteOnClose);
     open->show();
     return open;

@@ -18,7 +18,7 @@ namespace balsar::dialogs {
 class EventListDialog : public ItemListDialog {
     Q_OBJECT
 public:
-    EventListDialog(CMirloDoc& doc, DesignerContext& context, QWidget* parent = nullptr);
+    EventListDialog(CMirloDoc& doc, DesignerSession& session, QWidget* parent = nullptr);
 
     const EventList& Copy() const { return m_list; }
     QComboBox* SizeBox() const { return m_size; }
@@ -55,6 +55,6 @@ private:
 };
 
 // Shows the one non-modal event list dialog (raising it when it is open).
-EventListDialog* ShowEventListDialog(QWidget* parent, CMirloDoc& doc, DesignerContext& context);
+EventListDialog* ShowEventListDialog(QWidget* parent, CMirloDoc& doc, DesignerSession& session);
 
 } // namespace balsar::dialogs

@@ -16,7 +16,7 @@
 #include "elements/CFunckeyGE.h"
 #include "elements/KeysLampsStrings.h"
 #include "hardware/HardwareModel.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::dialogs {
 
@@ -51,7 +51,7 @@ FunckeyPage::FunckeyPage(CFunckeyGE& element, const PageContext& pageContext, QW
     m_actions->addWidget(m_wordPage);
     m_addressGroup = new QGroupBox(Q(texts::kAddressPage), this);
     auto* addressLayout = new QGridLayout(m_addressGroup);
-    m_address = new AddressPanelWidget(element.Address(), pageContext.project, pageContext.context, m_addressGroup);
+    m_address = new AddressPanelWidget(element.Address(), pageContext.project, pageContext.session, m_addressGroup);
     addressLayout->addWidget(m_address);
 
     grid->addWidget(new QLabel(Q(texts::kFunckeyKeyLabel), this), 0, 0);
@@ -116,10 +116,8 @@ FunckeyPage::FunckeyPage(CFunckeyGE& element, const PageContext& pageContext, QW
 
 void FunckeyPage::FillKeys() {
     m_key->clear();
-    if (m_page.context.panelModel != nullptr) {
-        for (const HardwareKey& key : m_page.context.panelModel->Keys()) {
-            m_key->addItem(Q(key.name), key.code);
-        }
+    for (const HardwareKey& key : m_page.session.Model().Keys()) {
+        m_key->addItem(Q(key.name), key.code);
     }
     if (m_key->findData(m_funckey.GetKeyCode()) < 0) {
         m_key->addItem(QString::number(m_funckey.GetKeyCode()), m_funckey.GetKeyCode());

@@ -15,7 +15,7 @@
 #include "dialogs/QtText.h"
 #include "dialogs/ScreenChoices.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/SettingsStrings.h"
 
 namespace balsar::dialogs {
@@ -33,8 +33,8 @@ void SetBit(uint32_t& flags, uint32_t bit, bool on) { flags = on ? (flags | bit)
 
 } // namespace
 
-GlobalSettingsDialog::GlobalSettingsDialog(CMirloDoc& doc, DesignerContext& context, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_context(context),
+GlobalSettingsDialog::GlobalSettingsDialog(CMirloDoc& doc, const DesignerSession& session, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_sink(session.sink),
       m_settings(doc.Project() ? doc.Project()->settings : GlobalSettings()) {
     setWindowTitle(Q(balsar::texts::kGlobalSettingsCaption));
     const CMirloProject* project = doc.Project();
@@ -115,7 +115,7 @@ GlobalSettingsDialog::GlobalSettingsDialog(CMirloDoc& doc, DesignerContext& cont
     controlLayout->addWidget(m_autoSwitch);
     controlLayout->addWidget(m_report);
     controlLayout->addWidget(new QLabel(Q(texts::kControlAddress), control));
-    m_address = new AddressPanelWidget(m_settings.controlAddress, project, context, control);
+    m_address = new AddressPanelWidget(m_settings.controlAddress, project, session, control);
     controlLayout->addWidget(m_address);
     layout->addWidget(control);
 
@@ -153,7 +153,7 @@ void GlobalSettingsDialog::accept() {
     for (size_t i = 0; i < passwordTexts.size(); ++i) {
         passwordTexts[i] = S(m_passwords[i]->text());
     }
-    if (!CheckPasswords(passwordTexts, m_settings.passwords, m_context.sink)) {
+    if (!CheckPasswords(passwordTexts, m_settings.passwords, m_sink)) {
         return;
     }
     GlobalSettings& s = m_settings;
@@ -178,11 +178,11 @@ void GlobalSettingsDialog::accept() {
     QDialog::accept();
 }
 
-bool ShowGlobalSettingsDialog(QWidget* parent, CMirloDoc& doc, DesignerContext& context) {
+bool ShowGlobalSettingsDialog(QWidget* parent, CMirloDoc& doc, const DesignerSession& session) {
     if (doc.Project() == nullptr) {
         return false;
     }
-    GlobalSettingsDialog dialog(doc, context, parent);
+    GlobalSettingsDialog dialog(doc, session, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -13,7 +13,8 @@ class QRadioButton;
 
 namespace balsar {
 class CMirloDoc;
-struct DesignerContext;
+class DesignerSession;
+class MessageSink;
 } // namespace balsar
 
 namespace balsar::dialogs {
@@ -25,7 +26,7 @@ class GlobalSettingsDialog : public QDialog {
 public:
     // Edits a copy of the open project's settings; OK writes them back and
     // marks the document modified.
-    GlobalSettingsDialog(CMirloDoc& doc, DesignerContext& context, QWidget* parent = nullptr);
+    GlobalSettingsDialog(CMirloDoc& doc, const DesignerSession& session, QWidget* parent = nullptr);
 
     void accept() override;
     const GlobalSettings& Settings() const { return m_settings; }
@@ -50,7 +51,7 @@ private:
     void UpdateEnabling();
 
     CMirloDoc& m_doc;
-    DesignerContext& m_context;
+    MessageSink& m_sink;
     GlobalSettings m_settings;
     QComboBox* m_initial;
     QComboBox* m_passwordScreen;
@@ -70,6 +71,6 @@ private:
 };
 
 // Opens the dialog on the open project; true when OK stored new settings.
-bool ShowGlobalSettingsDialog(QWidget* parent, CMirloDoc& doc, DesignerContext& context);
+bool ShowGlobalSettingsDialog(QWidget* parent, CMirloDoc& doc, const DesignerSession& session);
 
 } // namespace balsar::dialogs

@@ -10,14 +10,14 @@
 #include "base/Prompt.h"
 #include "dialogs/DialogStrings.h"
 #include "dialogs/QtText.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/SettingsStrings.h"
 
 namespace balsar::dialogs {
 
-ItemListDialog::ItemListDialog(DesignerContext& context, const QStringList& columns, const QList<int>& widths,
+ItemListDialog::ItemListDialog(DesignerSession& session, const QStringList& columns, const QList<int>& widths,
                                QWidget* parent)
-    : QDialog(parent), m_context(context) {
+    : QDialog(parent), m_session(session) {
     auto* layout = new QVBoxLayout(this);
     m_list = new QTreeWidget(this);
     m_list->setRootIsDecorated(false);
@@ -73,10 +73,10 @@ void ItemListDialog::OnAdd() {
 void ItemListDialog::OnDelete() {
     const int row = SelectedRow();
     if (row < 0) {
-        m_context.sink.Message(balsar::texts::kSelectRowFirst, MessageKind::Warning);
+        m_session.sink.Message(balsar::texts::kSelectRowFirst, MessageKind::Warning);
         return;
     }
-    if (m_context.prompt.Ask(balsar::texts::kConfirmDelete, Buttons::YesNo, balsar::texts::kConfirmCaption) !=
+    if (m_session.prompt.Ask(balsar::texts::kConfirmDelete, Buttons::YesNo, balsar::texts::kConfirmCaption) !=
         Answer::Yes) {
         return;
     }
@@ -89,7 +89,7 @@ void ItemListDialog::OnDelete() {
 void ItemListDialog::OnModify() {
     const int row = SelectedRow();
     if (row < 0) {
-        m_context.sink.Message(balsar::texts::kSelectRowFirst, MessageKind::Warning);
+        m_session.sink.Message(balsar::texts::kSelectRowFirst, MessageKind::Warning);
         return;
     }
     if (EditItem(row)) {
@@ -106,15 +106,15 @@ void ItemListDialog::accept() {
 }
 
 void ItemListDialog::reject() {
-    if (m_changed && m_context.prompt.Ask(balsar::texts::kDiscardChanges, Buttons::YesNo,
+    if (m_changed && m_session.prompt.Ask(balsar::texts::kDiscardChanges, Buttons::YesNo,
                                           balsar::texts::kConfirmCaption) != Answer::Yes) {
         return;
     }
     QDialog::reject();
 }
 
-const PortProtocols* ItemListDialog::Protocols() const { return m_context.portProtocols; }
+const PortProtocols* ItemListDialog::Protocols() const { return &m_session.PortDescriptions(); }
 
-void ItemListDialog::ReportDuplicate() { m_context.sink.Message(balsar::texts::kEntryExists, MessageKind::Warning); }
+void ItemListDialog::ReportDuplicate() { m_session.sink.Message(balsar::texts::kEntryExists, MessageKind::Warning); }
 
 } // namespace balsar::dialogs

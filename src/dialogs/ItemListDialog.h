@@ -11,7 +11,7 @@ class QPushButton;
 class QTreeWidget;
 
 namespace balsar {
-struct DesignerContext;
+class DesignerSession;
 class PortProtocols;
 }
 
@@ -35,7 +35,7 @@ signals:
     void applied();
 
 protected:
-    ItemListDialog(DesignerContext& context, const QStringList& columns, const QList<int>& widths,
+    ItemListDialog(DesignerSession& session, const QStringList& columns, const QList<int>& widths,
                    QWidget* parent);
     // Called once the derived dialog is built.
     void Populate();
@@ -69,7 +69,7 @@ protected:
     const PortProtocols* Protocols() const;
     void ReportDuplicate();
 
-    DesignerContext& m_context;
+    DesignerSession& m_session;
 
 private:
     int SelectedRow() const;

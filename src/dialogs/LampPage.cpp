@@ -51,7 +51,7 @@ LampPage::LampPage(CLedGE& element, const PageContext& pageContext, QWidget* par
     grid->addWidget(new QLabel(Q(strings::kPeriodUnit), this), 2, 4);
     auto* addressGroup = new QGroupBox(Q(texts::kAddressPage), this);
     auto* addressLayout = new QGridLayout(addressGroup);
-    m_address = new AddressPanelWidget(element.Address(), pageContext.project, pageContext.context, addressGroup);
+    m_address = new AddressPanelWidget(element.Address(), pageContext.project, pageContext.session, addressGroup);
     addressLayout->addWidget(m_address);
     grid->addWidget(addressGroup, 3, 0, 1, 5);
     grid->setRowStretch(4, 1);

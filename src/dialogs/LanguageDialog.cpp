@@ -14,12 +14,11 @@
 #include "dialogs/QtText.h"
 #include "elements/ElementStrings.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
 
 namespace balsar::dialogs {
 
-LanguageDialog::LanguageDialog(CMirloDoc& doc, DesignerContext& context, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_context(context) {
+LanguageDialog::LanguageDialog(CMirloDoc& doc, FontEngine* fonts, MessageSink& sink, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_fontEngine(fonts), m_sink(sink) {
     setWindowTitle(Q(texts::kLanguageCaption));
     const CMirloProject* project = doc.Project();
     auto* layout = new QVBoxLayout(this);
@@ -45,7 +44,7 @@ LanguageDialog::LanguageDialog(CMirloDoc& doc, DesignerContext& context, QWidget
                 at = language->count() - 1;
             }
             language->setCurrentIndex(at);
-            FillFonts(font, context.fontEngine, id, project->languages.GetFontName(row));
+            FillFonts(font, fonts, id, project->languages.GetFontName(row));
         }
         grid->addWidget(new QLabel(QString::number(row + 1), group), row + 1, 0);
         grid->addWidget(language, row + 1, 1);
@@ -100,23 +99,23 @@ void LanguageDialog::OnLanguage(int row) {
     if (language->currentIndex() < 0) {
         return;
     }
-    FillFonts(m_fonts[static_cast<size_t>(row)], m_context.fontEngine,
+    FillFonts(m_fonts[static_cast<size_t>(row)], m_fontEngine,
               static_cast<uint16_t>(language->currentData().toUInt()), strings::kDefaultFace);
 }
 
 void LanguageDialog::accept() {
     const int used = m_count->currentIndex() + 1;
     if (used < 1) {
-        m_context.sink.Message(texts::kConfigureOneLanguage, MessageKind::Warning);
+        m_sink.Message(texts::kConfigureOneLanguage, MessageKind::Warning);
         return;
     }
     for (int row = 0; row < used; ++row) {
         if (m_languages[static_cast<size_t>(row)]->currentIndex() < 0) {
-            m_context.sink.Message(texts::kChooseLanguage, MessageKind::Warning);
+            m_sink.Message(texts::kChooseLanguage, MessageKind::Warning);
             return;
         }
         if (m_fonts[static_cast<size_t>(row)]->currentIndex() < 0) {
-            m_context.sink.Message(texts::kChooseFont, MessageKind::Warning);
+            m_sink.Message(texts::kChooseFont, MessageKind::Warning);
             return;
         }
     }
@@ -133,11 +132,11 @@ void LanguageDialog::accept() {
     QDialog::accept();
 }
 
-bool ShowLanguageDialog(QWidget* parent, CMirloDoc& doc, DesignerContext& context) {
+bool ShowLanguageDialog(QWidget* parent, CMirloDoc& doc, FontEngine* fonts, MessageSink& sink) {
     if (doc.Project() == nullptr) {
         return false;
     }
-    LanguageDialog dialog(doc, context, parent);
+    LanguageDialog dialog(doc, fonts, sink, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 

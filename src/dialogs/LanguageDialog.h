@@ -8,7 +8,8 @@ class QComboBox;
 
 namespace balsar {
 class CMirloDoc;
-struct DesignerContext;
+class FontEngine;
+class MessageSink;
 } // namespace balsar
 
 namespace balsar::dialogs {
@@ -20,7 +21,8 @@ public:
     // The language of the panel's messages: bit 6 of the settings flags.
     static constexpr uint32_t kEnglishMessages = 0x40;
 
-    LanguageDialog(CMirloDoc& doc, DesignerContext& context, QWidget* parent = nullptr);
+    // fonts (may be null) fill the font lists; sink shows the checks of OK.
+    LanguageDialog(CMirloDoc& doc, FontEngine* fonts, MessageSink& sink, QWidget* parent = nullptr);
 
     void accept() override;
 
@@ -34,13 +36,14 @@ private:
     void OnLanguage(int row);
 
     CMirloDoc& m_doc;
-    DesignerContext& m_context;
+    FontEngine* m_fontEngine;
+    MessageSink& m_sink;
     QComboBox* m_count;
     QComboBox* m_system;
     std::array<QComboBox*, kRows> m_languages{};
     std::array<QComboBox*, kRows> m_fonts{};
 };
 
-bool ShowLanguageDialog(QWidget* parent, CMirloDoc& doc, DesignerContext& context);
+bool ShowLanguageDialog(QWidget* parent, CMirloDoc& doc, FontEngine* fonts, MessageSink& sink);
 
 } // namespace balsar::dialogs

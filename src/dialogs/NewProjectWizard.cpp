@@ -15,7 +15,7 @@
 #include "hardware/HardwareModelList.h"
 #include "plc/ProtocolLibrary.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/NewProjectStrings.h"
 
 namespace balsar::dialogs {
@@ -71,13 +71,12 @@ void NamePage::ShowLocation() {
     m_location->setText(PathText(NewProjectFolder(request)));
 }
 
-ModelPage::ModelPage(HardwareModelList& models, MessageSink& sink, QWidget* parent)
+ModelPage::ModelPage(const HardwareModelList& models, MessageSink& sink, QWidget* parent)
     : QWizardPage(parent), m_models(models), m_sink(sink) {
     setTitle(Q(balsar::texts::kWizardModelPage));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(Q(balsar::texts::kWizardModelList), this));
     m_list = new QListWidget(this);
-    m_models.EnsureLoaded(sink);
     std::vector<std::string> descriptions;
     m_models.ModelDescriptions(descriptions);
     for (const std::string& description : descriptions) {
@@ -106,8 +105,8 @@ void ModelPage::ShowModel(int row) {
     m_description->setText(lines.join(QLatin1Char('\n')));
 }
 
-ProtocolPage::ProtocolPage(const ModelPage& models, DesignerContext& context, QWidget* parent)
-    : QWizardPage(parent), m_models(models), m_context(context) {
+ProtocolPage::ProtocolPage(const ModelPage& models, DesignerSession& session, QWidget* parent)
+    : QWizardPage(parent), m_models(models), m_session(session) {
     setTitle(Q(balsar::texts::kWizardProtocolPage));
     auto* layout = new QVBoxLayout(this);
     m_tabs = new QTabWidget(this);
@@ -125,18 +124,15 @@ void ProtocolPage::cleanupPage() {
 
 void ProtocolPage::initializePage() {
     cleanupPage();
-    if (m_context.protocolLibrary == nullptr) {
-        return;
-    }
-    m_context.protocolLibrary->EnsureLoaded(m_context.sink);
+    const ProtocolLibrary& library = m_session.Protocols();
     for (const HardwarePort& port : m_models.Model().Ports()) {
         const QString caption = Q(port.deviceName.empty() ? "COM" + std::to_string(port.number) : port.deviceName);
         if (port.IsCan() || port.number < 0 || port.number > 2) {
             m_tabs->addTab(new CanPageWidget(m_tabs), caption);
             continue;
         }
-        auto* page = new PortPageWidget(*m_context.protocolLibrary,
-                                        SerialOptions{port.rs232, port.rs485, port.rs422}, m_context.sink, m_tabs);
+        auto* page = new PortPageWidget(library, SerialOptions{port.rs232, port.rs485, port.rs422}, m_session.sink,
+                                        m_tabs);
         m_pages[static_cast<size_t>(port.number)] = page;
         m_tabs->addTab(page, caption);
     }
@@ -153,14 +149,14 @@ PortSettings ProtocolPage::Ports() {
     return settings;
 }
 
-NewProjectWizard::NewProjectWizard(CMirloDoc& doc, DesignerContext& context, HardwareModelList& models,
-                                   HardwareModel& model, const std::filesystem::path& programFolder, QWidget* parent)
-    : QWizard(parent), m_doc(doc), m_context(context), m_models(models), m_model(model) {
+NewProjectWizard::NewProjectWizard(CMirloDoc& doc, DesignerSession& session, const std::filesystem::path& programFolder,
+                                   QWidget* parent)
+    : QWizard(parent), m_doc(doc), m_session(session) {
     setOption(QWizard::HaveFinishButtonOnEarlyPages);
     setOption(QWizard::NoBackButtonOnStartPage);
     m_namePage = new NamePage(DefaultParentFolder(programFolder), this);
-    m_modelPage = new ModelPage(models, context.sink, this);
-    m_protocolPage = new ProtocolPage(*m_modelPage, context, this);
+    m_modelPage = new ModelPage(session.Models(), session.sink, this);
+    m_protocolPage = new ProtocolPage(*m_modelPage, session, this);
     // Finish is offered on every page; the later pages keep their defaults.
     m_namePage->setFinalPage(true);
     m_modelPage->setFinalPage(true);
@@ -184,7 +180,7 @@ NewProjectRequest NewProjectWizard::Request() {
 }
 
 void NewProjectWizard::accept() {
-    switch (FinishNewProject(m_doc, m_context, m_models, m_model, Request())) {
+    switch (FinishNewProject(m_doc, m_session, Request())) {
     case NewProjectResult::Created:
         QWizard::accept();
         return;
@@ -196,9 +192,9 @@ void NewProjectWizard::accept() {
     }
 }
 
-bool ShowNewProjectWizard(QWidget* parent, CMirloDoc& doc, DesignerContext& context, HardwareModelList& models,
-                          HardwareModel& model, const std::filesystem::path& programFolder) {
-    NewProjectWizard wizard(doc, context, models, model, programFolder, parent);
+bool ShowNewProjectWizard(QWidget* parent, CMirloDoc& doc, DesignerSession& session,
+                          const std::filesystem::path& programFolder) {
+    NewProjectWizard wizard(doc, session, programFolder, parent);
     return wizard.exec() == QDialog::Accepted;
 }
 

@@ -20,7 +20,7 @@ class QTabWidget;
 namespace balsar {
 class CMirloDoc;
 class HardwareModelList;
-struct DesignerContext;
+class DesignerSession;
 } // namespace balsar
 
 namespace balsar::dialogs {
@@ -57,7 +57,8 @@ private:
 class ModelPage : public QWizardPage {
     Q_OBJECT
 public:
-    ModelPage(HardwareModelList& models, MessageSink& sink, QWidget* parent = nullptr);
+    // models: a loaded list (DesignerSession::Models).
+    ModelPage(const HardwareModelList& models, MessageSink& sink, QWidget* parent = nullptr);
     int ModelIndex() const;
     const HardwareModel& Model() const { return m_model; }
     QListWidget* List() const { return m_list; }
@@ -66,7 +67,7 @@ public:
 private:
     void ShowModel(int row);
 
-    HardwareModelList& m_models;
+    const HardwareModelList& m_models;
     MessageSink& m_sink;
     HardwareModel m_model;
     QListWidget* m_list;
@@ -77,7 +78,7 @@ private:
 class ProtocolPage : public QWizardPage {
     Q_OBJECT
 public:
-    ProtocolPage(const ModelPage& models, DesignerContext& context, QWidget* parent = nullptr);
+    ProtocolPage(const ModelPage& models, DesignerSession& session, QWidget* parent = nullptr);
     // The pages of the chosen model's ports; going back drops them.
     void initializePage() override;
     void cleanupPage() override;
@@ -88,7 +89,7 @@ public:
 
 private:
     const ModelPage& m_models;
-    DesignerContext& m_context;
+    DesignerSession& m_session;
     QTabWidget* m_tabs;
     std::array<PortPageWidget*, 3> m_pages{};
 };
@@ -96,8 +97,8 @@ private:
 class NewProjectWizard : public QWizard {
     Q_OBJECT
 public:
-    NewProjectWizard(CMirloDoc& doc, DesignerContext& context, HardwareModelList& models, HardwareModel& model,
-                     const std::filesystem::path& programFolder, QWidget* parent = nullptr);
+    NewProjectWizard(CMirloDoc& doc, DesignerSession& session, const std::filesystem::path& programFolder,
+                     QWidget* parent = nullptr);
 
     // What Finish hands to the finish sequence.
     NewProjectRequest Request();
@@ -110,16 +111,14 @@ public:
 
 private:
     CMirloDoc& m_doc;
-    DesignerContext& m_context;
-    HardwareModelList& m_models;
-    HardwareModel& m_model;
+    DesignerSession& m_session;
     NamePage* m_namePage;
     ModelPage* m_modelPage;
     ProtocolPage* m_protocolPage;
 };
 
 // Runs the wizard; true when a project was created and opened.
-bool ShowNewProjectWizard(QWidget* parent, CMirloDoc& doc, DesignerContext& context, HardwareModelList& models,
-                          HardwareModel& model, const std::filesystem::path& programFolder);
+bool ShowNewProjectWizard(QWidget* parent, CMirloDoc& doc, DesignerSession& session,
+                          const std::filesystem::path& programFolder);
 
 } // namespace balsar::dialogs

@@ -14,7 +14,7 @@
 #include "dialogs/QtText.h"
 #include "elements/CRegisterGE.h"
 #include "elements/ElementStrings.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::dialogs {
 
@@ -104,7 +104,7 @@ RegisterPage::RegisterPage(CRegisterGE& element, const PageContext& pageContext,
     ++row;
     auto* addressGroup = new QGroupBox(Q(texts::kAddressPage), this);
     auto* addressLayout = new QGridLayout(addressGroup);
-    m_address = new AddressPanelWidget(element.Address(), pageContext.project, pageContext.context, addressGroup);
+    m_address = new AddressPanelWidget(element.Address(), pageContext.project, pageContext.session, addressGroup);
     addressLayout->addWidget(m_address);
     grid->addWidget(addressGroup, row, 0, 1, 5);
 
@@ -149,7 +149,7 @@ RegisterPage::RegisterPage(CRegisterGE& element, const PageContext& pageContext,
         ChangeFormat(format);
     });
     connect(m_size, &QComboBox::activated, this, [this](int size) {
-        m_register.SetSizeIndex(size, m_page.context.fontEngine);
+        m_register.SetSizeIndex(size, m_page.session.Fonts());
         Load();
         emit changed();
     });
@@ -171,7 +171,7 @@ RegisterPage::RegisterPage(CRegisterGE& element, const PageContext& pageContext,
 }
 
 void RegisterPage::ChangeFormat(const RegisterFormat& format) {
-    m_register.SetFormat(format, m_page.context.fontEngine);
+    m_register.SetFormat(format, m_page.session.Fonts());
     Load();
     emit changed();
 }
@@ -184,7 +184,7 @@ void RegisterPage::TakeLimit(QLineEdit* edit, double& value) {
     bool ok = false;
     const double typed = edit->text().trimmed().toDouble(&ok);
     if (!ok || typed < bounds.lowest || typed > bounds.largest) {
-        m_page.context.sink.Message(OutOfRangeText(bounds), MessageKind::Warning, strings::kInputOutOfRangeCaption);
+        m_page.session.sink.Message(OutOfRangeText(bounds), MessageKind::Warning, strings::kInputOutOfRangeCaption);
         edit->setText(LimitText(value, bounds.decimals));
         edit->selectAll();
         return;
@@ -246,7 +246,7 @@ bool RegisterPage::Commit() {
     for (double value : {m_register.inputUpper, m_register.inputLower}) {
         if (value < range.lowest || value > range.largest) {
             const LimitBoxBounds shown{range.lowest, range.largest, LimitBoxBoundsFor(f.dataType).decimals};
-            m_page.context.sink.Message(OutOfRangeText(shown), MessageKind::Warning, strings::kInputOutOfRangeCaption);
+            m_page.session.sink.Message(OutOfRangeText(shown), MessageKind::Warning, strings::kInputOutOfRangeCaption);
             return false;
         }
     }

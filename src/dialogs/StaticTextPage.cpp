@@ -14,7 +14,7 @@
 #include "elements/ElementStrings.h"
 #include "elements/TextAttributes.h"
 #include "project/CMirloProject.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::dialogs {
 
@@ -63,7 +63,7 @@ StaticTextPage::StaticTextPage(CStaticText& element, const PageContext& pageCont
     connect(m_language, &QComboBox::activated, this, [this](int row) {
         StaticTextAttributes next = m_static.Attributes();
         next.language = row;
-        next.font = FontForLanguage(m_page.context.fontEngine, LanguageId(row), next.font);
+        next.font = FontForLanguage(m_page.session.Fonts(), LanguageId(row), next.font);
         Change(next);
     });
     connect(m_font, &QComboBox::activated, this, [this] {
@@ -84,11 +84,11 @@ StaticTextPage::StaticTextPage(CStaticText& element, const PageContext& pageCont
 }
 
 uint16_t StaticTextPage::LanguageId(int index) const {
-    return m_page.project ? m_page.project->languages.GetLangID(index) : m_page.context.languageDefaults.languageId;
+    return m_page.project ? m_page.project->languages.GetLangID(index) : m_page.session.NewProjectLanguage().languageId;
 }
 
 void StaticTextPage::Change(const StaticTextAttributes& next) {
-    m_static.ApplyAttributes(next, m_page.screenWidth, m_page.context.prompt, m_page.context.fontEngine);
+    m_static.ApplyAttributes(next, m_page.screenWidth, m_page.session.prompt, m_page.session.Fonts());
     Load();
     emit changed();
 }
@@ -101,7 +101,7 @@ void StaticTextPage::Load() {
     }
     m_size->setCurrentIndex(std::clamp(e.GetSizeIndex(), 0, 4));
     m_language->setCurrentIndex(std::clamp(e.GetLanguage(), 0, m_language->count() - 1));
-    FillFonts(m_font, m_page.context.fontEngine, LanguageId(e.GetLanguage()), e.GetFont());
+    FillFonts(m_font, m_page.session.Fonts(), LanguageId(e.GetLanguage()), e.GetFont());
     if (m_font->findText(Q(e.GetFont())) < 0 && !e.GetFont().empty()) {
         // The element's own face stays selectable even when the list lacks it.
         m_font->insertItem(0, Q(e.GetFont()));

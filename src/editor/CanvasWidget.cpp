@@ -8,7 +8,7 @@
 #include "editor/HandleDrag.h"
 #include "editor/KeyOutline.h"
 #include "editor/ScreenEditor.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::editor {
 
@@ -24,7 +24,7 @@ QImage RenderScreenImage(const ScreenEditor& editor) {
     PanelCanvas canvas(width, height);
     if (const CHMIFrame* screen = editor.Screen()) {
         for (const auto& element : screen->GetElements()) {
-            element->Draw(canvas, editor.Context().fontEngine);
+            element->Draw(canvas, editor.Session().Fonts());
         }
     }
     QImage image(width, height, QImage::Format_RGB32);
@@ -90,7 +90,7 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(WindowRect(m_editor.Ghost()).adjusted(0, 0, -1, -1));
     }
-    if (m_editor.Context().showLabels != 0) {
+    if (const CMirloProject* project = m_editor.Doc().Project(); project != nullptr && project->showLabels != 0) {
         QFont font(QStringLiteral("Sans Serif"));
         font.setPixelSize(12);
         p.setFont(font);

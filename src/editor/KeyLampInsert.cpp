@@ -6,15 +6,15 @@
 #include "elements/CLedGE.h"
 #include "hardware/HardwareModel.h"
 #include "project/CMirloProject.h"
-#include "project/DesignerContext.h"
 
 namespace balsar::editor {
 
-void SetUpInsertedKeyLampText(CGraphElement& element, const DesignerContext& context, const CMirloProject* project) {
+void SetUpInsertedKeyLampText(CGraphElement& element, const std::vector<HardwareKey>& keys, FontEngine* fonts,
+                              const CMirloProject* project) {
     if (auto* key = dynamic_cast<CFunckeyGE*>(&element)) {
         // A model without keys leaves the key without code: it shows as an
         // outline until the user picks a key.
-        key->TakeFirstKey(context.panelModel != nullptr ? context.panelModel->Keys() : std::vector<HardwareKey>{});
+        key->TakeFirstKey(keys);
         key->RecalcSize();
     } else if (auto* lamp = dynamic_cast<CLedGE*>(&element)) {
         lamp->SetSizeIndex(lamp->GetSizeIndex());
@@ -25,9 +25,9 @@ void SetUpInsertedKeyLampText(CGraphElement& element, const DesignerContext& con
         first->SetValue("0");
         first->SetText(texts::kDynamicTextDefault);
         if (project != nullptr) {
-            text->SetFont(project->languages.GetFontName(0), context.fontEngine);
+            text->SetFont(project->languages.GetFontName(0), fonts);
         }
-        text->RecalcSize(context.fontEngine);
+        text->RecalcSize(fonts);
     }
 }
 

@@ -10,7 +10,7 @@
 #include "hardware/HardwareModel.h"
 #include "plc/PortProtocols.h"
 #include "plc/ProtocolLibrary.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::editor {
 
@@ -52,20 +52,20 @@ int ProjectTree::NumberOf(const QTreeWidgetItem* item) { return item->data(0, kN
 int ProjectTree::ElementIndex(const QTreeWidgetItem* item) { return item->data(0, kIndexData).toInt(); }
 
 QString ProjectTree::PortLabel(int port) const {
-    const DesignerContext& context = m_editor.Context();
+    const DesignerSession& session = m_editor.Session();
     const CMirloProject* project = m_editor.Doc().Project();
     const CPortCom* com = project->GetPort(port);
     QString name = Text(texts::kPortUnused);
-    if (com != nullptr && com->IsEnabled(context.portProtocols)) {
+    if (com != nullptr && com->IsEnabled(&session.PortDescriptions())) {
+        const ProtocolLibrary& library = session.Protocols();
         int manufacturer = 0;
         int protocol = 0;
-        if (context.protocolLibrary != nullptr &&
-            context.protocolLibrary->FindProtocol(com->protocolId, manufacturer, protocol)) {
-            name = QString::fromStdString(context.protocolLibrary->Manufacturers()[static_cast<size_t>(manufacturer)]
+        if (library.FindProtocol(com->protocolId, manufacturer, protocol)) {
+            name = QString::fromStdString(library.Manufacturers()[static_cast<size_t>(manufacturer)]
                                               .protocols[static_cast<size_t>(protocol)]
                                               .name);
-        } else if (context.portProtocols != nullptr) {
-            name = QString::fromStdString(context.portProtocols->PortProtocol(port)->plcName);
+        } else {
+            name = QString::fromStdString(session.PortDescriptions().PortProtocol(port)->plcName);
         }
     }
     return QStringLiteral("COM%1:%2").arg(port).arg(name);
@@ -115,8 +115,8 @@ void ProjectTree::Rebuild() {
         m_communication = MakeItem(invisibleRootItem(), Text(texts::kTreeCommunication), Role::Communication);
         m_communication->setIcon(0, portIcon);
         std::vector<int> ports;
-        if (const HardwareModel* model = m_editor.Context().panelModel) {
-            for (const HardwarePort& port : model->Ports()) {
+        if (const DesignerSession& session = m_editor.Session(); session.HasModel()) {
+            for (const HardwarePort& port : session.Model().Ports()) {
                 if (!port.IsCan() && port.number >= 0 && port.number <= 2) {
                     ports.push_back(port.number);
                 }

@@ -7,7 +7,7 @@
 #include "editor/ScreenEditor.h"
 #include "editor/commands/DeleteScreenCommand.h"
 #include "editor/commands/PlaceScreenCommand.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::editor {
 
@@ -21,7 +21,7 @@ bool ScreenCommands::HasCurrentScreen() const { return m_editor.Screen() != null
 
 uint16_t ScreenCommands::ProposedNumber() const {
     const CMirloProject* project = m_editor.Doc().Project();
-    return project ? project->NextFreeScreenNumber(m_editor.Context().systemScreenMode) : 1;
+    return project ? project->NextFreeScreenNumber(m_editor.Doc().SystemScreenMode()) : 1;
 }
 
 bool ScreenCommands::Place(uint16_t number, std::unique_ptr<CHMIFrame> screen, const char* caption,
@@ -30,7 +30,7 @@ bool ScreenCommands::Place(uint16_t number, std::unique_ptr<CHMIFrame> screen, c
     CSingleColorBitmapLib* library = &doc.Project()->bitmapLibrary;
     std::optional<std::vector<uint8_t>> overwritten;
     if (const CHMIFrame* existing = doc.FindScreen(number)) {
-        if (m_editor.Context().prompt.Ask(texts::kOverwriteScreen, Buttons::OkCancel, caption) != Answer::Ok) {
+        if (m_editor.Session().prompt.Ask(texts::kOverwriteScreen, Buttons::OkCancel, caption) != Answer::Ok) {
             return false;
         }
         overwritten = StoreScreen(*existing, library);
@@ -47,7 +47,7 @@ bool ScreenCommands::NewScreen(uint16_t number, const std::string& description) 
         return false;
     }
     std::string text = description;
-    if (m_editor.Context().systemScreenMode) {
+    if (m_editor.Doc().SystemScreenMode()) {
         number = kSystemScreenNumber;
         text = texts::kSystemScreen;
     }
@@ -77,7 +77,7 @@ bool ScreenCommands::DeleteScreen() {
         return false;
     }
     const std::string question = Format("%s %d?", texts::kDeleteScreen, static_cast<int>(screen->GetNumber()));
-    if (m_editor.Context().prompt.Ask(question, Buttons::OkCancel, texts::kDeleteScreen) != Answer::Ok) {
+    if (m_editor.Session().prompt.Ask(question, Buttons::OkCancel, texts::kDeleteScreen) != Answer::Ok) {
         return false;
     }
     m_editor.UndoStack()->push(new DeleteScreenCommand(m_editor, screen->GetNumber()));

@@ -21,7 +21,7 @@
 #include "elements/CStaticText.h"
 #include "elements/ElementKinds.h"
 #include "elements/ElementRegistry.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::editor {
 
@@ -47,8 +47,8 @@ QString ClipboardMimeType() {
     return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(QLatin1String(kClipboardFormatName));
 }
 
-ScreenEditor::ScreenEditor(CMirloDoc& doc, DesignerContext& context, const ClassRegistry& registry, QObject* parent)
-    : QObject(parent), m_doc(doc), m_context(context), m_registry(registry) {
+ScreenEditor::ScreenEditor(CMirloDoc& doc, DesignerSession& session, const ClassRegistry& registry, QObject* parent)
+    : QObject(parent), m_doc(doc), m_session(session), m_registry(registry) {
     connect(&m_undo, &QUndoStack::indexChanged, this, [this] {
         m_doc.SetModifiedFlag(!m_undo.isClean());
         emit modifiedChanged();
@@ -91,7 +91,7 @@ bool ScreenEditor::ArmPicture(const std::string& path) {
     }
     PicturePlacement placement = PlacePictureFromFile(path, project->bitmapLibrary, ScreenWidth(), ScreenHeight());
     if (placement.picture == nullptr) {
-        m_context.sink.Message(placement.message, MessageKind::Error);
+        m_session.sink.Message(placement.message, MessageKind::Error);
         return false;
     }
     const PanelSize size{placement.picture->GetWidth(), placement.picture->GetHeight()};
@@ -133,7 +133,7 @@ bool ScreenEditor::InsertAtGhost() {
         return false;
     }
     if (m_tool == KIND_TREND && !TrendAllowed(screen->CountTrends())) {
-        m_context.sink.Message(texts::kTooManyTrends, MessageKind::Warning);
+        m_session.sink.Message(texts::kTooManyTrends, MessageKind::Warning);
         return false;
     }
     std::unique_ptr<CGraphElement> element = m_toolElement ? m_toolElement->Clone() : CreateElement(m_tool);
@@ -147,12 +147,12 @@ bool ScreenEditor::InsertAtGhost() {
         // A new text is written in the default font of the project's first
         // language.
         if (const CMirloProject* project = m_doc.Project()) {
-            text->SetFont(project->languages.GetFontName(0), m_context.fontEngine);
+            text->SetFont(project->languages.GetFontName(0), m_session.Fonts());
         }
-        text->SetText(texts::kStaticTextDefault, m_context.fontEngine);
+        text->SetText(texts::kStaticTextDefault, m_session.Fonts());
     }
     SetUpInsertedElement(*element, m_doc.Project(), ScreenWidth(), ScreenHeight());
-    SetUpInsertedKeyLampText(*element, m_context, m_doc.Project());
+    SetUpInsertedKeyLampText(*element, m_session.Model().Keys(), m_session.Fonts(), m_doc.Project());
     std::vector<std::unique_ptr<CGraphElement>> elements;
     elements.push_back(std::move(element));
     m_selection.Clear();

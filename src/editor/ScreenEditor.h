@@ -18,7 +18,7 @@
 
 namespace balsar {
 class ClassRegistry;
-struct DesignerContext;
+class DesignerSession;
 } // namespace balsar
 
 namespace balsar::editor {
@@ -29,11 +29,11 @@ QString ClipboardMimeType();
 class ScreenEditor : public QObject {
     Q_OBJECT
 public:
-    ScreenEditor(CMirloDoc& doc, DesignerContext& context, const ClassRegistry& registry, QObject* parent = nullptr);
+    ScreenEditor(CMirloDoc& doc, DesignerSession& session, const ClassRegistry& registry, QObject* parent = nullptr);
     ~ScreenEditor() override;
 
     CMirloDoc& Doc() const { return m_doc; }
-    DesignerContext& Context() const { return m_context; }
+    DesignerSession& Session() const { return m_session; }
     const ClassRegistry& Registry() const { return m_registry; }
     QUndoStack* UndoStack() { return &m_undo; }
     CHMIFrame* Screen() const { return m_doc.CurrentScreen(); }
@@ -107,8 +107,6 @@ public:
     void SetCurrentScreenNumber(std::optional<uint16_t> number);
     // structure: screens or element lists changed (the tree rebuilds).
     void Changed(bool structure);
-    // Reloads the port protocols after a port swap.
-    std::function<void()> portsReloader;
 
 signals:
     void selectionChanged();
@@ -124,7 +122,7 @@ private:
     void PushMoves(const std::vector<Offset>& moves, const char* text, bool merge);
 
     CMirloDoc& m_doc;
-    DesignerContext& m_context;
+    DesignerSession& m_session;
     const ClassRegistry& m_registry;
     QUndoStack m_undo;
     EditorSelection m_selection;

@@ -12,7 +12,7 @@
 #include "base/Prompt.h"
 #include "base/Text.h"
 #include "base/Utf.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/LegacyPlcCatalogue.h"
 #include "project/ProjectStrings.h"
 #include "xml/CXmlDocumentWrapper.h"
@@ -22,16 +22,14 @@ namespace balsar {
 
 namespace fs = std::filesystem;
 
-CMirloDoc::CMirloDoc(DesignerContext& context, const ClassRegistry& registry)
-    : m_context(context), m_registry(registry) {
-    SetPanelSize(context.panelWidth, context.panelHeight);
-}
+CMirloDoc::CMirloDoc(DesignerSession& session, const ClassRegistry& registry)
+    : m_session(session), m_registry(registry) {}
 
 CMirloDoc::~CMirloDoc() = default;
 
 std::unique_ptr<CMirloProject> CMirloDoc::CreateProject() const {
-    m_context.byteChoices.push_back(0);
-    return std::make_unique<CMirloProject>(m_context.languageDefaults);
+    m_session.options.byteChoices.push_back(0);
+    return std::make_unique<CMirloProject>(m_session.NewProjectLanguage());
 }
 
 void CMirloDoc::Serialize(Archive& ar) {
@@ -43,17 +41,16 @@ void CMirloDoc::Serialize(Archive& ar) {
     if (!loaded) {
         throw ArchiveError("no project in file");
     }
-    m_context.byteChoices.push_back(0);
+    m_session.options.byteChoices.push_back(0);
     m_project = std::move(loaded);
     m_currentScreen = m_project->Screens().empty() ? nullptr : m_project->Screens().front().get();
-    m_context.showLabels = m_project->showLabels;
 }
 
 bool CMirloDoc::OnOpenDocument(const std::string& path) {
     std::vector<uint8_t> bytes;
     std::string error;
     if (!ReadFileBytes(path, bytes, error)) {
-        m_context.sink.Message(Format(texts::kCannotOpenFile, path.c_str(), error.c_str()));
+        m_session.sink.Message(Format(texts::kCannotOpenFile, path.c_str(), error.c_str()));
         return false;
     }
     // Read into a scratch document state first, so a damaged file leaves the
@@ -66,15 +63,16 @@ bool CMirloDoc::OnOpenDocument(const std::string& path) {
     } catch (const NewerFileError&) {
         m_project = std::move(previous);
         m_currentScreen = previousScreen;
-        m_context.sink.Message(texts::kNewerVersion);
+        m_session.sink.Message(texts::kNewerVersion);
         return false;
     } catch (const ArchiveError&) {
         m_project = std::move(previous);
         m_currentScreen = previousScreen;
-        m_context.sink.Message(texts::kOpenFailed);
+        m_session.sink.Message(texts::kOpenFailed);
         return false;
     }
     previous.reset();
+    ForgetProjectState();
     m_project->SetProjectPath(path);
     m_documentPath = path;
     std::error_code ec;
@@ -100,7 +98,7 @@ bool CMirloDoc::SaveToFile(const std::string& path, bool rename) {
     const std::vector<uint8_t> bytes = StoreProject();
     std::string error;
     if (!WriteFileAtomically(path, bytes, error)) {
-        m_context.sink.Message(Format(texts::kCannotCreateFile, path.c_str(), error.c_str()));
+        m_session.sink.Message(Format(texts::kCannotCreateFile, path.c_str(), error.c_str()));
         return false;
     }
     if (rename) {
@@ -124,7 +122,7 @@ bool CMirloDoc::SaveModified() {
         }
     }
     const std::string name = m_documentPath.empty() ? GetTitle() : m_documentPath;
-    const Answer answer = m_context.prompt.Ask(Format(texts::kSaveChangesFormat, name.c_str()), Buttons::YesNoCancel,
+    const Answer answer = m_session.prompt.Ask(Format(texts::kSaveChangesFormat, name.c_str()), Buttons::YesNoCancel,
                                                texts::kApplicationTitle);
     if (answer == Answer::Cancel) {
         return false;
@@ -138,12 +136,16 @@ bool CMirloDoc::SaveModified() {
     return true;
 }
 
+void CMirloDoc::ForgetProjectState() {
+    m_legacyImport.reset();
+    m_session.ForgetProject();
+}
+
 void CMirloDoc::ClearProject() {
     m_project.reset();
     m_currentScreen = nullptr;
-    m_context.currentLegacyPlc.reset();
-    m_context.systemScreenMode = false;
-    m_context.byteChoices.clear();
+    ForgetProjectState();
+    m_session.options.byteChoices.clear();
     m_documentPath.clear();
     m_documentTitle.clear();
     SetModifiedFlag(false);
@@ -152,12 +154,12 @@ void CMirloDoc::ClearProject() {
 bool CMirloDoc::OpenProject(const std::string& path) {
     const std::string extension = fs::path(path).extension().string();
     if (AsciiUpper(extension) != texts::kProjectExtension) {
-        m_context.sink.Message(texts::kNotZpj, MessageKind::Error, texts::kFileFormatCaption);
+        m_session.sink.Message(texts::kNotZpj, MessageKind::Error, texts::kFileFormatCaption);
         return false;
     }
     ProjectLock lock;
     if (!lock.Acquire(path)) {
-        m_context.sink.Message(texts::kAlreadyOpen);
+        m_session.sink.Message(texts::kAlreadyOpen);
         return false;
     }
     if (m_project && !CloseProject()) {
@@ -176,14 +178,14 @@ bool CMirloDoc::SaveProjectAs(const std::string& path) {
     }
     std::error_code ec;
     if (fs::exists(path, ec)) {
-        if (m_context.prompt.Ask(texts::kReplaceExisting, Buttons::YesNo) != Answer::Yes) {
+        if (m_session.prompt.Ask(texts::kReplaceExisting, Buttons::YesNo) != Answer::Yes) {
             return false;
         }
     }
     const bool samePath = ProjectLock::NormalisedName(path) == ProjectLock::NormalisedName(m_documentPath);
     ProjectLock lock;
     if (!samePath && !lock.Acquire(path)) {
-        m_context.sink.Message(texts::kAlreadyOpen);
+        m_session.sink.Message(texts::kAlreadyOpen);
         return false;
     }
     if (!OnSaveDocument(path)) {
@@ -205,42 +207,57 @@ bool CMirloDoc::CloseProject() {
     }
     ClearProject();
     m_lock.Release();
-    m_context.showLabels = 1;
     return true;
 }
 
 void CMirloDoc::SetProject(std::unique_ptr<CMirloProject> project) {
     m_project = std::move(project);
+    ForgetProjectState();
     m_currentScreen = (m_project && !m_project->Screens().empty()) ? m_project->Screens().front().get() : nullptr;
     m_documentPath = m_project ? m_project->GetProjectPath() : std::string();
 }
 
 bool CMirloDoc::LoadLegacyXml(const std::string& xmlFile, const XmlElementFactory& factory) {
+    // Everything the import changes is kept aside until it has succeeded.
+    const bool wasModified = m_modified;
+    std::string previousPath = std::move(m_documentPath);
+    std::string previousTitle = std::move(m_documentTitle);
+    const auto fail = [&] {
+        m_documentPath = std::move(previousPath);
+        m_documentTitle = std::move(previousTitle);
+        SetModifiedFlag(wasModified);
+        return false;
+    };
+    const LegacyPlcCatalogue* catalogue = m_session.LegacyCatalogue();
+    LegacyImport import;
     SetModifiedFlag(true);
     m_documentTitle = "sys.xml";
     m_documentPath = (ProgramFolder() / "sys.xml").string();
     CXmlDocumentWrapper document;
     if (!document.Load(xmlFile)) {
-        m_context.sink.Message(Format(texts::kErrorLoadXml, xmlFile.c_str()));
-        return false;
+        m_session.sink.Message(Format(texts::kErrorLoadXml, xmlFile.c_str()));
+        return fail();
     }
     const CXmlNodeWrapper root = document.RootElement();
     if (!root) {
-        return false;
+        return fail();
     }
-    m_context.softwareVersion = root.GetValue("SoftVersion");
+    import.softwareVersion = root.GetValue("SoftVersion");
     const int plcId = IntAttribute(root, "PLCID");
-    if (m_context.legacyCatalogue == nullptr || !m_context.legacyCatalogue->FindName(plcId)) {
-        return false;
+    if (catalogue == nullptr || !catalogue->FindName(plcId)) {
+        return fail();
     }
-    m_context.currentLegacyPlc = plcId;
-    auto project = CreateProject();
+    import.plc = plcId;
+    auto project = std::make_unique<CMirloProject>(m_session.NewProjectLanguage());
     project->SetProjectPath(m_documentPath);
-    if (!project->XmlLoad(root, m_context, factory)) {
-        return false;
+    if (!project->XmlLoad(root, m_session.sink, import.plc, factory)) {
+        return fail();
     }
     m_project = std::move(project);
     m_currentScreen = m_project->Screens().empty() ? nullptr : m_project->Screens().front().get();
+    m_session.options.byteChoices.push_back(0);
+    ForgetProjectState();
+    m_legacyImport = std::move(import);
     return true;
 }
 
@@ -257,16 +274,9 @@ std::string CMirloDoc::GetTitle() const {
     return Format("%s - [%s%s]", m_documentPath.c_str(), file.c_str(), m_modified ? " *" : "");
 }
 
-void CMirloDoc::SetPanelSize(int width, int height) {
-    m_panelWidth = width;
-    m_panelHeight = height;
-    m_context.panelWidth = width;
-    m_context.panelHeight = height;
-    m_columns = width / 4;
-    m_rows = height / 4;
-    m_canvasWidth = m_columns * 8;
-    m_canvasHeight = m_rows * 8;
-}
+int CMirloDoc::PanelWidth() const { return m_session.PanelWidth(); }
+
+int CMirloDoc::PanelHeight() const { return m_session.PanelHeight(); }
 
 int CMirloDoc::AddScreen(std::unique_ptr<CHMIFrame> screen) {
     if (!m_project) {
@@ -317,7 +327,7 @@ bool CMirloDoc::SwapPorts(int a, int b) {
     if (a == b) {
         return true;
     }
-    if (!m_project->SwapPorts(a, b, m_context.sink)) {
+    if (!m_project->SwapPorts(a, b, m_session.sink)) {
         return false;
     }
     SetModifiedFlag(true);

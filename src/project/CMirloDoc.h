@@ -1,24 +1,29 @@
 #pragma once
 // The designer's document: holds the one open project, reads and writes its
 // project file, tracks unsaved changes and the "already open" lock. No Qt:
-// messages and questions go through the context's MessageSink and Prompt.
+// messages and questions go through the session's MessageSink and Prompt.
+// Whenever its project is replaced or closed, the session forgets the
+// model and port descriptions of the previous one; the shell activates the
+// new project (DesignerSession::Activate).
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "project/CMirloProject.h"
+#include "project/LegacyImport.h"
 #include "project/ProjectLock.h"
 
 namespace balsar {
 
 class Archive;
 class ClassRegistry;
-struct DesignerContext;
+class DesignerSession;
 
 class CMirloDoc {
 public:
     // registry: the classes a project file may create.
-    CMirloDoc(DesignerContext& context, const ClassRegistry& registry);
+    CMirloDoc(DesignerSession& session, const ClassRegistry& registry);
     ~CMirloDoc();
 
     // Writes the project as one archived object (storing), or reads one
@@ -45,24 +50,34 @@ public:
     bool CloseProject();
     // Makes a newly created project the open one (new-project wizard).
     void SetProject(std::unique_ptr<CMirloProject> project);
-    // A new, empty project with the system language defaults.
+    // A new, empty project with the session's first language.
     std::unique_ptr<CMirloProject> CreateProject() const;
 
     // Legacy XML import of xmlFile (the command passes "sys.xml" of the
-    // current folder).
+    // current folder), with the session's older PLC catalogue. On success
+    // the imported project is open, the document modified, and its screens
+    // are numbered in system-screen mode. On failure the document is as it
+    // was: no import state is left behind.
     bool LoadLegacyXml(const std::string& xmlFile, const XmlElementFactory& factory);
+    // What the import left with the open project; none for other projects.
+    const std::optional<LegacyImport>& LegacyImportState() const { return m_legacyImport; }
+    // Screens are numbered from 65535 while the open project came from the
+    // legacy import.
+    bool SystemScreenMode() const { return m_legacyImport.has_value(); }
 
     void SetModifiedFlag(bool modified = true);
     bool IsModified() const { return m_modified; }
     std::string GetTitle() const;
 
-    void SetPanelSize(int width, int height);
-    int PanelWidth() const { return m_panelWidth; }
-    int PanelHeight() const { return m_panelHeight; }
-    int Columns() const { return m_columns; }
-    int Rows() const { return m_rows; }
-    int CanvasWidth() const { return m_canvasWidth; }
-    int CanvasHeight() const { return m_canvasHeight; }
+    // The panel size of the current model (see DesignerSession) and the
+    // editor grid that follows from it: a column or row per 4 pixels, 8
+    // canvas pixels per column or row.
+    int PanelWidth() const;
+    int PanelHeight() const;
+    int Columns() const { return PanelWidth() / 4; }
+    int Rows() const { return PanelHeight() / 4; }
+    int CanvasWidth() const { return Columns() * 8; }
+    int CanvasHeight() const { return Rows() * 8; }
 
     CMirloProject* Project() const { return m_project.get(); }
     CHMIFrame* CurrentScreen() const { return m_currentScreen; }
@@ -79,8 +94,11 @@ public:
 
 private:
     std::vector<uint8_t> StoreProject();
+    // The project was replaced or closed: its import state and the session's
+    // model and port descriptions no longer apply.
+    void ForgetProjectState();
 
-    DesignerContext& m_context;
+    DesignerSession& m_session;
     const ClassRegistry& m_registry;
     std::unique_ptr<CMirloProject> m_project;
     CHMIFrame* m_currentScreen = nullptr;
@@ -88,12 +106,7 @@ private:
     std::string m_documentPath;
     std::string m_documentTitle;
     ProjectLock m_lock;
-    int m_panelWidth = 0;
-    int m_panelHeight = 0;
-    int m_columns = 0;
-    int m_rows = 0;
-    int m_canvasWidth = 0;
-    int m_canvasHeight = 0;
+    std::optional<LegacyImport> m_legacyImport;
 };
 
 } // namespace balsar

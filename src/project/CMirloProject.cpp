@@ -6,7 +6,6 @@
 #include "base/Archive.h"
 #include "base/MessageSink.h"
 #include "elements/ElementArchiveContext.h"
-#include "project/DesignerContext.h"
 #include "project/ProjectStrings.h"
 #include "xml/CXmlNodeWrapper.h"
 
@@ -187,7 +186,7 @@ void CMirloProject::ResetAllAddresses() {
     }
 }
 
-void CMirloProject::XmlSave(CXmlNodeWrapper& node, const DesignerContext& context) const {
+void CMirloProject::XmlSave(CXmlNodeWrapper& node, int pcComPort) const {
     node.SetValue("Name", m_name);
     if (node.Name() == "HMI") {
         CXmlNodeWrapper frames = node.InsertNode(0, "Frames");
@@ -195,7 +194,7 @@ void CMirloProject::XmlSave(CXmlNodeWrapper& node, const DesignerContext& contex
             screen->XmlSave(frames);
         }
     } else if (node.Name() == "MirloProject") {
-        m_communication.XmlSave(node, context.pcComPort);
+        m_communication.XmlSave(node, pcComPort);
         node.InsertNode(node.NumNodes(), "Sarvo");
         CXmlNodeWrapper frames = node.InsertNode(node.NumNodes(), "Frames");
         for (const auto& screen : m_screens) {
@@ -227,14 +226,15 @@ void LoadFrames(const CXmlNodeWrapper& frames, CMirloProject& project, MessageSi
 
 } // namespace
 
-bool CMirloProject::XmlLoad(const CXmlNodeWrapper& node, DesignerContext& context, const XmlElementFactory& factory) {
+bool CMirloProject::XmlLoad(const CXmlNodeWrapper& node, MessageSink& sink, std::optional<int> legacyPlc,
+                            const XmlElementFactory& factory) {
     const std::string root = node.Name();
     if (root == "HMI") {
         const CXmlNodeWrapper frames = node.FindNode("Frames");
         if (!frames) {
             return false;
         }
-        LoadFrames(frames, *this, context.sink, factory);
+        LoadFrames(frames, *this, sink, factory);
         return true;
     }
     if (root != "MirloProject") {
@@ -242,33 +242,33 @@ bool CMirloProject::XmlLoad(const CXmlNodeWrapper& node, DesignerContext& contex
     }
     const CXmlNodeWrapper communication = node.FindNode("Communication");
     if (!communication) {
-        context.sink.Message(texts::kFindCommunication);
+        sink.Message(texts::kFindCommunication);
         return false;
     }
     std::optional<uint8_t> plcId;
-    if (context.currentLegacyPlc) {
-        plcId = static_cast<uint8_t>(*context.currentLegacyPlc);
+    if (legacyPlc) {
+        plcId = static_cast<uint8_t>(*legacyPlc);
     }
     m_communication.XmlLoad(communication, plcId);
     // The legacy settings are checked for their presence only; the legacy
     // alarm list is kept with the project. Neither reaches the project file.
     if (!node.FindNode("Sarvo")) {
-        context.sink.Message(texts::kFindSarvo);
+        sink.Message(texts::kFindSarvo);
         return false;
     }
     const CXmlNodeWrapper frames = node.FindNode("Frames");
     if (!frames) {
-        context.sink.Message(texts::kFindFrames);
+        sink.Message(texts::kFindFrames);
         return false;
     }
-    LoadFrames(frames, *this, context.sink, factory);
+    LoadFrames(frames, *this, sink, factory);
     const CXmlNodeWrapper alarms = node.FindNode("AlarmList");
     if (!alarms) {
-        context.sink.Message(texts::kFindAlarmList);
+        sink.Message(texts::kFindAlarmList);
         return false;
     }
     legacyAlarmList = std::make_unique<CAlarmList>();
-    return legacyAlarmList->XmlLoad(alarms, context.sink);
+    return legacyAlarmList->XmlLoad(alarms, sink);
 }
 
 } // namespace balsar

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,6 @@ namespace balsar {
 
 class CXmlNodeWrapper;
 class MessageSink;
-struct DesignerContext;
 
 // Raised while loading a file whose minimum reader version is above ours.
 class NewerFileError : public ArchiveError {
@@ -81,8 +81,13 @@ public:
     void ResetAllAddresses();
 
     // Legacy XML form.
-    void XmlSave(CXmlNodeWrapper& node, const DesignerContext& context) const;
-    bool XmlLoad(const CXmlNodeWrapper& node, DesignerContext& context, const XmlElementFactory& factory);
+    // pcComPort: the designer's PC serial port, written with the
+    // communication record of a "MirloProject" node.
+    void XmlSave(CXmlNodeWrapper& node, int pcComPort) const;
+    // legacyPlc: the older catalogue's entry the file named, for the
+    // communication record of a "MirloProject" node.
+    bool XmlLoad(const CXmlNodeWrapper& node, MessageSink& sink, std::optional<int> legacyPlc,
+                 const XmlElementFactory& factory);
 
     int32_t panelModelId = 0;
     int32_t showLabels = 1;

@@ -8,9 +8,8 @@
 #include "hardware/HardwareModel.h"
 #include "hardware/HardwareModelList.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/NewProjectStrings.h"
-#include "project/ProjectActivation.h"
 #include "project/ProjectStrings.h"
 
 namespace balsar {
@@ -39,7 +38,7 @@ void RemoveCopy(const fs::path& projectPath, const fs::path& folder, bool folder
 }
 
 // Creates the project folder unless it exists; created tells which.
-bool EnsureFolder(const fs::path& folder, bool& created, DesignerContext& context) {
+bool EnsureFolder(const fs::path& folder, bool& created, MessageSink& sink) {
     std::error_code ec;
     created = false;
     if (fs::is_directory(folder, ec)) {
@@ -47,26 +46,26 @@ bool EnsureFolder(const fs::path& folder, bool& created, DesignerContext& contex
     }
     created = fs::create_directory(folder, ec);
     if (!created) {
-        context.sink.Message(Format(texts::kCannotCreateFolder, folder.string().c_str()));
+        sink.Message(Format(texts::kCannotCreateFolder, folder.string().c_str()));
     }
     return created;
 }
 
-NewProjectResult FinishFromTemplate(CMirloDoc& doc, DesignerContext& context, HardwareModelList& models,
-                                    HardwareModel& model, const NewProjectRequest& request, const fs::path& templatePath) {
-    if (!CheckProjectLocation(request, context)) {
+NewProjectResult FinishFromTemplate(CMirloDoc& doc, DesignerSession& session, const NewProjectRequest& request,
+                                    const fs::path& templatePath) {
+    if (!CheckProjectLocation(request, session.sink, session.prompt)) {
         return NewProjectResult::KeepWizardOpen;
     }
     const fs::path folder = NewProjectFolder(request);
     const fs::path path = NewProjectPath(request);
     bool created = false;
-    if (!EnsureFolder(folder, created, context)) {
+    if (!EnsureFolder(folder, created, session.sink)) {
         return NewProjectResult::Failed;
     }
     std::error_code ec;
     fs::copy_file(templatePath, path, fs::copy_options::overwrite_existing, ec);
     if (ec) {
-        context.sink.Message(Format(texts::kCannotCreateFile, path.string().c_str(), ec.message().c_str()));
+        session.sink.Message(Format(texts::kCannotCreateFile, path.string().c_str(), ec.message().c_str()));
         RemoveCopy(path, folder, created);
         return NewProjectResult::Failed;
     }
@@ -75,16 +74,16 @@ NewProjectResult FinishFromTemplate(CMirloDoc& doc, DesignerContext& context, Ha
         return NewProjectResult::Failed;
     }
     ApplyPorts(*doc.Project(), request.ports);
-    ActivateProject(doc, context, models, model);
+    session.Activate(*doc.Project());
     doc.SetModifiedFlag(true);
     doc.OnSaveDocument(path.string());
     return NewProjectResult::Created;
 }
 
-NewProjectResult FinishEmpty(CMirloDoc& doc, DesignerContext& context, HardwareModelList& models,
-                             HardwareModel& model, const NewProjectRequest& request, const HardwareModel& chosen) {
+NewProjectResult FinishEmpty(CMirloDoc& doc, DesignerSession& session, const NewProjectRequest& request,
+                             const HardwareModel& chosen) {
     std::unique_ptr<CMirloProject> project = doc.CreateProject();
-    if (!CheckProjectLocation(request, context)) {
+    if (!CheckProjectLocation(request, session.sink, session.prompt)) {
         return NewProjectResult::KeepWizardOpen;
     }
     const fs::path folder = NewProjectFolder(request);
@@ -92,17 +91,17 @@ NewProjectResult FinishEmpty(CMirloDoc& doc, DesignerContext& context, HardwareM
     project->panelModelId = chosen.id;
     ApplyPorts(*project, request.ports);
     bool created = false;
-    if (!EnsureFolder(folder, created, context)) {
+    if (!EnsureFolder(folder, created, session.sink)) {
         return NewProjectResult::Failed;
     }
     if (!TakeNewProject(doc, std::move(project))) {
         std::error_code ec;
         if (!fs::remove(folder, ec)) {
-            context.sink.Message(Format(texts::kCannotDeleteFolder, folder.string().c_str()));
+            session.sink.Message(Format(texts::kCannotDeleteFolder, folder.string().c_str()));
         }
         return NewProjectResult::Failed;
     }
-    ActivateProject(doc, context, models, model);
+    session.Activate(*doc.Project());
     return NewProjectResult::Created;
 }
 
@@ -137,41 +136,40 @@ fs::path NewProjectPath(const NewProjectRequest& request) {
     return request.parentFolder / name / (name + texts::kProjectExtension);
 }
 
-bool CheckProjectLocation(const NewProjectRequest& request, DesignerContext& context) {
+bool CheckProjectLocation(const NewProjectRequest& request, MessageSink& sink, Prompt& prompt) {
     const fs::path folder = NewProjectFolder(request);
     std::error_code ec;
     if (fs::exists(folder, ec)) {
         const std::string question = Format(texts::kOverwriteFolder, folder.string().c_str());
-        if (context.prompt.Ask(question, Buttons::YesNo) != Answer::Yes) {
+        if (prompt.Ask(question, Buttons::YesNo) != Answer::Yes) {
             return false;
         }
     }
     if (!fs::is_directory(request.parentFolder, ec)) {
-        context.sink.Message(Format(texts::kParentMissing, request.parentFolder.string().c_str()));
+        sink.Message(Format(texts::kParentMissing, request.parentFolder.string().c_str()));
         return false;
     }
     return true;
 }
 
-NewProjectResult FinishNewProject(CMirloDoc& doc, DesignerContext& context, HardwareModelList& models,
-                                  HardwareModel& model, const NewProjectRequest& request) {
+NewProjectResult FinishNewProject(CMirloDoc& doc, DesignerSession& session, const NewProjectRequest& request) {
     if (TrimProjectName(request.name).empty()) {
         return NewProjectResult::KeepWizardOpen;
     }
-    models.EnsureLoaded(context.sink);
-    if (models.Entries().size() > 1 && context.prompt.Ask(texts::kConfirmModel, Buttons::YesNo) != Answer::Yes) {
+    const HardwareModelList& models = session.Models();
+    if (models.Entries().size() > 1 && session.prompt.Ask(texts::kConfirmModel, Buttons::YesNo) != Answer::Yes) {
         return NewProjectResult::KeepWizardOpen;
     }
     HardwareModel chosen;
-    if (!models.LoadModelByIndex(chosen, request.modelIndex, context.sink)) {
+    if (!models.LoadModelByIndex(chosen, request.modelIndex, session.sink)) {
         return NewProjectResult::Failed;
     }
     const fs::path templatePath = models.Folder() / (chosen.name + texts::kTemplateExtension);
     std::error_code ec;
     if (fs::is_regular_file(templatePath, ec)) {
-        return FinishFromTemplate(doc, context, models, model, request, templatePath);
+        return FinishFromTemplate(doc, session, request, templatePath);
     }
-    return FinishEmpty(doc, context, models, model, request, chosen);
+    return FinishEmpty(doc, session, request, chosen);
 }
 
 bool TakeNewProject(CMirloDoc& doc, std::unique_ptr<CMirloProject> project) {

@@ -1,7 +1,7 @@
 #pragma once
 // Creating a project: the new-project wizard's name rules, its page-1 checks
 // and its finish sequence, and the shell's steps when it takes a new
-// project. No windows: questions go through the context's Prompt, messages
+// project. No windows: questions go through the session's Prompt, messages
 // through its MessageSink.
 #include <filesystem>
 #include <memory>
@@ -13,9 +13,9 @@ namespace balsar {
 
 class CMirloDoc;
 class CMirloProject;
-class HardwareModel;
-class HardwareModelList;
-struct DesignerContext;
+class DesignerSession;
+class MessageSink;
+class Prompt;
 
 // The name without leading and trailing spaces and ideographic spaces.
 std::string TrimProjectName(const std::string& name);
@@ -41,7 +41,7 @@ std::filesystem::path NewProjectPath(const NewProjectRequest& request);
 
 // Page 1 on finish: an existing project folder asks whether to overwrite it
 // (No refuses); a missing parent folder is reported and refuses.
-bool CheckProjectLocation(const NewProjectRequest& request, DesignerContext& context);
+bool CheckProjectLocation(const NewProjectRequest& request, MessageSink& sink, Prompt& prompt);
 
 enum class NewProjectResult {
     Created,
@@ -55,10 +55,10 @@ enum class NewProjectResult {
 // already. With a template "<model name>.SFP" in the hardware folder the
 // project is a copy of it with the chosen ports; otherwise an empty project
 // of the chosen model and ports that the shell takes (TakeNewProject). On
-// success the project is open in doc and activated (model and protocols in
-// model / context). Nothing is written before the questions are answered.
-NewProjectResult FinishNewProject(CMirloDoc& doc, DesignerContext& context, HardwareModelList& models,
-                                  HardwareModel& model, const NewProjectRequest& request);
+// success the project is open in doc and the session is activated on it
+// (model and port descriptions). Nothing is written before the questions
+// are answered.
+NewProjectResult FinishNewProject(CMirloDoc& doc, DesignerSession& session, const NewProjectRequest& request);
 
 // The shell's steps for a new project: it becomes the open project, is saved
 // at once, its folder becomes the current folder, and screen 1 is added

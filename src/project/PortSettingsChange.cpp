@@ -1,11 +1,9 @@
 #include "project/PortSettingsChange.h"
 
 #include "base/Prompt.h"
-#include "plc/PortProtocols.h"
-#include "plc/ProtocolLibrary.h"
 #include "project/CMirloDoc.h"
 #include "project/CMirloProject.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/SettingsStrings.h"
 
 namespace balsar {
@@ -84,16 +82,7 @@ void ResetAddressesOnPorts(CMirloProject& project, const std::array<bool, 4>& po
     }
 }
 
-void ReloadPortProtocols(const CMirloProject& project, DesignerContext& context) {
-    if (context.protocolLibrary == nullptr || context.portProtocols == nullptr) {
-        return;
-    }
-    context.protocolLibrary->EnsureLoaded(context.sink);
-    const PortSnapshot ids = NotePorts(project);
-    context.portProtocols->Reload(ids.protocolId, *context.protocolLibrary, context.sink);
-}
-
-bool ApplyPortSettings(CMirloDoc& doc, const PortSettings& settings, DesignerContext& context) {
+bool ApplyPortSettings(CMirloDoc& doc, const PortSettings& settings, DesignerSession& session) {
     CMirloProject* project = doc.Project();
     if (project == nullptr) {
         return false;
@@ -101,15 +90,14 @@ bool ApplyPortSettings(CMirloDoc& doc, const PortSettings& settings, DesignerCon
     const std::array<bool, 4> changed = ChangedPorts(NotePorts(*project), NotePorts(settings.ports, settings.can));
     const bool anyChanged = changed[0] || changed[1] || changed[2] || changed[3];
     if (anyChanged &&
-        context.prompt.Ask(texts::kResetChangedPorts, Buttons::YesNo, texts::kConfirmCaption) != Answer::Yes) {
+        session.prompt.Ask(texts::kResetChangedPorts, Buttons::YesNo, texts::kConfirmCaption) != Answer::Yes) {
         return false;
     }
-    context.portChanged = changed;
     for (int i = 0; i < 3; ++i) {
         project->GetPort(i)->CopyFrom(settings.ports[static_cast<size_t>(i)]);
     }
     project->GetCanPort() = settings.can;
-    ReloadPortProtocols(*project, context);
+    session.ReloadPortProtocols(*project);
     if (anyChanged) {
         ResetAddressesOnPorts(*project, changed);
     }
@@ -117,12 +105,12 @@ bool ApplyPortSettings(CMirloDoc& doc, const PortSettings& settings, DesignerCon
     return true;
 }
 
-bool SwapOpenProjectPorts(CMirloDoc& doc, int a, int b, DesignerContext& context) {
+bool SwapOpenProjectPorts(CMirloDoc& doc, int a, int b, DesignerSession& session) {
     if (!doc.SwapPorts(a, b)) {
         return false;
     }
     if (a != b) {
-        ReloadPortProtocols(*doc.Project(), context);
+        session.ReloadPortProtocols(*doc.Project());
     }
     return true;
 }

@@ -13,7 +13,7 @@ namespace balsar {
 
 class CMirloDoc;
 class CMirloProject;
-struct DesignerContext;
+class DesignerSession;
 
 // Each port's enabled flag and protocol ID, noted before the dialog opens.
 struct PortSnapshot {
@@ -39,20 +39,17 @@ PortSettings CurrentPortSettings(const CMirloProject& project);
 // After OK: with no changed port the settings are applied; otherwise the
 // user is asked "已更改端口的所有关联组态信息都将被复位，是否确认？" and on Yes the
 // settings are applied and every address on a changed port is reset to the
-// panel's own registers. Applying reloads the port protocols and marks the
-// document modified. False when nothing was applied (No, or no project).
-bool ApplyPortSettings(CMirloDoc& doc, const PortSettings& settings, DesignerContext& context);
+// panel's own registers. Applying reloads the session's port descriptions
+// and marks the document modified. False when nothing was applied (No, or
+// no project).
+bool ApplyPortSettings(CMirloDoc& doc, const PortSettings& settings, DesignerSession& session);
 
 // Resets every address of the project (settings, events, data transfers and
 // the elements of every screen) that lies on a flagged port.
 void ResetAddressesOnPorts(CMirloProject& project, const std::array<bool, 4>& portChanged);
 
 // Exchanges two serial ports of the open project (see CMirloDoc::SwapPorts)
-// and reloads the port protocols.
-bool SwapOpenProjectPorts(CMirloDoc& doc, int a, int b, DesignerContext& context);
-
-// Reloads the four port protocols from the project's protocol IDs (no-op
-// without a library or protocol set in the context).
-void ReloadPortProtocols(const CMirloProject& project, DesignerContext& context);
+// and reloads the session's port descriptions.
+bool SwapOpenProjectPorts(CMirloDoc& doc, int a, int b, DesignerSession& session);
 
 } // namespace balsar

@@ -39,9 +39,12 @@ std::vector<uint8_t> ReadAll(const std::string& path) {
 }
 
 // Writes a project the way the core does (no designer involved).
-void WriteWithCore(CMirloProject* project, DesignerContext& context, const std::string& path) {
-    CMirloDoc doc(context, CoreClassRegistry());
-    doc.SetProject(std::unique_ptr<CMirloProject>(project));
+void WriteWithCore(std::unique_ptr<CMirloProject> project, const std::string& path) {
+    RecordingMessageSink sink;
+    RecordingPrompt prompt;
+    DesignerSession session(sink, prompt);
+    CMirloDoc doc(session, CoreClassRegistry());
+    doc.SetProject(std::move(project));
     ASSERT_TRUE(doc.OnSaveDocument(path));
 }
 
@@ -50,10 +53,8 @@ protected:
     Window() : services(sink, prompt), window(services) {}
 
     std::string DemoFile(const std::string& name) {
-        auto project = demo::BuildDemoProject(services.context.languageDefaults);
-        std::unique_ptr<CMirloProject> owned = std::move(project);
         const std::string path = folder.File(name);
-        WriteWithCore(owned.release(), services.context, path);
+        WriteWithCore(demo::BuildDemoProject(services.session.NewProjectLanguage()), path);
         return path;
     }
 
@@ -240,13 +241,7 @@ TEST_F(Window, MadeEditedSavedClosedAndReopenedIsWhatTheCoreWrites) {
     EXPECT_EQ(ar.Data(), saved);
 
     // The same project built by the core alone gives the same bytes.
-    RecordingMessageSink coreSink;
-    RecordingPrompt corePrompt;
-    DesignerContext core(coreSink, corePrompt);
-    core.languageDefaults = services.context.languageDefaults;
-    core.panelWidth = services.doc.PanelWidth();
-    core.panelHeight = services.doc.PanelHeight();
-    auto built = std::make_unique<CMirloProject>(core.languageDefaults);
+    auto built = std::make_unique<CMirloProject>(services.session.NewProjectLanguage());
     built->panelModelId = 1;
     auto one = std::make_unique<CHMIFrame>();
     one->SetNumber(1);
@@ -267,12 +262,12 @@ TEST_F(Window, MadeEditedSavedClosedAndReopenedIsWhatTheCoreWrites) {
     text->SetTopLeft(0, 40);
     text->SetWidth(48);
     text->SetHeight(16);
-    text->SetFont(built->languages.GetFontName(0), services.context.fontEngine);
-    text->SetText("文字串", services.context.fontEngine);
+    text->SetFont(built->languages.GetFontName(0), services.session.Fonts());
+    text->SetText("文字串", services.session.Fonts());
     two->AddElement(std::move(text));
     built->AddScreen(std::move(two));
     const std::string corePath = folder.File("core.ZPJ");
-    WriteWithCore(built.release(), core, corePath);
+    WriteWithCore(std::move(built), corePath);
     EXPECT_EQ(ReadAll(corePath), saved);
 }
 
@@ -329,4 +324,21 @@ TEST_F(Window, ScreenshotWithTheDemoProject) {
     const QString dir = QStringLiteral(BALSAR_BINARY_DIR "/screenshots");
     QDir().mkpath(dir);
     EXPECT_TRUE(shot.save(dir + QStringLiteral("/main-window.png")));
+}
+
+TEST_F(Window, AFailedLegacyImportLeavesNoSystemScreenMode) {
+    // No "sys.xml" in the current folder: the import ends without a project.
+    const QString start = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(folder.Path().string()));
+    window.ImportLegacyProject();
+    QDir::setCurrent(start);
+    EXPECT_EQ(services.doc.Project(), nullptr);
+
+    // The next project numbers its screens as usual.
+    ASSERT_TRUE(window.OpenProjectPath(QString::fromStdString(DemoFile("demo.ZPJ"))));
+    const uint16_t next = services.doc.Project()->NextFreeScreenNumber(false);
+    EXPECT_EQ(window.ScreenCommands().ProposedNumber(), next);
+    ASSERT_TRUE(window.ScreenCommands().NewScreen(next, "after"));
+    EXPECT_EQ(services.doc.CurrentScreen()->GetNumber(), next);
+    EXPECT_EQ(services.doc.CurrentScreen()->GetDescription(), "after");
 }

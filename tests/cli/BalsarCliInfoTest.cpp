@@ -9,7 +9,7 @@
 #include "cli/BalsarCli.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "support/TestSupport.h"
 
 using namespace balsar;
@@ -19,8 +19,8 @@ namespace {
 std::string SaveProject(const test::TempFolder& folder, int32_t modelId) {
     RecordingMessageSink sink;
     RecordingPrompt prompt;
-    DesignerContext context(sink, prompt);
-    CMirloDoc doc(context, CoreClassRegistry());
+    DesignerSession session(sink, prompt);
+    CMirloDoc doc(session, CoreClassRegistry());
     auto project = std::make_unique<CMirloProject>();
     project->panelModelId = modelId;
     project->GetPort(0)->enabled = 1;

@@ -11,7 +11,7 @@
 #include "compiler/ImageCompiler.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "support/TestSupport.h"
 
 using namespace balsar;
@@ -35,8 +35,8 @@ CliRun Cli(const std::vector<std::string>& args) {
 std::string MakeProject(const test::TempFolder& folder, const std::string& name) {
     RecordingMessageSink sink;
     RecordingPrompt prompt;
-    DesignerContext context(sink, prompt);
-    CMirloDoc doc(context, CoreClassRegistry());
+    DesignerSession session(sink, prompt);
+    CMirloDoc doc(session, CoreClassRegistry());
     auto project = std::make_unique<CMirloProject>();
     project->panelModelId = 1;
     project->GetPort(0)->enabled = 1;

@@ -33,7 +33,7 @@
 #include "elements/FreeTypeFontEngine.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "support/TestSupport.h"
 
 using namespace balsar;
@@ -361,7 +361,7 @@ TEST(ReferenceProject, BuildingItSavesTheCommittedProjectFile) {
     test::TempFolder folder;
     RecordingMessageSink sink;
     RecordingPrompt prompt;
-    DesignerContext context(sink, prompt);
+    DesignerSession context(sink, prompt);
     FreeTypeFontEngine fonts;
     CMirloDoc doc(context, CoreClassRegistry());
     doc.SetProject(BuildReferenceProject(fonts));

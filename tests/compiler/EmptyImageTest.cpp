@@ -5,10 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "base/MessageSink.h"
-#include "base/Prompt.h"
 #include "compiler/ImageCompiler.h"
 #include "project/CMirloProject.h"
-#include "project/DesignerContext.h"
 #include "support/TestSupport.h"
 
 using namespace balsar;
@@ -16,10 +14,8 @@ using balsar::test::Hex;
 
 TEST(EmptyProjectImage, EveryByteFromTheTables) {
     RecordingMessageSink sink;
-    RecordingPrompt prompt;
-    DesignerContext context(sink, prompt);
     CMirloProject project;
-    const Image image = CompileProject(project, context);
+    const Image image = CompileProject(project, CompileInputs{sink});
 
     std::vector<uint8_t> expected = Hex(
         // header: magic, 0, reserved, version 1, length, checksum, header length

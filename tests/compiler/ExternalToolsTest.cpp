@@ -19,7 +19,7 @@
 #include "plc/ProtocolLibrary.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "support/TestSupport.h"
 
 using namespace balsar;
@@ -106,12 +106,9 @@ public:
 class ToolsTest : public ::testing::Test {
 protected:
     ToolsTest()
-        : library(std::filesystem::path(BALSAR_SOURCE_DIR) / "lib" / "plc"),
-          models(std::filesystem::path(BALSAR_SOURCE_DIR) / "lib" / "hardware") {
-        context.protocolLibrary = &library;
-        context.portProtocols = &protocols;
-        library.EnsureLoaded(sink);
-        models.EnsureLoaded(sink);
+        : session(sink, prompt,
+                  SessionParts{.plcFolder = std::filesystem::path(BALSAR_SOURCE_DIR) / "lib" / "plc",
+                               .hardwareFolder = std::filesystem::path(BALSAR_SOURCE_DIR) / "lib" / "hardware"}) {
         auto project = doc.CreateProject();
         project->panelModelId = 2;
         project->GetPort(0)->enabled = 1;
@@ -121,23 +118,17 @@ protected:
         project->AddScreen(std::move(screen));
         project->SetProjectPath(folder.File("plant.ZPJ"));
         doc.SetProject(std::move(project));
-        models.LoadModelById(model, 2, sink);
-        context.panelModel = &model;
+        session.Activate(*doc.Project());
         env.programFolder = BALSAR_SOURCE_DIR;
         env.searchPath = "";
-        env.models = &models;
     }
     test::TempFolder folder;
     RecordingMessageSink sink;
     RecordingPrompt prompt;
-    DesignerContext context{sink, prompt};
-    ProtocolLibrary library;
-    PortProtocols protocols;
-    HardwareModelList models;
-    HardwareModel model;
-    CMirloDoc doc{context, CoreClassRegistry()};
+    DesignerSession session;
+    CMirloDoc doc{session, CoreClassRegistry()};
     RecordingLauncher launcher;
-    ToolEnvironment env{doc, context, launcher, {}, {}, nullptr};
+    ToolEnvironment env{doc, session, launcher, {}, {}};
 };
 
 TEST_F(ToolsTest, DownloadSavesCompilesPackagesAndStartsTheDownloadTool) {
@@ -161,9 +152,9 @@ TEST_F(ToolsTest, ADownloadToolThatCannotStartIsNamed) {
 }
 
 TEST_F(ToolsTest, AFailedPackageStartsNothing) {
-    HardwareModel broken = model;
+    HardwareModel broken = session.Model();
     broken.hwFile = "no_such_gui.bin";
-    context.panelModel = &broken;
+    session.SetModel(broken);
     EXPECT_FALSE(DownloadCommand(env));
     EXPECT_TRUE(launcher.calls.empty());
     ASSERT_EQ(sink.Entries().size(), 2u);

@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "base/MessageSink.h"
-#include "base/Prompt.h"
 #include "compiler/ImageCompiler.h"
 #include "plc/CommuUtils.h"
 #include "project/CMirloProject.h"
-#include "project/DesignerContext.h"
 #include "support/TestSupport.h"
 
 using namespace balsar;
@@ -15,10 +13,10 @@ using balsar::test::Hex;
 
 namespace {
 
+// A compile without port descriptions or fonts, for a 128 x 64 panel.
 struct Fixture {
     RecordingMessageSink sink;
-    RecordingPrompt prompt;
-    DesignerContext context{sink, prompt};
+    CompileInputs inputs{sink};
 };
 
 std::vector<uint8_t> Slice(const Image& image, size_t from, size_t n) {
@@ -57,7 +55,7 @@ CPortCom SamplePort() {
 TEST(ImageHeader, HeaderSectionTableLengthAndChecksum) {
     Fixture f;
     CMirloProject project;
-    const Image image = CompileProject(project, f.context);
+    const Image image = CompileProject(project, f.inputs);
     EXPECT_EQ(Slice(image, 0, 12), Hex("5A656D427261 00 00 01000000"));
     EXPECT_EQ(ReadAt(image, 12, 4), image.size());
     EXPECT_EQ(ReadAt(image, 20, 4), 24u);
@@ -91,7 +89,7 @@ TEST(ImageHeader, TwoCompilesOfAnUnchangedProjectAreIdentical) {
     auto screen = std::make_unique<CHMIFrame>();
     screen->SetNumber(3);
     project.AddScreen(std::move(screen));
-    EXPECT_EQ(CompileProject(project, f.context), CompileProject(project, f.context));
+    EXPECT_EQ(CompileProject(project, f.inputs), CompileProject(project, f.inputs));
 }
 
 TEST(PortRecord, ThirtySixBytesFromTheTable) {
@@ -139,7 +137,7 @@ TEST(PortBlock, CountsPortsInUseAndSkipsTheOthers) {
     *project.GetPort(2) = SamplePort();
     project.GetPort(2)->port = 2;
     project.GetCanPort().enabled = 1; // counted, but writes no record
-    const Image image = CompileProject(project, f.context);
+    const Image image = CompileProject(project, f.inputs);
     const uint32_t block = SectionOffset(image, 1);
     EXPECT_EQ(ReadAt(image, block, 4), 3u);
     const uint32_t first = ReadAt(image, block + 4, 4);
@@ -155,15 +153,15 @@ TEST(PortBlock, CountsPortsInUseAndSkipsTheOthers) {
 
 TEST(ScreenBlock, ScreensInAscendingNumberWithoutPadding) {
     Fixture f;
-    f.context.panelWidth = 240;
-    f.context.panelHeight = 128;
+    f.inputs.panelWidth = 240;
+    f.inputs.panelHeight = 128;
     CMirloProject project;
     for (uint16_t n : {5, 2, 9}) {
         auto screen = std::make_unique<CHMIFrame>();
         screen->SetNumber(n);
         project.AddScreen(std::move(screen));
     }
-    const Image image = CompileProject(project, f.context);
+    const Image image = CompileProject(project, f.inputs);
     const uint32_t block = SectionOffset(image, 3);
     EXPECT_EQ(ReadAt(image, block, 4), 3u);
     const uint32_t records = block + 4 + 12;

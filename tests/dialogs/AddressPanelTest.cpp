@@ -66,7 +66,7 @@ TEST(NumEdit, KeysOutsideTheBaseAndRefusedTextsNeverReachTheValue) {
 TEST(AddressPanel, LocalTypesRangesAndSubAddress) {
     DialogFixture f;
     CAddr address(WIDTH_BIT);
-    AddressPanelWidget panel(address, &f.Project(), f.context);
+    AddressPanelWidget panel(address, &f.Project(), f.session);
     // No port is in use: LOCAL only.
     EXPECT_EQ(Items(panel.PortBox()), QStringList{"LOCAL"});
     EXPECT_EQ(Items(panel.TypeBox()), (QStringList{"LW.B", "RW.B"}));
@@ -113,7 +113,7 @@ TEST(AddressPanel, PlcPortBringsStationRangeDeviceAndProtocolTypes) {
     DialogFixture f;
     f.EnablePort0();
     CAddr address(WIDTH_WORD);
-    AddressPanelWidget panel(address, &f.Project(), f.context);
+    AddressPanelWidget panel(address, &f.Project(), f.session);
     ASSERT_EQ(panel.PortBox()->count(), 2);
     EXPECT_EQ(panel.PortBox()->itemText(1), "LOCAL");
     Choose(panel.PortBox(), 0);

@@ -108,7 +108,7 @@ TEST(CommunicationDialog, ChangedPortResetsItsAddressesOnlyAfterYes) {
     f.doc.SetModifiedFlag(false);
 
     for (Answer answer : {Answer::No, Answer::Yes}) {
-        CommunicationDialog dialog(f.doc, f.context, 1);
+        CommunicationDialog dialog(f.doc, f.session, 1);
         dialog.show();
         EXPECT_EQ(dialog.windowTitle(), "修改通讯协议");
         EXPECT_EQ(dialog.Tabs()->currentIndex(), 1);
@@ -137,7 +137,7 @@ TEST(CommunicationDialog, ChangedPortResetsItsAddressesOnlyAfterYes) {
 
     // A change of line settings only: no question, applied at once.
     const size_t asked = f.prompt.Questions().size();
-    CommunicationDialog dialog(f.doc, f.context);
+    CommunicationDialog dialog(f.doc, f.session);
     Choose(dialog.SerialPage(1)->Manufacturer(), 0);
     dialog.accept();
     EXPECT_TRUE(dialog.Apply());
@@ -146,13 +146,13 @@ TEST(CommunicationDialog, ChangedPortResetsItsAddressesOnlyAfterYes) {
 
 TEST(SerialPortDialog, ShowsAndStoresTheChosenPort) {
     DialogFixture f;
-    f.context.pcComPort = 12;
-    SerialPortDialog dialog(f.context);
+    f.session.options.pcComPort = 12;
+    SerialPortDialog dialog(f.session.options);
     EXPECT_EQ(dialog.List()->count(), 9);
     EXPECT_EQ(dialog.List()->currentItem()->text(), "com1");
     dialog.List()->setCurrentRow(3);
     dialog.accept();
-    EXPECT_EQ(f.context.pcComPort, 4);
+    EXPECT_EQ(f.session.options.pcComPort, 4);
 }
 
 TEST(NewProjectWizard, NameEnablesNextAndFinishCreatesTheProject) {
@@ -160,7 +160,7 @@ TEST(NewProjectWizard, NameEnablesNextAndFinishCreatesTheProject) {
     f.doc.ClearProject();
     const std::filesystem::path parent = f.folder.Path() / "work";
     std::filesystem::create_directories(parent);
-    NewProjectWizard wizard(f.doc, f.context, f.models, f.model, f.folder.Path());
+    NewProjectWizard wizard(f.doc, f.session, f.folder.Path());
     wizard.show();
     NamePage* names = wizard.Names();
     EXPECT_EQ(names->LocationEdit()->text().toStdString(), (f.folder.Path() / "projects").string() + "/");

@@ -4,25 +4,17 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-#include "project/CoreClasses.h"
 #include "project/PortSettingsChange.h"
 
 namespace balsar::test {
 
-DialogFixture::DialogFixture()
-    : protocols(ProtocolLibrary::ForProgram()), models(HardwareModelList::ForProgram()),
-      doc(context, CoreClassRegistry()) {
-    context.protocolLibrary = &protocols;
-    context.portProtocols = &ports;
-    protocols.EnsureLoaded(sink);
-    models.EnsureLoaded(sink);
-    EXPECT_TRUE(models.LoadModelByIndex(model, 0, sink));
-    context.panelModel = &model;
+DialogFixture::DialogFixture() {
     auto project = doc.CreateProject();
     project->SetProjectPath(folder.File("demo.ZPJ"));
-    project->panelModelId = model.id;
+    EXPECT_FALSE(session.Models().Entries().empty());
+    project->panelModelId = session.Models().Entries().front().id;
     doc.SetProject(std::move(project));
-    doc.SetPanelSize(model.resolutionX, model.resolutionY);
+    EXPECT_TRUE(session.Activate(Project()));
     sink.Clear();
 }
 
@@ -32,7 +24,7 @@ void DialogFixture::EnablePort0() {
     CPortCom& port = *Project().GetPort(0);
     port.enabled = 1;
     port.protocolId = 1;
-    ReloadPortProtocols(Project(), context);
+    session.ReloadPortProtocols(Project());
 }
 
 void Choose(QComboBox* box, int row) {

@@ -9,11 +9,11 @@
 #include "base/MessageSink.h"
 #include "base/Prompt.h"
 #include "hardware/HardwareModel.h"
-#include "hardware/HardwareModelList.h"
 #include "plc/PortProtocols.h"
 #include "plc/ProtocolLibrary.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/CoreClasses.h"
+#include "project/DesignerSession.h"
 #include "support/TestSupport.h"
 
 namespace balsar::test {
@@ -24,20 +24,20 @@ public:
     ~DialogFixture();
 
     CMirloProject& Project() { return *doc.Project(); }
-    // Port 0 uses the shipped Modbus RTU master (ID 1) and the protocols
-    // are reloaded.
+    // Port 0 uses the shipped Modbus RTU master (ID 1) and the port
+    // descriptions are reloaded.
     void EnablePort0();
     // The texts of the recorded messages, in order.
     std::vector<std::string> Messages() const { return sink.Texts(); }
 
     RecordingMessageSink sink;
     RecordingPrompt prompt;
-    DesignerContext context{sink, prompt};
-    ProtocolLibrary protocols;
-    PortProtocols ports;
-    HardwareModelList models;
-    HardwareModel model;
-    CMirloDoc doc;
+    DesignerSession session{sink, prompt};
+    CMirloDoc doc{session, CoreClassRegistry()};
+    // The session's library, port descriptions and current model.
+    const ProtocolLibrary& protocols = session.Protocols();
+    const PortProtocols& ports = session.PortDescriptions();
+    const HardwareModel& model = session.Model();
     TempFolder folder;
 };
 

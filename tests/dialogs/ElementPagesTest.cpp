@@ -31,7 +31,7 @@ using test::TypeInto;
 
 struct PageFixture : DialogFixture {
     PageFixture() { EXPECT_EQ(model.resolutionX, 128); }
-    PageContext Context() { return PageContext{context, &Project(), 128, 64}; }
+    PageContext Context() { return PageContext{session, &Project(), 128, 64}; }
 };
 
 // A dot-matrix static text at size index `size`.
@@ -263,14 +263,14 @@ TEST(ElementPropertiesDialog, DesignerEntryPushesOneStepOnlyAfterOk) {
         });
     };
     answer(false);
-    EXPECT_FALSE(EditElementPropertiesUndoable(nullptr, f.doc, f.context, stack, 2, 0, nullptr));
+    EXPECT_FALSE(EditElementPropertiesUndoable(nullptr, f.doc, f.session, stack, 2, 0, nullptr));
     EXPECT_EQ(stack.count(), 0);
     EXPECT_EQ(element.GetReverse(), 0);
     answer(true);
-    EXPECT_TRUE(EditElementPropertiesUndoable(nullptr, f.doc, f.context, stack, 2, 0, nullptr));
+    EXPECT_TRUE(EditElementPropertiesUndoable(nullptr, f.doc, f.session, stack, 2, 0, nullptr));
     EXPECT_EQ(stack.count(), 1);
     EXPECT_EQ(element.GetReverse(), 1);
-    EXPECT_FALSE(EditElementPropertiesUndoable(nullptr, f.doc, f.context, stack, 2, 5, nullptr));
+    EXPECT_FALSE(EditElementPropertiesUndoable(nullptr, f.doc, f.session, stack, 2, 5, nullptr));
 }
 
 } // namespace

@@ -35,7 +35,7 @@ using test::DialogFixture;
 using test::TypeInto;
 
 struct GraphPageFixture : DialogFixture {
-    PageContext Context() { return PageContext{context, &Project(), 128, 64}; }
+    PageContext Context() { return PageContext{session, &Project(), 128, 64}; }
 };
 
 QStringList Entries(QComboBox* box) {
@@ -275,7 +275,7 @@ TEST(ElementPropertiesDialog, GraphKindsHaveTheirPageAndOneUndoStep) {
         Choose(page->Direction(), "向右");
         dialog->accept();
     });
-    ASSERT_TRUE(EditElementPropertiesUndoable(nullptr, f.doc, f.context, stack, 2, 0, nullptr));
+    ASSERT_TRUE(EditElementPropertiesUndoable(nullptr, f.doc, f.session, stack, 2, 0, nullptr));
     EXPECT_EQ(stack.count(), 1);
     const auto& edited = dynamic_cast<const CBarGE&>(*f.doc.FindScreen(2)->GetElements()[0]);
     EXPECT_EQ(edited.GetDirection(), CBarGE::DIR_RIGHT);
@@ -285,7 +285,7 @@ TEST(ElementPropertiesDialog, GraphKindsHaveTheirPageAndOneUndoStep) {
     EXPECT_EQ(restored.GetDirection(), CBarGE::DIR_UP);
     EXPECT_EQ(restored.GetWidth(), 16);
 
-    PageContext context{f.context, f.doc.Project(), 128, 64};
+    PageContext context{f.session, f.doc.Project(), 128, 64};
     CTrendGE trend;
     CPictureGE picture;
     CAsciiGE ascii;

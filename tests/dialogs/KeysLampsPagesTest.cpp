@@ -38,7 +38,7 @@ using test::DialogFixture;
 
 struct PageFixture : DialogFixture {
     // The screen of the first shipped model.
-    PageContext Context() { return PageContext{context, &Project(), 128, 64}; }
+    PageContext Context() { return PageContext{session, &Project(), 128, 64}; }
 };
 
 // Types a number into a spin box and finishes with Enter.
@@ -323,9 +323,9 @@ TEST(DynamicTextPage, WordToBitAsksAndYesKeepsStatesZeroAndOne) {
     EXPECT_EQ(page.DataType()->currentText(), "位地址");
     // The address panel now offers what a bit address offers.
     CAddr bit{WIDTH_BIT};
-    AddressPanelWidget bitPanel(bit, &f.Project(), f.context);
+    AddressPanelWidget bitPanel(bit, &f.Project(), f.session);
     CAddr word{WIDTH_WORD};
-    AddressPanelWidget wordPanel(word, &f.Project(), f.context);
+    AddressPanelWidget wordPanel(word, &f.Project(), f.session);
     auto entries = [](QComboBox* box) {
         QStringList list;
         for (int i = 0; i < box->count(); ++i) {
@@ -369,7 +369,7 @@ TEST(KeysLampsDialog, EachKindOpensItsPageAndOkIsOneUndoStep) {
     f.doc.AddElement(std::make_unique<CLedGE>());
     f.doc.AddElement(std::make_unique<CFunckeyGE>());
     f.doc.AddElement(std::make_unique<CDynamicText>());
-    const PageContext pageContext{f.context, &f.Project(), 128, 64};
+    const PageContext pageContext{f.session, &f.Project(), 128, 64};
     const auto& elements = f.doc.FindScreen(1)->GetElements();
     const char* titles[3] = {"指示灯属性", "功能键属性", "动态文本属性"};
     for (int i = 0; i < 3; ++i) {
@@ -388,7 +388,7 @@ TEST(KeysLampsDialog, EachKindOpensItsPageAndOkIsOneUndoStep) {
         Choose(page->Size(), "32");
         dialog->accept();
     });
-    ASSERT_TRUE(EditElementPropertiesUndoable(nullptr, f.doc, f.context, stack, 1, 0, nullptr));
+    ASSERT_TRUE(EditElementPropertiesUndoable(nullptr, f.doc, f.session, stack, 1, 0, nullptr));
     EXPECT_EQ(elements[0]->GetWidth(), 32);
     EXPECT_EQ(stack.count(), 1);
     stack.undo();

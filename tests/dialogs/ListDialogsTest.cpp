@@ -25,7 +25,7 @@ using test::TypeInto;
 
 TEST(EventItemDialog, OkChecksComeInOrder) {
     DialogFixture f;
-    EventItemDialog dialog(EventItem(), &f.Project(), f.context, false);
+    EventItemDialog dialog(EventItem(), &f.Project(), f.session, false);
     dialog.show();
     // A bit item: trigger edge on, comparison and value off.
     EXPECT_TRUE(dialog.OnSet()->isEnabled());
@@ -80,7 +80,7 @@ TEST(EventItemDialog, OkChecksComeInOrder) {
 
 TEST(EventListDialog, AddDeleteModifyAndOk) {
     DialogFixture f;
-    EventListDialog dialog(f.doc, f.context);
+    EventListDialog dialog(f.doc, f.session);
     dialog.show();
     // Every run of the item dialog enters the same message.
     dialog.runItemDialog = [](EventItemDialog& item) {
@@ -144,7 +144,7 @@ TEST(DataTransferItemDialog, TriggerRadiosDecideModeAndControls) {
     start.triggerType = 0;
     {
         // Neither mode chosen: timed and trigger type stay as they were.
-        DataTransferItemDialog dialog(start, &f.Project(), f.context);
+        DataTransferItemDialog dialog(start, &f.Project(), f.session);
         dialog.show();
         EXPECT_FALSE(dialog.Timed()->isChecked());
         EXPECT_FALSE(dialog.Triggered()->isChecked());
@@ -156,7 +156,7 @@ TEST(DataTransferItemDialog, TriggerRadiosDecideModeAndControls) {
         EXPECT_EQ(dialog.Item().triggerType, 0);
     }
     {
-        DataTransferItemDialog dialog(start, &f.Project(), f.context);
+        DataTransferItemDialog dialog(start, &f.Project(), f.session);
         dialog.show();
         Click(dialog.Triggered());
         EXPECT_TRUE(dialog.TriggerType()->isEnabled());
@@ -183,7 +183,7 @@ TEST(DataTransferItemDialog, TriggerRadiosDecideModeAndControls) {
     }
     {
         start.triggerType = 2;
-        DataTransferItemDialog dialog(start, &f.Project(), f.context);
+        DataTransferItemDialog dialog(start, &f.Project(), f.session);
         EXPECT_TRUE(dialog.Triggered()->isChecked());
         Click(dialog.Timed());
         EXPECT_FALSE(dialog.TriggerType()->isEnabled());
@@ -195,7 +195,7 @@ TEST(DataTransferItemDialog, TriggerRadiosDecideModeAndControls) {
 
 TEST(DataTransferDialog, ListRowsDuplicatesAndOk) {
     DialogFixture f;
-    DataTransferDialog dialog(f.doc, f.context);
+    DataTransferDialog dialog(f.doc, f.session);
     dialog.show();
     dialog.runItemDialog = [](DataTransferItemDialog& item) {
         Click(item.Timed());

@@ -21,7 +21,7 @@ using test::TypeInto;
 TEST(GlobalSettingsDialog, PasswordsOutsideTheRangeKeepTheDialogOpen) {
     DialogFixture f;
     const GlobalSettings before = f.Project().settings;
-    GlobalSettingsDialog dialog(f.doc, f.context);
+    GlobalSettingsDialog dialog(f.doc, f.session);
     dialog.show();
     for (const QString& bad : {QString("1000000000"), QString("  "), QString("12a")}) {
         f.sink.Clear();
@@ -61,7 +61,7 @@ TEST(LanguageDialog, MissingChoicesAreReportedInOrder) {
     DialogFixture f;
     const uint16_t firstLanguage = f.Project().languages.GetLangID(0);
     const std::string firstFont = f.Project().languages.GetFontName(0);
-    LanguageDialog dialog(f.doc, f.context);
+    LanguageDialog dialog(f.doc, f.session.Fonts(), f.sink);
     dialog.show();
     ASSERT_EQ(dialog.CountBox()->currentText(), "1");
     // Row 1 shows the project's language; rows 2 to 8 are off.

@@ -22,8 +22,11 @@ const ClassRegistry& EditorTestRegistry() {
     return registry;
 }
 
+std::optional<std::string> LocalOnlyCatalogue::FindName(int id) const {
+    return id == 0 ? std::optional<std::string>("Local") : std::nullopt;
+}
+
 EditorFixture::EditorFixture() {
-    doc.SetPanelSize(128, 64);
     auto project = doc.CreateProject();
     project->SetProjectPath("/tmp/editor-test/demo.ZPJ");
     doc.SetProject(std::move(project));
@@ -36,7 +39,7 @@ EditorFixture::EditorFixture() {
     doc.AddScreen(std::move(three));
     doc.SetCurrentScreen(doc.FindScreen(1));
     doc.SetModifiedFlag(false);
-    editor = std::make_unique<editor::ScreenEditor>(doc, context, EditorTestRegistry());
+    editor = std::make_unique<editor::ScreenEditor>(doc, session, EditorTestRegistry());
 }
 
 EditorFixture::~EditorFixture() { editor.reset(); }

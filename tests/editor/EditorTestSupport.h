@@ -11,7 +11,8 @@
 #include "base/Prompt.h"
 #include "editor/ScreenEditor.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
+#include "project/LegacyPlcCatalogue.h"
 
 namespace balsar::test {
 
@@ -38,6 +39,12 @@ private:
 
 const ClassRegistry& EditorTestRegistry();
 
+// An older PLC catalogue with the one entry 0 ("Local").
+class LocalOnlyCatalogue : public LegacyPlcCatalogue {
+public:
+    std::optional<std::string> FindName(int id) const override;
+};
+
 class EditorFixture {
 public:
     // A project at a temporary path with screens 1 and 3 ("Alarms"), 128 x 64.
@@ -51,8 +58,9 @@ public:
 
     RecordingMessageSink sink;
     RecordingPrompt prompt;
-    DesignerContext context{sink, prompt};
-    CMirloDoc doc{context, EditorTestRegistry()};
+    LocalOnlyCatalogue catalogue;
+    DesignerSession session{sink, prompt, SessionParts{.legacyCatalogue = &catalogue}};
+    CMirloDoc doc{session, EditorTestRegistry()};
     std::unique_ptr<editor::ScreenEditor> editor;
 };
 

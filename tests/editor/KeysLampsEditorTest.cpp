@@ -23,34 +23,27 @@ namespace {
 class KeysLamps : public ::testing::Test, public EditorFixture {};
 
 TEST_F(KeysLamps, NewKeyTakesTheModelsFirstKeyAndNoKeyWithoutOne) {
-    HardwareModel model;
-    model.keys = {{7, "F7"}, {3, "F3"}};
-    context.panelModel = &model;
+    const std::vector<HardwareKey> keys = {{7, "F7"}, {3, "F3"}};
     CFunckeyGE key;
-    editor::SetUpInsertedKeyLampText(key, context, doc.Project());
+    editor::SetUpInsertedKeyLampText(key, keys, nullptr, doc.Project());
     EXPECT_EQ(key.GetKeyCode(), 7);
     EXPECT_EQ(key.GetWidth(), 16);
     EXPECT_EQ(key.GetHeight(), 16);
     EXPECT_FALSE(key.ShowsOutline());
 
-    // A model without keys, or none at all: no code, shown as an outline.
-    model.keys.clear();
+    // A model without keys (or none at all): no code, shown as an outline.
     CFunckeyGE bare;
-    editor::SetUpInsertedKeyLampText(bare, context, doc.Project());
+    bare.SetKeyCode(9);
+    editor::SetUpInsertedKeyLampText(bare, {}, nullptr, doc.Project());
     EXPECT_EQ(bare.GetKeyCode(), CFunckeyGE::kNoKey);
     EXPECT_TRUE(bare.ShowsOutline());
-    context.panelModel = nullptr;
-    CFunckeyGE noModel;
-    noModel.SetKeyCode(9);
-    editor::SetUpInsertedKeyLampText(noModel, context, doc.Project());
-    EXPECT_EQ(noModel.GetKeyCode(), CFunckeyGE::kNoKey);
 }
 
 TEST_F(KeysLamps, NewDynamicTextHasItsFirstState) {
     CDynamicText text;
     text.SetTopLeft(4, 20);
     text.SetWidth(80);
-    editor::SetUpInsertedKeyLampText(text, context, doc.Project());
+    editor::SetUpInsertedKeyLampText(text, {}, session.Fonts(), doc.Project());
     EXPECT_EQ(text.Row(1)->GetValue(), "0");
     EXPECT_EQ(text.Row(1)->GetText(), "动态文字串");
     for (int row = 2; row <= CDynamicText::kRowCount; ++row) {
@@ -67,11 +60,11 @@ TEST_F(KeysLamps, NewDynamicTextHasItsFirstState) {
 TEST_F(KeysLamps, OtherKindsAreLeftAlone) {
     CLedGE lamp;
     lamp.SetSizeIndex(3);
-    editor::SetUpInsertedKeyLampText(lamp, context, doc.Project());
+    editor::SetUpInsertedKeyLampText(lamp, {}, nullptr, doc.Project());
     EXPECT_EQ(lamp.GetWidth(), 24);
     EXPECT_EQ(lamp.shape, CLedGE::SHAPE_CIRCLE);
     auto reg = AddRegister(0, 0, 40, 16);
-    editor::SetUpInsertedKeyLampText(*reg, context, doc.Project());
+    editor::SetUpInsertedKeyLampText(*reg, {}, nullptr, doc.Project());
     EXPECT_EQ(reg->GetWidth(), 40);
 }
 
@@ -153,7 +146,7 @@ protected:
 TEST_F(KeysLampsCanvas, PlacedKeyAndDynamicTextAreSetUpAndUndoable) {
     HardwareModel model;
     model.keys = {{7, "F7"}};
-    context.panelModel = &model;
+    session.SetModel(model);
     auto* key = dynamic_cast<CFunckeyGE*>(Place(KIND_FUNCKEY, 8, 8));
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->GetKeyCode(), 7);
@@ -170,7 +163,7 @@ TEST_F(KeysLampsCanvas, PlacedKeyAndDynamicTextAreSetUpAndUndoable) {
 }
 
 TEST_F(KeysLampsCanvas, CanvasOutlinesAPlacedKeyWithoutModelKeys) {
-    context.showLabels = 0;
+    doc.Project()->showLabels = 0;
     auto* key = dynamic_cast<CFunckeyGE*>(Place(KIND_FUNCKEY, 8, 8));
     ASSERT_NE(key, nullptr);
     ASSERT_EQ(key->GetKeyCode(), CFunckeyGE::kNoKey);

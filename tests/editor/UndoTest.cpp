@@ -2,6 +2,7 @@
 // returns to byte-identical archive bytes each way.
 #include <QApplication>
 #include <QClipboard>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include "editor/ScreenCommands.h"
 #include "elements/CRegisterGE.h"
 #include "elements/ElementKinds.h"
+#include "support/TestSupport.h"
 
 using namespace balsar;
 using namespace balsar::test;
@@ -191,7 +193,12 @@ TEST_F(Undo, NewScreenIncreasesKeysAndSystemModeUsesTheSystemScreen) {
     ASSERT_TRUE(commands.NewScreen(5, "Five"));
     EXPECT_EQ(doc.CurrentScreen()->GetUpKeyTarget(), 4);
     EXPECT_EQ(doc.CurrentScreen()->GetDownKeyTarget(), 6);
-    context.systemScreenMode = true;
+    // A project from the legacy import numbers its screens in system mode.
+    test::TempFolder folder;
+    const std::string xml = folder.File("sys.xml");
+    std::ofstream(xml) << R"(<HMI PLCID="0"><Frames><Frame ID="1"><Parts/></Frame></Frames></HMI>)";
+    ASSERT_TRUE(doc.LoadLegacyXml(xml, [](std::string_view) { return std::unique_ptr<CGraphElement>(); }));
+    editor->ResetView();
     EXPECT_EQ(commands.ProposedNumber(), 65535);
     ASSERT_TRUE(commands.NewScreen(12, "ignored"));
     EXPECT_EQ(doc.CurrentScreen()->GetNumber(), 65535);

@@ -8,7 +8,8 @@
 #include "base/MessageSink.h"
 #include "base/Prompt.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "hardware/HardwareModel.h"
+#include "project/DesignerSession.h"
 #include "project/FakeElement.h"
 #include "project/LegacyPlcCatalogue.h"
 #include "project/ProjectStrings.h"
@@ -20,7 +21,9 @@ using balsar::test::FakeElement;
 namespace {
 
 struct Fixture {
-    Fixture() {
+    // catalogue: the older PLC catalogue of the legacy import (none by default).
+    explicit Fixture(const LegacyPlcCatalogue* catalogue = nullptr)
+        : session(sink, prompt, SessionParts{.legacyCatalogue = catalogue}) {
         auto project = std::make_unique<CMirloProject>();
         auto screen = std::make_unique<CHMIFrame>();
         screen->SetNumber(1);
@@ -31,9 +34,9 @@ struct Fixture {
     }
     RecordingMessageSink sink;
     RecordingPrompt prompt;
-    DesignerContext context{sink, prompt};
+    DesignerSession session;
     test::TempFolder folder;
-    CMirloDoc doc{context, test::TestRegistry()};
+    CMirloDoc doc{session, test::TestRegistry()};
     std::string path;
 };
 
@@ -79,7 +82,7 @@ TEST(Document, ModifiedProjectAsksAndNoDiscards) {
     EXPECT_TRUE(f.doc.SaveModified());
     EXPECT_EQ(f.prompt.Questions().size(), 1u);
     // "No" leaves the file as it was: no element in it.
-    CMirloDoc other(f.context, test::TestRegistry());
+    CMirloDoc other(f.session, test::TestRegistry());
     ASSERT_TRUE(other.OnOpenDocument(f.path));
     EXPECT_TRUE(other.Project()->Screens()[0]->GetElements().empty());
 }
@@ -117,8 +120,8 @@ TEST(Document, OpenChecksExtensionAndTheLock) {
     // A second designer on the same file is refused; after closing it opens.
     RecordingMessageSink otherSink;
     RecordingPrompt otherPrompt;
-    DesignerContext otherContext(otherSink, otherPrompt);
-    CMirloDoc second(otherContext, test::TestRegistry());
+    DesignerSession otherSession(otherSink, otherPrompt);
+    CMirloDoc second(otherSession, test::TestRegistry());
     EXPECT_FALSE(second.OpenProject(f.folder.Path().string() + "/COPY.ZPJ" == lower ? lower : lower));
     EXPECT_EQ(otherSink.Texts(), std::vector<std::string>{texts::kAlreadyOpen});
     EXPECT_EQ(second.Project(), nullptr);
@@ -156,16 +159,28 @@ TEST(Document, TitlePanelSizeAndScreens) {
     EXPECT_EQ(f.doc.GetTitle(), texts::kApplicationTitle);
     EXPECT_FALSE(f.doc.IsModified());
 
-    f.doc.SetPanelSize(192, 64);
+    // The panel and the editor grid follow the current model; 128 x 64
+    // without one.
+    EXPECT_EQ(f.doc.PanelWidth(), 128);
+    EXPECT_EQ(f.doc.PanelHeight(), 64);
+    HardwareModel model;
+    model.resolutionX = 192;
+    model.resolutionY = 64;
+    f.session.SetModel(model);
+    EXPECT_EQ(f.doc.PanelWidth(), 192);
     EXPECT_EQ(f.doc.Columns(), 48);
     EXPECT_EQ(f.doc.Rows(), 16);
     EXPECT_EQ(f.doc.CanvasWidth(), 384);
     EXPECT_EQ(f.doc.CanvasHeight(), 128);
-    EXPECT_EQ(f.context.panelWidth, 192);
+    // Closing the project forgets the model.
+    f.doc.ClearProject();
+    EXPECT_EQ(f.doc.PanelWidth(), 128);
+    EXPECT_FALSE(f.session.HasModel());
 }
 
 TEST(Document, LegacyXmlImport) {
-    Fixture f;
+    OneEntryCatalogue catalogue;
+    Fixture f(&catalogue);
     const std::string xml = f.folder.File("sys.xml");
     std::ofstream(xml) << R"(<HMI SoftVersion="2.1" PLCID="7">
       <Frames>
@@ -175,16 +190,12 @@ TEST(Document, LegacyXmlImport) {
         <Frame ID="8"/>
       </Frames></HMI>)";
     const XmlElementFactory factory = [](std::string_view) { return std::unique_ptr<CGraphElement>(); };
-    // An empty catalogue ends the import without a project.
     f.doc.ClearProject();
-    EXPECT_FALSE(f.doc.LoadLegacyXml(xml, factory));
-    EXPECT_EQ(f.doc.Project(), nullptr);
-
-    OneEntryCatalogue catalogue;
-    f.context.legacyCatalogue = &catalogue;
     ASSERT_TRUE(f.doc.LoadLegacyXml(xml, factory));
-    EXPECT_EQ(f.context.softwareVersion, "2.1");
-    EXPECT_EQ(f.context.currentLegacyPlc, 7);
+    ASSERT_TRUE(f.doc.LegacyImportState().has_value());
+    EXPECT_EQ(f.doc.LegacyImportState()->softwareVersion, "2.1");
+    EXPECT_EQ(f.doc.LegacyImportState()->plc, 7);
+    EXPECT_TRUE(f.doc.SystemScreenMode());
     EXPECT_TRUE(f.doc.IsModified());
     const auto& screens = f.doc.Project()->Screens();
     ASSERT_EQ(screens.size(), 2u); // duplicate 3 discarded, 8 has no "Parts"
@@ -218,4 +229,44 @@ TEST(Document, LegacyXmlImport) {
     std::ofstream(xml) << "<broken";
     EXPECT_FALSE(f.doc.LoadLegacyXml(xml, factory));
     EXPECT_TRUE(f.sink.Contains("Error Load XML: " + xml));
+}
+
+TEST(Document, AFailedLegacyImportLeavesNoStateBehind) {
+    const XmlElementFactory factory = [](std::string_view) { return std::unique_ptr<CGraphElement>(); };
+    // Without an older catalogue the import ends without a project, and the
+    // open project, its path, title and modified flag stay as they were.
+    Fixture f;
+    const std::string xml = f.folder.File("sys.xml");
+    std::ofstream(xml) << R"(<HMI PLCID="7"><Frames><Frame ID="3"><Parts/></Frame></Frames></HMI>)";
+    const std::string title = f.doc.GetTitle();
+    EXPECT_FALSE(f.doc.LoadLegacyXml(xml, factory));
+    ASSERT_NE(f.doc.Project(), nullptr);
+    EXPECT_EQ(f.doc.Project()->GetProjectPath(), f.path);
+    EXPECT_EQ(f.doc.DocumentPath(), f.path);
+    EXPECT_EQ(f.doc.GetTitle(), title);
+    EXPECT_FALSE(f.doc.IsModified());
+    EXPECT_FALSE(f.doc.SystemScreenMode());
+    EXPECT_FALSE(f.doc.LegacyImportState().has_value());
+
+    // An import ends with its project: closing it, or a failed import after
+    // that, leaves no system-screen mode for the next project.
+    OneEntryCatalogue catalogue;
+    Fixture g(&catalogue);
+    ASSERT_TRUE(g.doc.LoadLegacyXml(xml, factory));
+    EXPECT_TRUE(g.doc.SystemScreenMode());
+    g.doc.ClearProject();
+    EXPECT_FALSE(g.doc.SystemScreenMode());
+    std::ofstream(xml) << "<broken";
+    EXPECT_FALSE(g.doc.LoadLegacyXml(xml, factory));
+    EXPECT_EQ(g.doc.Project(), nullptr);
+    EXPECT_FALSE(g.doc.SystemScreenMode());
+    ASSERT_TRUE(g.doc.OnOpenDocument(g.path));
+    EXPECT_FALSE(g.doc.SystemScreenMode());
+    EXPECT_EQ(g.doc.Project()->NextFreeScreenNumber(g.doc.SystemScreenMode()), 2);
+
+    // Opening another project over an imported one forgets the import too.
+    std::ofstream(xml) << R"(<HMI PLCID="7"><Frames><Frame ID="3"><Parts/></Frame></Frames></HMI>)";
+    ASSERT_TRUE(g.doc.LoadLegacyXml(xml, factory));
+    ASSERT_TRUE(g.doc.OnOpenDocument(g.path));
+    EXPECT_FALSE(g.doc.LegacyImportState().has_value());
 }

@@ -12,7 +12,7 @@
 #include "plc/ProtocolLibrary.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/NewProject.h"
 #include "support/TestSupport.h"
 
@@ -45,12 +45,11 @@ TEST(NewProjectName, TheFolderAndPathFollowTheTrimmedName) {
 class NewProjectTest : public ::testing::Test {
 protected:
     NewProjectTest()
-        : library(fs::path(BALSAR_SOURCE_DIR) / "lib" / "plc"), models(folder.Path() / "hardware") {
+        : session(sink, prompt,
+                  SessionParts{.plcFolder = fs::path(BALSAR_SOURCE_DIR) / "lib" / "plc",
+                               .hardwareFolder = folder.Path() / "hardware"}) {
         fs::create_directories(folder.Path() / "hardware");
         fs::create_directories(parent());
-        context.protocolLibrary = &library;
-        context.portProtocols = &protocols;
-        library.EnsureLoaded(sink);
         // Opening and creating projects moves the current folder, which an
         // earlier test may have left in a folder that is gone by now.
         std::error_code ec;
@@ -78,18 +77,16 @@ protected:
         return request;
     }
     NewProjectResult Finish(const NewProjectRequest& request) {
-        return FinishNewProject(doc, context, models, model, request);
+        return FinishNewProject(doc, session, request);
     }
 
     test::TempFolder folder;
     RecordingMessageSink sink;
     RecordingPrompt prompt;
-    DesignerContext context{sink, prompt};
-    ProtocolLibrary library;
-    PortProtocols protocols;
-    HardwareModelList models;
-    HardwareModel model;
-    CMirloDoc doc{context, CoreClassRegistry()};
+    DesignerSession session;
+    CMirloDoc doc{session, CoreClassRegistry()};
+    const PortProtocols& protocols = session.PortDescriptions();
+    const HardwareModel& model = session.Model();
     fs::path savedFolder;
 };
 
@@ -174,7 +171,7 @@ TEST_F(NewProjectTest, WithATemplateTheProjectIsTheTemplateWithTheChosenPorts) {
     InstallModel("Panel128x64.CFG");
     // The template: three screens and COM0 on another protocol.
     {
-        CMirloDoc templateDoc(context, CoreClassRegistry());
+        CMirloDoc templateDoc(session, CoreClassRegistry());
         auto project = templateDoc.CreateProject();
         project->panelModelId = 1;
         project->GetPort(0)->enabled = 1;
@@ -201,7 +198,7 @@ TEST_F(NewProjectTest, WithATemplateTheProjectIsTheTemplateWithTheChosenPorts) {
     EXPECT_EQ(protocols.PortProtocol(0)->id, 30);
 
     // What was saved is the project with the chosen ports.
-    CMirloDoc reread(context, CoreClassRegistry());
+    CMirloDoc reread(session, CoreClassRegistry());
     ASSERT_TRUE(reread.OnOpenDocument(project.GetProjectPath()));
     EXPECT_EQ(reread.Project()->GetPort(0)->protocolId, 30);
     EXPECT_EQ(reread.Project()->Screens().size(), 3u);

@@ -11,7 +11,7 @@
 #include "plc/ProtocolLibrary.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/PortSettingsChange.h"
 #include "support/TestSupport.h"
 
@@ -58,7 +58,7 @@ CAddr On(int32_t port, int32_t width, const char* type, int32_t address) {
 }
 
 struct Fixture {
-    Fixture() : context(sink, prompt), library(folder.Path() / "plc") {
+    Fixture() : session(sink, prompt, SessionParts{.plcFolder = folder.Path() / "plc"}) {
         const fs::path plc = folder.Path() / "plc";
         fs::create_directories(plc / "m");
         std::ofstream(plc / "index.CFG") << "<index><manufacturer discription='M' dir='m'/></index>";
@@ -66,8 +66,6 @@ struct Fixture {
             << "<PLC ID='1' PLCName='One'><REG_ADDRs><REG_ADDR ID='4' Name='4X' AddressWidth='WORD'/>"
                "<REG_ADDR ID='1' Name='0X' AddressWidth='BIT'/></REG_ADDRs></PLC>";
         std::ofstream(plc / "m" / "two.CFG") << "<PLC ID='2' PLCName='Two'/>";
-        context.protocolLibrary = &library;
-        context.portProtocols = &protocols;
 
         auto project = std::make_unique<CMirloProject>();
         for (int i = 0; i < 2; ++i) {
@@ -112,10 +110,9 @@ struct Fixture {
     test::TempFolder folder;
     RecordingMessageSink sink;
     RecordingPrompt prompt;
-    DesignerContext context;
-    ProtocolLibrary library;
-    PortProtocols protocols;
-    CMirloDoc doc{context, CoreClassRegistry()};
+    DesignerSession session;
+    CMirloDoc doc{session, CoreClassRegistry()};
+    const PortProtocols& protocols = session.PortDescriptions();
     CRegisterGE* registerElement = nullptr;
     TwoAddressElement* twoElement = nullptr;
     SwapOnlyElement* swapOnlyElement = nullptr;
@@ -144,7 +141,7 @@ TEST(PortChange, NoKeepsEverything) {
     PortSettings settings = CurrentPortSettings(f.Project());
     settings.ports[1].protocolId = 2;
     f.prompt.Script(Answer::No);
-    EXPECT_FALSE(ApplyPortSettings(f.doc, settings, f.context));
+    EXPECT_FALSE(ApplyPortSettings(f.doc, settings, f.session));
     ASSERT_EQ(f.prompt.Questions().size(), 1u);
     EXPECT_EQ(f.prompt.Questions()[0].text, "已更改端口的所有关联组态信息都将被复位，是否确认？");
     EXPECT_EQ(f.prompt.Questions()[0].caption, "确定");
@@ -160,13 +157,12 @@ TEST(PortChange, YesResetsExactlyTheAddressesOnChangedPorts) {
     settings.ports[1].baud = 7;
     settings.ports[1].port = 2;  // a port index from the dialog is not taken
     f.prompt.Script(Answer::Yes);
-    ASSERT_TRUE(ApplyPortSettings(f.doc, settings, f.context));
+    ASSERT_TRUE(ApplyPortSettings(f.doc, settings, f.session));
     CMirloProject& project = f.Project();
     EXPECT_EQ(project.GetPort(1)->protocolId, 2);
     EXPECT_EQ(project.GetPort(1)->baud, 7);
     EXPECT_EQ(project.GetPort(1)->port, 1);
     EXPECT_TRUE(f.doc.IsModified());
-    EXPECT_EQ(f.context.portChanged, (std::array<bool, 4>{false, true, false, false}));
     EXPECT_EQ(f.protocols.PortProtocol(0)->plcName, "One");
     EXPECT_EQ(f.protocols.PortProtocol(1)->plcName, "Two");
 
@@ -189,7 +185,7 @@ TEST(PortChange, UnchangedPortsApplyWithoutAsking) {
     Fixture f;
     PortSettings settings = CurrentPortSettings(f.Project());
     settings.ports[0].baud = 8;
-    ASSERT_TRUE(ApplyPortSettings(f.doc, settings, f.context));
+    ASSERT_TRUE(ApplyPortSettings(f.doc, settings, f.session));
     EXPECT_TRUE(f.prompt.Questions().empty());
     EXPECT_EQ(f.Project().GetPort(0)->baud, 8);
     EXPECT_EQ(f.Project().settings.controlAddress, On(1, WIDTH_WORD, "4X", 10));
@@ -203,7 +199,7 @@ TEST(PortChange, DisablingAPortResetsItsAddresses) {
     settings.ports[0].enabled = 0;
     settings.ports[1].protocolId = 2;  // not flagged: an enabled flag changed
     f.prompt.Script(Answer::Yes);
-    ASSERT_TRUE(ApplyPortSettings(f.doc, settings, f.context));
+    ASSERT_TRUE(ApplyPortSettings(f.doc, settings, f.session));
     EXPECT_EQ(f.Project().eventList.items[1].address, CAddr(WIDTH_BIT));
     EXPECT_EQ(f.twoElement->first, CAddr(WIDTH_BIT));
     EXPECT_EQ(f.Project().settings.controlAddress, On(1, WIDTH_WORD, "4X", 10));
@@ -213,8 +209,10 @@ TEST(PortSwap, MovesEveryAddressAndExchangesThePorts) {
     Fixture f;
     CMirloProject& project = f.Project();
     project.GetPort(1)->enabled = 0;
-    f.context.portProtocols->Reload({1, 2, 0, 0}, f.library, f.sink);
-    ASSERT_TRUE(SwapOpenProjectPorts(f.doc, 0, 1, f.context));
+    project.GetPort(1)->protocolId = 2;
+    f.session.ReloadPortProtocols(project);
+    ASSERT_EQ(f.protocols.PortProtocol(1)->plcName, "Two");
+    ASSERT_TRUE(SwapOpenProjectPorts(f.doc, 0, 1, f.session));
     EXPECT_EQ(project.settings.controlAddress.port, 0);
     EXPECT_EQ(project.eventList.items[0].address.port, 0);
     EXPECT_EQ(project.eventList.items[1].address.port, 1);
@@ -237,10 +235,10 @@ TEST(PortSwap, MovesEveryAddressAndExchangesThePorts) {
 
 TEST(PortSwap, SamePortAndCanPortAreRefusedOrIgnored) {
     Fixture f;
-    ASSERT_TRUE(SwapOpenProjectPorts(f.doc, 1, 1, f.context));
+    ASSERT_TRUE(SwapOpenProjectPorts(f.doc, 1, 1, f.session));
     EXPECT_EQ(f.Project().settings.controlAddress.port, 1);
     EXPECT_FALSE(f.doc.IsModified());
-    EXPECT_FALSE(SwapOpenProjectPorts(f.doc, 0, 3, f.context));
+    EXPECT_FALSE(SwapOpenProjectPorts(f.doc, 0, 3, f.session));
     EXPECT_TRUE(f.sink.Contains("Only can switch COM0~2"));
     EXPECT_EQ(f.Project().eventList.items[1].address.port, 0);
 }

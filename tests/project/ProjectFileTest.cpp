@@ -8,7 +8,7 @@
 #include "base/MessageSink.h"
 #include "base/Prompt.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 #include "project/FakeElement.h"
 #include "project/ProjectStrings.h"
 #include "support/TestSupport.h"
@@ -22,7 +22,7 @@ namespace {
 struct Fixture {
     RecordingMessageSink sink;
     RecordingPrompt prompt;
-    DesignerContext context{sink, prompt};
+    DesignerSession session{sink, prompt};
     test::TempFolder folder;
 };
 
@@ -87,7 +87,7 @@ void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
 
 TEST(ProjectFile, HeaderAndBodyStart) {
     Fixture f;
-    CMirloDoc doc(f.context, test::TestRegistry());
+    CMirloDoc doc(f.session, test::TestRegistry());
     auto project = std::make_unique<CMirloProject>();
     project->panelModelId = 1;
     doc.SetProject(std::move(project));
@@ -106,14 +106,14 @@ TEST(ProjectFile, HeaderAndBodyStart) {
 
 TEST(ProjectFile, EveryMemberSurvivesSaveLoadSave) {
     Fixture f;
-    CMirloDoc doc(f.context, test::TestRegistry());
+    CMirloDoc doc(f.session, test::TestRegistry());
     doc.SetProject(RichProject());
     const std::string first = f.folder.File("rich.ZPJ");
     ASSERT_TRUE(doc.SaveToFile(first, true));
     // The bitmap entry no picture uses is dropped by the save.
     EXPECT_TRUE(doc.Project()->bitmapLibrary.Items().empty());
 
-    CMirloDoc other(f.context, test::TestRegistry());
+    CMirloDoc other(f.session, test::TestRegistry());
     ASSERT_TRUE(other.OnOpenDocument(first));
     const CMirloProject& p = *other.Project();
     EXPECT_EQ(p.panelModelId, 2);
@@ -181,7 +181,7 @@ TEST(ProjectFile, Version1FileLoadsWithDefaults) {
     Fixture f;
     const std::string path = f.folder.File("old.ZPJ");
     WriteBytes(path, ar.Data());
-    CMirloDoc doc(f.context, test::TestRegistry());
+    CMirloDoc doc(f.session, test::TestRegistry());
     ASSERT_TRUE(doc.OnOpenDocument(path)) << (f.sink.Texts().empty() ? "" : f.sink.Texts()[0]);
     EXPECT_EQ(doc.Project()->panelModelId, 3);
     EXPECT_EQ(doc.Project()->showLabels, 1);
@@ -193,7 +193,7 @@ TEST(ProjectFile, Version1FileLoadsWithDefaults) {
 
 TEST(ProjectFile, MinimumReaderVersionDecides) {
     Fixture f;
-    CMirloDoc writer(f.context, test::TestRegistry());
+    CMirloDoc writer(f.session, test::TestRegistry());
     writer.SetProject(RichProject());
     const std::string path = f.folder.File("v.ZPJ");
     ASSERT_TRUE(writer.SaveToFile(path, false));
@@ -204,7 +204,7 @@ TEST(ProjectFile, MinimumReaderVersionDecides) {
     // Version 9 with minimum reader 5 loads.
     bytes[version] = 9;
     WriteBytes(path, bytes);
-    CMirloDoc reader(f.context, test::TestRegistry());
+    CMirloDoc reader(f.session, test::TestRegistry());
     EXPECT_TRUE(reader.OnOpenDocument(path));
 
     // Minimum reader 6 is refused with its own message; the open project stays.
@@ -218,13 +218,13 @@ TEST(ProjectFile, MinimumReaderVersionDecides) {
 
 TEST(ProjectFile, DamagedFilesNeverCrashAndKeepTheOpenProject) {
     Fixture f;
-    CMirloDoc writer(f.context, test::TestRegistry());
+    CMirloDoc writer(f.session, test::TestRegistry());
     writer.SetProject(RichProject());
     const std::string good = f.folder.File("good.ZPJ");
     ASSERT_TRUE(writer.SaveToFile(good, false));
     const std::vector<uint8_t> bytes = Bytes(good);
 
-    CMirloDoc doc(f.context, test::TestRegistry());
+    CMirloDoc doc(f.session, test::TestRegistry());
     ASSERT_TRUE(doc.OnOpenDocument(good));
     CMirloProject* open = doc.Project();
     const std::string bad = f.folder.File("bad.ZPJ");

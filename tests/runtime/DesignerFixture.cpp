@@ -9,19 +9,13 @@
 #include "elements/CEventListGE.h"
 #include "elements/Languages.h"
 #include "project/CoreClasses.h"
-#include "project/ProjectActivation.h"
 #include "runtime/PanelRuntime.h"
 
 namespace balsar::runtime::test {
 
 DesignerFixture::DesignerFixture()
-    : m_context(m_sink, m_prompt), m_library(ProtocolLibrary::ForProgram()),
-      m_models(HardwareModelList::ForProgram()), m_doc(m_context, CoreClassRegistry()) {
-    m_context.protocolLibrary = &m_library;
-    m_context.portProtocols = &m_protocols;
-    m_context.fontEngine = &m_fonts;
-    m_library.EnsureLoaded(m_sink);
-}
+    : m_session(m_sink, m_prompt, SessionParts{.fonts = std::make_unique<FreeTypeFontEngine>()}),
+      m_doc(m_session, CoreClassRegistry()) {}
 
 std::unique_ptr<CMirloProject> DesignerFixture::NewProject(int32_t modelId) {
     auto project = std::make_unique<CMirloProject>(LanguageDefaults{0x0804, "宋体"});
@@ -50,7 +44,7 @@ std::unique_ptr<CHMIFrame> DesignerFixture::NewScreen(uint16_t number, uint16_t 
 
 std::vector<uint8_t> DesignerFixture::Compile(std::unique_ptr<CMirloProject> project) {
     m_doc.SetProject(std::move(project));
-    ActivateProject(m_doc, m_context, m_models, m_model);
+    m_session.Activate(*m_doc.Project());
     return Recompile();
 }
 
@@ -58,12 +52,14 @@ bool DesignerFixture::Open(const std::string& path) {
     if (!m_doc.OnOpenDocument(path)) {
         return false;
     }
-    ActivateProject(m_doc, m_context, m_models, m_model);
+    m_session.Activate(*m_doc.Project());
     return true;
 }
 
 std::vector<uint8_t> DesignerFixture::Recompile() {
-    std::vector<uint8_t> image = CompileProject(*m_doc.Project(), m_context);
+    std::vector<uint8_t> image =
+        CompileProject(*m_doc.Project(), CompileInputs{m_sink, m_session.PanelWidth(), m_session.PanelHeight(),
+                                                       &m_session.PortDescriptions(), m_session.Fonts()});
     // BALSAR_RUNTIME_CORPUS=<folder> keeps every image compiled here, as
     // seeds for the runtime's fuzz target.
     if (const char* folder = std::getenv("BALSAR_RUNTIME_CORPUS")) {
@@ -83,7 +79,7 @@ void DesignerFixture::Run(std::unique_ptr<CMirloProject> project, runtime::Panel
 }
 
 PanelCanvas DesignerFixture::Draw(uint16_t number, const std::tm* when) {
-    PanelCanvas canvas(m_context.panelWidth, m_context.panelHeight);
+    PanelCanvas canvas(m_session.PanelWidth(), m_session.PanelHeight());
     const CHMIFrame* screen = m_doc.Project()->FindScreen(number);
     if (screen == nullptr) {
         return canvas;
@@ -93,11 +89,11 @@ PanelCanvas DesignerFixture::Draw(uint16_t number, const std::tm* when) {
         if (auto* list = dynamic_cast<CEventListGE*>(element.get())) {
             list->SetListFont(events.font, events.fontSizeIndex);
             if (when != nullptr) {
-                list->DrawAt(canvas, &m_fonts, *when);
+                list->DrawAt(canvas, m_session.Fonts(), *when);
                 continue;
             }
         }
-        element->Draw(canvas, &m_fonts);
+        element->Draw(canvas, m_session.Fonts());
     }
     return canvas;
 }

@@ -13,15 +13,11 @@
 #include "base/Prompt.h"
 #include "elements/FreeTypeFontEngine.h"
 #include "elements/PanelCanvas.h"
-#include "hardware/HardwareModel.h"
-#include "hardware/HardwareModelList.h"
 #include "plc/CAddr.h"
-#include "plc/PortProtocols.h"
-#include "plc/ProtocolLibrary.h"
 #include "elements/CFunckeyGE.h"
 #include "elements/CRegisterGE.h"
 #include "project/CMirloDoc.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 namespace balsar::runtime {
 class PanelRuntime;
@@ -38,8 +34,8 @@ public:
     std::unique_ptr<CMirloProject> NewProject(int32_t modelId = 1);
     // A screen with up/down targets.
     static std::unique_ptr<CHMIFrame> NewScreen(uint16_t number, uint16_t up = 0, uint16_t down = 0);
-    // Makes the project the open one, activates it (model, panel size, port
-    // protocols) and compiles it.
+    // Makes the project the open one, activates the session on it (model,
+    // panel size, port descriptions) and compiles it.
     std::vector<uint8_t> Compile(std::unique_ptr<CMirloProject> project);
     // Opens a project file and activates it; false when it cannot be read.
     bool Open(const std::string& path);
@@ -53,18 +49,13 @@ public:
     // Compiles the project and loads it into the panel; the image must load.
     void Run(std::unique_ptr<CMirloProject> project, runtime::PanelRuntime& panel);
 
-    FontEngine& Fonts() { return m_fonts; }
+    FontEngine& Fonts() { return *m_session.Fonts(); }
     RecordingMessageSink& Sink() { return m_sink; }
 
 private:
     RecordingMessageSink m_sink;
     FixedPrompt m_prompt{Answer::No};
-    FreeTypeFontEngine m_fonts;
-    DesignerContext m_context;
-    ProtocolLibrary m_library;
-    PortProtocols m_protocols;
-    HardwareModelList m_models;
-    HardwareModel m_model;
+    DesignerSession m_session;
     CMirloDoc m_doc;
     int m_compiled = 0;
 };

@@ -9,11 +9,10 @@
 #include "DemoProject.h"
 #include "base/MessageSink.h"
 #include "base/Prompt.h"
-#include "elements/FreeTypeFontEngine.h"
 #include "elements/Languages.h"
 #include "project/CMirloDoc.h"
 #include "project/CoreClasses.h"
-#include "project/DesignerContext.h"
+#include "project/DesignerSession.h"
 
 int main(int argc, char** argv) {
     const bool isTemplate = argc == 5 && std::string(argv[1]) == "--template";
@@ -32,13 +31,14 @@ int main(int argc, char** argv) {
     }
     balsar::StderrMessageSink sink;
     balsar::FixedPrompt prompt(balsar::Answer::No);
-    balsar::DesignerContext context(sink, prompt);
-    balsar::CMirloDoc doc(context, balsar::CoreClassRegistry());
+    // Templates start with the fixed default language, not the locale's, so
+    // every machine generates the same files.
+    balsar::DesignerSession session = balsar::DesignerSession::ForProgram(sink, prompt, balsar::LanguageDefaults{});
+    balsar::CMirloDoc doc(session, balsar::CoreClassRegistry());
     // The demo is a Chinese project: its first language is Chinese (PRC) with
     // that language's default font, so texts typed into it show their glyphs.
-    balsar::FreeTypeFontEngine fonts;
-    const balsar::LanguageDefaults chinese{0x0804, balsar::DefaultFontOfLanguage(&fonts, 0x0804)};
-    doc.SetProject(isTemplate ? balsar::demo::BuildModelTemplate(context.languageDefaults, modelId, argv[3])
+    const balsar::LanguageDefaults chinese{0x0804, balsar::DefaultFontOfLanguage(session.Fonts(), 0x0804)};
+    doc.SetProject(isTemplate ? balsar::demo::BuildModelTemplate(session.NewProjectLanguage(), modelId, argv[3])
                               : balsar::demo::BuildDemoProject(chinese));
     std::error_code ec;
     const std::filesystem::path output = std::filesystem::absolute(argv[argc - 1], ec);

@@ -2,6 +2,7 @@
 
 #include "editor/EditorStrings.h"
 #include "editor/ScreenEditor.h"
+#include "project/PortSettingsChange.h"
 
 namespace balsar::editor {
 
@@ -9,12 +10,9 @@ SwapPortsCommand::SwapPortsCommand(ScreenEditor& editor, int a, int b)
     : QUndoCommand(QString::fromUtf8(texts::kUndoSwapPorts)), m_editor(editor), m_a(a), m_b(b) {}
 
 void SwapPortsCommand::Swap() {
-    if (!m_editor.Doc().SwapPorts(m_a, m_b)) {
+    if (!SwapOpenProjectPorts(m_editor.Doc(), m_a, m_b, m_editor.Session())) {
         setObsolete(true);
         return;
-    }
-    if (m_editor.portsReloader) {
-        m_editor.portsReloader();
     }
     m_editor.Changed(true);
 }

@@ -2,7 +2,6 @@
 
 #include "editor/EditorStrings.h"
 #include "editor/ScreenEditor.h"
-#include "project/DesignerContext.h"
 
 namespace balsar::editor {
 
@@ -15,7 +14,6 @@ void ToggleLabelsCommand::Flip() {
         return;
     }
     project->showLabels = project->showLabels != 0 ? 0 : 1;
-    m_editor.Context().showLabels = project->showLabels;
     m_editor.Doc().SetModifiedFlag(true);
     m_editor.Changed(false);
 }
