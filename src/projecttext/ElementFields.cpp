@@ -268,13 +268,13 @@ std::unique_ptr<CGraphElement> CreateElement(JsonIo& io) {
 void ElementFields(JsonIo& io, CGraphElement& element) {
     const std::string_view className = element.GetRuntimeClass().name;
     const KindText* kind = FindKind(className);
+    if (kind == nullptr) {
+        // A kind added to the registry without a text form.
+        throw std::logic_error("no text form for element class " + std::string(className));
+    }
     if (io.IsWriting()) {
         std::string name(className);
         io.Field("class", name);
-        if (kind == nullptr) {
-            // A kind added to the registry without a text form.
-            throw std::logic_error("no text form for element class " + name);
-        }
     }
     int32_t kindCode = element.GetKind();
     uint16_t id = element.GetID();

@@ -180,6 +180,9 @@ void BitmapFields(JsonIo& io, CSingleColorBitmapLibItem& item) {
     io.Field("width", item.width);
     io.Field("height", item.height);
     const bool rows = io.IsWriting() ? HasExactRows(item) : io.Has("rows");
+    if (io.IsReading() && rows && io.Has("data")) {
+        io.Fail("data", "a bitmap has either \"rows\" or \"data\"");
+    }
     if (rows) {
         if (item.width <= 0 || item.height <= 0) {
             io.Fail("rows", "rows need a width and a height of at least 1; use \"data\"");

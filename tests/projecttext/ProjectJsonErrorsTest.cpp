@@ -184,6 +184,10 @@ TEST(ProjectJsonErrors, ContentRulesOfTheForm) {
               "$.bitmapLibrary[0].rows[0]: expected pairs of hexadecimal digits, found a string \"0G02\"");
 
     document = SmallDocument();
+    document["bitmapLibrary"][0]["data"] = {"01"};
+    EXPECT_EQ(ErrorOf(document), "$.bitmapLibrary[0].data: a bitmap has either \"rows\" or \"data\"");
+
+    document = SmallDocument();
     document["bitmapLibrary"][0]["height"] = 3;
     EXPECT_EQ(ErrorOf(document), "$.bitmapLibrary[0].rows: expected 3 rows, found 2");
 
