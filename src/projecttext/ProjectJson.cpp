@@ -70,11 +70,16 @@ private:
     std::vector<Frame> m_frames;
 };
 
-// "line 3, column 7: syntax error ..." from the library's message.
-std::string SyntaxMessage(const Json::parse_error& error) {
+// The library's message without its exception tag: "line 3, column 7:
+// syntax error ..." for text that is not JSON, "number overflow parsing
+// '9E999'" for a number no double holds.
+std::string SyntaxMessage(const Json::exception& error) {
     std::string text = error.what();
     if (const size_t at = text.find("parse error at "); at != std::string::npos) {
-        text = text.substr(at + 15);
+        return text.substr(at + 15);
+    }
+    if (const size_t tag = text.find("] "); text.rfind("[json.exception.", 0) == 0 && tag != std::string::npos) {
+        return text.substr(tag + 2);
     }
     return text;
 }
@@ -133,11 +138,11 @@ bool ImportProjectJson(std::string_view text, const LanguageDefaults& defaults, 
     Json document;
     try {
         document = Json::parse(text.begin(), text.end(), DuplicateKeyCheck());
-    } catch (const Json::parse_error& e) {
-        error = SyntaxMessage(e);
-        return false;
     } catch (const JsonImportError& e) {
         error = e.what();
+        return false;
+    } catch (const Json::exception& e) {
+        error = SyntaxMessage(e);
         return false;
     }
     return ImportProjectDocument(document, defaults, result, error);

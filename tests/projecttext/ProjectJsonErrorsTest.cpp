@@ -62,6 +62,8 @@ TEST(ProjectJsonErrors, TextThatIsNotJsonNamesLineAndColumn) {
     // Bytes that are not UTF-8.
     EXPECT_NE(ImportError("{\"format\": \"\xFF\"}").find("syntax error"), std::string::npos);
     EXPECT_EQ(ImportError("[1, 2]"), "$: expected an object, found [1,2]");
+    // A number no double holds.
+    EXPECT_EQ(ImportError("{\"panelModelId\": 9E949}"), "number overflow parsing '9E949'");
 }
 
 TEST(ProjectJsonErrors, WrongTypesAndRangesNameTheMember) {
