@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
-  libpugixml-dev
+  libpugixml-dev nlohmann-json3-dev
   libfontconfig-dev libfreetype-dev fonts-wqy-zenhei fonts-dejavu-core
   libicu-dev
   libusb-1.0-0-dev

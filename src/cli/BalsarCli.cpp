@@ -8,6 +8,7 @@
 #include "base/MessageSink.h"
 #include "base/Prompt.h"
 #include "cli/CliCommands.h"
+#include "cli/CliProjectText.h"
 #include "compiler/ImageCompiler.h"
 #include "elements/ElementKinds.h"
 #include "hardware/HardwareModel.h"
@@ -35,7 +36,10 @@ constexpr const char* kUsage =
     "  compile PROJECT.ZPJ              write <folder>/<name>.bin~ and print its path\n"
     "  package PROJECT.ZPJ              compile and write <folder>/<name>.qk; print its path\n"
     "  info PROJECT.ZPJ [--json]        model, ports, languages, screens and element counts\n"
-    "  save PROJECT.ZPJ [--as NEW.ZPJ]  load and save again in the current file version\n";
+    "  save PROJECT.ZPJ [--as NEW.ZPJ]  load and save again in the current file version\n"
+    "  export PROJECT.ZPJ OUT.json      the project as JSON text (\"-\" for standard output)\n"
+    "  import IN.json OUT.ZPJ           a project file from its JSON text\n"
+    "  xref PROJECT.ZPJ [--json]        every address with its uses, and the conflicts\n";
 
 // Messages of the core go to the command's error stream.
 class StreamSink : public MessageSink {
@@ -146,6 +150,7 @@ int Info(CMirloDoc& doc, const DesignerSession& session, bool json, std::ostream
         out << "events: " << project.eventList.items.size() << '\n';
         out << "data transfers: " << project.dataTransfers.items.size() << '\n';
         out << "bitmaps: " << project.bitmapLibrary.Items().size() << '\n';
+        out << MemoryMeterText(doc, session.context);
         return 0;
     }
     out << "{\"name\":" << JsonString(project.GetProjectName()) << ",\"model\":" << project.panelModelId
@@ -184,7 +189,8 @@ int Info(CMirloDoc& doc, const DesignerSession& session, bool json, std::ostream
     }
     out << "],\"events\":" << project.eventList.items.size()
         << ",\"dataTransfers\":" << project.dataTransfers.items.size()
-        << ",\"bitmaps\":" << project.bitmapLibrary.Items().size() << "}\n";
+        << ",\"bitmaps\":" << project.bitmapLibrary.Items().size()
+        << ",\"memory\":" << MemoryMeterJson(doc, session.context) << "}\n";
     return 0;
 }
 
@@ -199,7 +205,11 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
     if (command == "new") {
         return RunNewCommand({args.begin() + 1, args.end()}, out, err);
     }
-    if (command != "compile" && command != "package" && command != "info" && command != "save") {
+    if (command == "import") {
+        return RunImportCommand({args.begin() + 1, args.end()}, out, err);
+    }
+    if (command != "compile" && command != "package" && command != "info" && command != "save" &&
+        command != "export" && command != "xref") {
         err << "unknown command: " << command << '\n' << kUsage;
         return 2;
     }
@@ -210,11 +220,14 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
     const std::string projectPath = AbsolutePath(args[1]);
     bool json = false;
     std::string saveAs;
+    std::string exportPath;
     for (size_t i = 2; i < args.size(); ++i) {
-        if (command == "info" && args[i] == "--json") {
+        if ((command == "info" || command == "xref") && args[i] == "--json") {
             json = true;
         } else if (command == "save" && args[i] == "--as" && i + 1 < args.size()) {
             saveAs = AbsolutePath(args[++i]);
+        } else if (command == "export" && exportPath.empty()) {
+            exportPath = args[i] == "-" ? args[i] : AbsolutePath(args[i]);
         } else {
             err << "unexpected argument: " << args[i] << '\n' << kUsage;
             return 2;
@@ -232,6 +245,12 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
     session.Activate(*doc.Project());
     if (command == "info") {
         return Info(doc, session, json, out);
+    }
+    if (command == "export") {
+        return RunExportCommand(*doc.Project(), exportPath, out, err);
+    }
+    if (command == "xref") {
+        return RunXrefCommand(doc, session.context, json, out);
     }
     if (command == "save") {
         const std::string target = saveAs.empty() ? projectPath : saveAs;

@@ -75,6 +75,14 @@ public:
     int32_t GetExtraA() const { return m_extraA; }
     int32_t GetExtraB() const { return m_extraB; }
 
+    // The stored fields exactly as a file holds them, for readers of other
+    // project forms: the order without the kind's own rule (GetOrder), the
+    // extras, and the kind code a kind's constructor otherwise fixes.
+    int32_t StoredOrder() const { return m_order; }
+    void SetExtraA(int32_t v) { m_extraA = v; }
+    void SetExtraB(int32_t v) { m_extraB = v; }
+    void SetKindCode(int32_t kind) { m_kind = kind; }
+
 protected:
     explicit CGraphElement(int32_t kind) : m_kind(kind) {}
 

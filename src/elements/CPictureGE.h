@@ -58,6 +58,12 @@ public:
     // name, unless it already is that file or a file of that name is there.
     bool CopySourceToImageFolder(const std::string& imageFolder) const;
 
+    // Stores the source path and file name as a file holds them, without
+    // reading the source.
+    void SetSourceNames(const std::string& path, const std::string& fileName) {
+        m_sourcePath = path;
+        m_fileName = fileName;
+    }
     const std::string& SourcePath() const { return m_sourcePath; }
     const std::string& FileName() const { return m_fileName; }
 

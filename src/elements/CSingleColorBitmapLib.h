@@ -35,6 +35,11 @@ public:
     // The ID of an equal entry when there is one (the new entry is dropped);
     // otherwise the smallest free ID >= 1, under which the entry is appended.
     int32_t AddItem(std::unique_ptr<CSingleColorBitmapLibItem> item);
+    // Appends an entry exactly as given, ID included (readers of other
+    // project forms; editing goes through AddItem).
+    void AppendItem(std::unique_ptr<CSingleColorBitmapLibItem> item) {
+        m_SingleColorBitmapList.push_back(std::move(item));
+    }
     CSingleColorBitmapLibItem* FindItem(int32_t id) const;
     int32_t Width(int32_t id) const;
     int32_t Height(int32_t id) const;

@@ -30,6 +30,8 @@ public:
     void SetNumber(uint16_t number);
     uint16_t GetNumber() const { return m_number; }
     const std::string& GetName() const { return m_name; }
+    // The name as a file holds it (SetNumber derives "HMI<number>").
+    void SetName(const std::string& name) { m_name = name; }
     const std::string& GetDescription() const { return m_description; }
     void SetDescription(const std::string& text) { m_description = text; }
     uint16_t GetUpKeyTarget() const { return m_upKey; }
