@@ -130,6 +130,14 @@ bool CSerialLink::Open() {
         Close();
         return false;
     }
+    // DTR and RTS are not used: opening the port raised them, so they go low
+    // again. A line without modem-control lines (a pseudo-terminal) refuses
+    // the request, which does no harm.
+    int lines = TIOCM_DTR | TIOCM_RTS;
+    ::ioctl(m_fd, TIOCMBIC, &lines);
+    // Bytes left from an earlier connection (a late reply) are not this
+    // connection's replies.
+    ::tcflush(m_fd, TCIOFLUSH);
     return true;
 }
 
@@ -204,6 +212,7 @@ bool CSerialLink::Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, si
     }
     FrameParser parser(buffer, capacity);
     const auto timeout = UnitsTimeout(timeoutUnits, m_unitMs);
+    SteadyClock clock;
     for (;;) {
         uint8_t chunk[kReadChunk];
         const ssize_t n = ReadChunk(chunk, kReadChunk, timeout);
@@ -221,7 +230,13 @@ bool CSerialLink::Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, si
             }
         }
         if (static_cast<size_t>(n) < kReadChunk) {
-            // A short chunk ends the reply; the caller judges what arrived.
+            // A pause in the middle of a frame: a USB serial adapter hands its
+            // bytes over in pieces a few milliseconds apart. Only a pause
+            // longer than kPieceGap ends the reply; the caller judges what
+            // arrived.
+            if (parser.Size() > 0 && WaitUntilReady(m_fd, POLLIN, Deadline(clock, kPieceGap)) > 0) {
+                continue;
+            }
             received = parser.Size();
             return true;
         }

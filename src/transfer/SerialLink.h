@@ -24,6 +24,9 @@ public:
     static constexpr int kMaxPacket = 512;
     static constexpr size_t kReadChunk = 10;
     static constexpr std::chrono::milliseconds kInterByteGap{1};
+    // The longest pause inside one reply: USB serial adapters deliver bytes
+    // after their latency timer (16 ms by default).
+    static constexpr std::chrono::milliseconds kPieceGap{50};
 
     ~CSerialLink() override { Close(); }
     int MaxPacketSize() override { return kMaxPacket; }
