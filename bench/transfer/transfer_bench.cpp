@@ -114,6 +114,7 @@ public:
     void SetPos(int) override {}
     void StepIt() override {}
     void Repaint() override {}
+    void ShowPanel(const caldo::PanelInfo&) override {}
     void Message(const std::string& text, balsar::MessageKind, const std::string&) override { error = text; }
     std::string error;
 };
