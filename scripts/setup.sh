@@ -12,6 +12,7 @@ packages=(
   libfontconfig-dev libfreetype-dev fonts-wqy-zenhei fonts-dejavu-core
   libicu-dev
   libusb-1.0-0-dev
+  umockdev libumockdev-dev gir1.2-umockdev-1.0
 )
 
 missing=()
