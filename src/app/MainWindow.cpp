@@ -696,7 +696,7 @@ void MainWindow::RunTool(int id) {
     }
     QtProcessLauncher launcher;
     ToolEnvironment env{m_services.doc, m_services.context, launcher, ProgramFolder(),
-                        qEnvironmentVariable("PATH").toStdString(), &m_services.models};
+                        qEnvironmentVariable("PATH").toStdString(), &m_services.models, ExecutableFolder()};
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (id == kDownload) {
         DownloadCommand(env);

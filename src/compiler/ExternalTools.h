@@ -27,6 +27,10 @@ struct ToolEnvironment {
     std::string searchPath;
     // The model list, for the offline simulator's model record.
     const HardwareModelList* models = nullptr;
+    // The folder of the running designer: the suite's own programs (the
+    // download tool) are looked for there first, even when the program
+    // folder points elsewhere (BALSAR_HOME). Empty: not searched.
+    std::filesystem::path executableFolder = {};
 };
 
 // Saves the project to its own path, compiles it and writes the compile
