@@ -6,7 +6,9 @@
 #include <linux/usbdevice_fs.h>
 #include <umockdev.h>
 
-#include <atomic>
+#include <pthread.h>
+#include <signal.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -66,6 +68,14 @@ public:
     }
 
     int Run() {
+        // SIGTERM and SIGINT are taken by this thread alone (the testbed's
+        // threads inherit the block), so that the testbed's folder is removed
+        // before the program ends.
+        sigset_t stop;
+        sigemptyset(&stop);
+        sigaddset(&stop, SIGTERM);
+        sigaddset(&stop, SIGINT);
+        pthread_sigmask(SIG_BLOCK, &stop, nullptr);
         m_testbed = umockdev_testbed_new();
         m_handler = umockdev_ioctl_base_new();
         g_signal_connect(m_handler, "handle-ioctl", G_CALLBACK(&UsbPanelDevice::OnIoctl), this);
@@ -80,8 +90,8 @@ public:
         g_free(root);
         // The ioctls are answered on the testbed's own thread; this one only
         // lets the device enumerate anew after the panel restarted.
-        for (;;) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        const timespec tick{0, 10'000'000};
+        while (sigtimedwait(&stop, nullptr, &tick) < 0) {
             std::lock_guard lock(m_mutex);
             const bool now = m_applicationRunning();
             // The panel restarts once its last reply has gone out.
@@ -92,6 +102,7 @@ public:
                 }
             }
         }
+        return 0;
     }
 
 private:
