@@ -40,9 +40,9 @@ public:
     void SetUnitMilliseconds(int ms) { m_unitMs = ms; }
 
 private:
-    // Reads up to max bytes: waits for the first byte until the deadline, then
-    // takes further bytes while they follow each other within 1 ms.
-    ssize_t ReadChunk(uint8_t* out, size_t max, std::chrono::milliseconds timeout);
+    // Reads what is there, up to max bytes, waiting up to wait for the first.
+    // 0 when nothing came in time (or the line closed), -1 on an error.
+    ssize_t ReadAvailable(uint8_t* out, size_t max, std::chrono::milliseconds wait);
 
     std::string m_portName;
     int32_t m_baudRate = 115200;

@@ -346,6 +346,10 @@ struct RefusalCase {
     std::vector<std::string> cliArgs = {};
 };
 
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class TransferE2eRefusal
     : public TransferE2e,
       public ::testing::WithParamInterface<std::tuple<const char*, RefusalCase>> {};

@@ -1,9 +1,11 @@
 #include "PtyServer.h"
 
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -31,29 +33,33 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
     return true;
 }
 
-// Writes bytes as a paced line delivers them: each one when its last bit has
-// crossed the line.
-void WritePaced(int fd, const uint8_t* data, size_t size, LinePacer& pacer) {
+// Writes bytes as a paced line delivers them to the reader: in pieces of about
+// a millisecond of the line, each when its last byte has crossed the line.
+// The line may start sending at start (the end of the request it answers).
+void WritePaced(int fd, const uint8_t* data, size_t size, LinePacer& pacer, LinePacer::TimePoint start) {
     if (pacer.ByteTime().count() == 0) {
         WriteAll(fd, data, size);
         return;
     }
-    for (size_t i = 0; i < size; ++i) {
-        std::this_thread::sleep_until(pacer.Outbound(1, std::chrono::steady_clock::now()));
-        WriteAll(fd, data + i, 1);
+    const size_t piece = std::max<size_t>(1, std::chrono::nanoseconds(std::chrono::milliseconds(1)) / pacer.ByteTime());
+    for (size_t done = 0; done < size;) {
+        const size_t n = std::min(piece, size - done);
+        std::this_thread::sleep_until(pacer.Outbound(n, start));
+        WriteAll(fd, data + done, n);
+        done += n;
     }
 }
 
-void SendReply(int fd, const Bytes& reply, const PtyLine& line, LinePacer& pacer) {
+void SendReply(int fd, const Bytes& reply, const PtyLine& line, LinePacer& pacer, LinePacer::TimePoint start) {
     if (line.splitReplyMs <= 0 || reply.size() < 2) {
-        WritePaced(fd, reply.data(), reply.size(), pacer);
+        WritePaced(fd, reply.data(), reply.size(), pacer, start);
         return;
     }
     // The adapter hands over what it holds when its latency timer runs out.
     const size_t first = reply.size() / 2;
-    WritePaced(fd, reply.data(), first, pacer);
+    WritePaced(fd, reply.data(), first, pacer, start);
     std::this_thread::sleep_for(std::chrono::milliseconds(line.splitReplyMs));
-    WritePaced(fd, reply.data() + first, reply.size() - first, pacer);
+    WritePaced(fd, reply.data() + first, reply.size() - first, pacer, std::chrono::steady_clock::now());
 }
 
 } // namespace
@@ -84,6 +90,9 @@ int ServePty(const PtyLine& line, const Responder& respond) {
     std::printf("pty %s\n", slavePath.c_str());
     std::fflush(stdout);
     LinePacer pacer(line.baudRate);
+    if (line.baudRate > 0) {
+        ::prctl(PR_SET_TIMERSLACK, 1UL); // the line's timing to the microsecond
+    }
     RequestSplitter splitter;
     uint8_t buffer[4096];
     for (;;) {
@@ -95,10 +104,12 @@ int ServePty(const PtyLine& line, const Responder& respond) {
             std::perror("read pty");
             return 1;
         }
-        // The bytes are the panel's only when the line has carried them.
-        std::this_thread::sleep_until(pacer.Inbound(static_cast<size_t>(n), std::chrono::steady_clock::now()));
+        // The bytes are the panel's only when the line has carried them: its
+        // reply starts then, and the wait for the request and for the reply is
+        // one sleep.
+        const auto arrived = pacer.Inbound(static_cast<size_t>(n), std::chrono::steady_clock::now());
         for (const auto& frame : splitter.Feed(buffer, static_cast<size_t>(n))) {
-            SendReply(master, respond(frame), line, pacer);
+            SendReply(master, respond(frame), line, pacer, arrived);
         }
     }
 }
