@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -40,9 +41,16 @@ pid_t Spawn(const std::vector<std::string>& args, int stdoutFd, int stderrFd,
         argv.push_back(const_cast<char*>(a.c_str()));
     }
     argv.push_back(nullptr);
+    // The extra variables replace those of the same name.
     std::vector<char*> env;
     for (char** e = environ; *e; ++e) {
-        env.push_back(*e);
+        const std::string entry = *e;
+        const bool replaced = std::any_of(extraEnv.begin(), extraEnv.end(), [&](const std::string& x) {
+            return entry.compare(0, x.find('=') + 1, x, 0, x.find('=') + 1) == 0;
+        });
+        if (!replaced) {
+            env.push_back(*e);
+        }
     }
     for (const auto& e : extraEnv) {
         env.push_back(const_cast<char*>(e.c_str()));
@@ -102,7 +110,12 @@ public:
         if (m_transport != "usb") {
             return {};
         }
-        return {"LD_PRELOAD=libumockdev-preload.so.0", "UMOCKDEV_DIR=" + m_device};
+        // In a sanitizer build the preloaded library comes before the
+        // sanitizer's runtime, and what it keeps until exit is not ours.
+        const char* asan = std::getenv("ASAN_OPTIONS");
+        return {"LD_PRELOAD=libumockdev-preload.so.0", "UMOCKDEV_DIR=" + m_device,
+                "ASAN_OPTIONS=" + std::string(asan ? asan : "") + (asan && *asan ? ":" : "") +
+                    "verify_asan_link_order=0:detect_leaks=0"};
     }
     bool Ready() const { return m_pid > 0 && (!m_port.empty() || !m_device.empty()); }
     std::vector<std::string> Journal() const {

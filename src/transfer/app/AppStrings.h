@@ -38,6 +38,7 @@ inline constexpr const char kUsbIdInvalid[] = "USB设备号无效：%1\n请输�
 // A second start of a program that runs already.
 inline constexpr const char kBusyWithOtherFmt[] =
     "\n正在运行的%1正在下载另一个工程包：\n%2\n新的工程包没有下载：\n%3";
+inline constexpr const char kTookFmt[] = "\n正在运行的%1已取得工程包：\n%2\n请在其窗口中点击“下载工程”。";
 inline constexpr const char kTookOtherFmt[] =
     "\n正在运行的%1原来持有另一个工程包：\n%2\n已改为新的工程包：\n%3\n请在其窗口中点击“下载工程”。";
 

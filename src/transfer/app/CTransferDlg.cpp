@@ -294,6 +294,9 @@ QString CTransferDlg::HandleSecondStart(const QString& packagePath) {
     }
     const QString previous = m_packagePath;
     SetPackagePath(packagePath);
+    if (previous.isEmpty()) {
+        return Utf8(apptext::kTookFmt).arg(name, packagePath);
+    }
     return Utf8(apptext::kTookOtherFmt).arg(name, previous, packagePath);
 }
 

@@ -333,6 +333,10 @@ TEST(TransferApp, ASecondStartWithAnotherPackage) {
     const QString taken = run.dlg->HandleSecondStart(other);
     EXPECT_TRUE(taken.contains(own) && taken.contains(other)) << taken.toStdString();
     EXPECT_EQ(run.dlg->PackagePath(), other);
+    // A window without a package takes it too.
+    CTransferDlg empty(TransferVariant::Transfer, {"CaldoTransfer"});
+    EXPECT_TRUE(empty.HandleSecondStart(other).contains(QString::fromUtf8("已取得工程包")));
+    EXPECT_EQ(empty.PackagePath(), other);
     // A running window keeps its package and says so.
     run.dlg->SetPackagePath(own);
     run.dlg->SetLinkFactory([&run](const CLinkSettings&) -> std::unique_ptr<CTransferLink> {
