@@ -13,6 +13,7 @@ packages=(
   libicu-dev
   libusb-1.0-0-dev
   libmodbus-dev
+  umockdev libumockdev-dev gir1.2-umockdev-1.0
 )
 
 missing=()

@@ -686,7 +686,7 @@ void MainWindow::RunTool(int id) {
     }
     QtProcessLauncher launcher;
     ToolEnvironment env{m_services.doc, m_services.session, launcher, ProgramFolder(),
-                        qEnvironmentVariable("PATH").toStdString()};
+                        qEnvironmentVariable("PATH").toStdString(), ExecutableFolder()};
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (id == kDownload) {
         DownloadCommand(env);

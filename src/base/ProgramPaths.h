@@ -7,6 +7,9 @@ namespace balsar {
 
 // The folder of the running executable, or $BALSAR_HOME when set.
 std::filesystem::path ProgramFolder();
+// The folder of the running executable, whatever $BALSAR_HOME says: the
+// suite's programs are installed side by side.
+std::filesystem::path ExecutableFolder();
 // ProgramFolder() / "lib".
 std::filesystem::path LibraryFolder();
 

@@ -3,83 +3,131 @@
 #include <unistd.h>
 
 #include <iostream>
+#include <sstream>
 
+#include "base/FileIo.h"
+#include "cli/CaldoCliParallel.h"
+#include "transfer/LinkCheck.h"
+#include "transfer/LinkOptions.h"
 #include "transfer/ProgressText.h"
-#include "transfer/UsbPipeLink.h"
+#include "transfer/TransferStrings.h"
 
 namespace caldo {
 
+const char kCaldoCliUsage[] =
+    "usage: caldo-cli download PACKAGE.qk LINK... [--targets FILE] [--force-gui] [--allow-placeholder]\n"
+    "       caldo-cli --help\n"
+    "LINK is one panel:\n"
+    "  --udp HOST:PORT     the panel's IPv4 address and UDP port\n"
+    "  --serial DEVICE     a serial device path or comN (115200 baud, 8N1)\n"
+    "  --usb [VID:PID]     USB; without an id the panels of lib/usb/panels.conf\n"
+    "Several LINK options, or a targets file with one link per line (\"udp HOST:PORT\",\n"
+    "\"serial DEVICE\", \"usb [VID:PID]\"), download into all those panels at once.\n"
+    "  --force-gui          rewrite the panel's GUI program whatever its version\n"
+    "  --allow-placeholder  write placeholder programs into a panel that is not emulated\n"
+    "Exit status: 0 every panel downloaded, 1 a panel failed, 2 usage error.\n";
+
 namespace {
 
-constexpr char kUsage[] = "usage: caldo-cli download PACKAGE.qk (--udp HOST:PORT | --serial DEVICE | --usb "
-                          "[VID:PID]) [--force-gui]\n";
 constexpr int kBarWidth = 40;
 
-bool IsLinkOption(const std::string& arg) {
-    return arg == "--udp" || arg == "--serial" || arg == "--usb";
+int RunOne(const DownloadOptions& options) {
+    bool ok = false;
+    {
+        TerminalProgress progress(std::cerr, ::isatty(STDERR_FILENO) == 1);
+        StreamMessages messages(std::cerr);
+        SteadyClock clock;
+        CDownloader downloader(options, progress, messages, clock);
+        ok = downloader.RunDownload();
+    }
+    if (ok) {
+        std::cerr << text::kDownloadDone << '\n';
+    }
+    return ok ? 0 : 1;
 }
 
-// Reads the link option at args[i] and its value, leaving i on the last
-// argument taken. False with the reason for a missing or malformed value.
-bool ParseLinkOption(const std::vector<std::string>& args, size_t& i, CLinkSettings& link,
-                     std::string& error) {
-    const std::string& option = args[i];
-    const bool haveValue = i + 1 < args.size();
-    if (option == "--udp") {
-        const std::string target = haveValue ? args[i + 1] : std::string();
-        const size_t colon = target.rfind(':');
-        if (colon == std::string::npos || colon == 0 || colon + 1 == target.size()) {
-            error = "--udp needs HOST:PORT";
-            return false;
+int RunMany(const DownloadOptions& options, const std::vector<CLinkSettings>& targets) {
+    std::vector<std::string> names;
+    for (const auto& target : targets) {
+        names.push_back(DescribeLink(target));
+    }
+    std::vector<PanelResult> results;
+    {
+        PanelBoard board(std::cerr, ::isatty(STDERR_FILENO) == 1, names);
+        SteadyClock clock;
+        results = DownloadToAll(options, targets, board, clock);
+    }
+    std::cout << SummaryTable(results) << std::flush;
+    for (const auto& r : results) {
+        if (!r.ok) {
+            return 1;
         }
-        ++i;
-        link.kind = kLinkUdp;
-        link.addressText = target.substr(0, colon);
-        link.portText = target.substr(colon + 1);
-        return true;
     }
-    if (option == "--serial") {
-        if (!haveValue) {
-            error = "--serial needs a device";
-            return false;
-        }
-        link.kind = kLinkSerial;
-        link.serialPortName = args[++i];
-        link.baudRate = 115200;
-        return true;
-    }
-    // --usb, optionally followed by VID:PID.
-    link.kind = kLinkUsb;
-    if (haveValue && args[i + 1].find(':') != std::string::npos && args[i + 1].rfind("--", 0) != 0 &&
-        !ParseUsbId(args[++i], link.usbVendorId, link.usbProductId)) {
-        error = "--usb takes VID:PID in hexadecimal";
-        return false;
-    }
-    return true;
+    return 0;
 }
 
 } // namespace
 
-bool ParseCaldoCliArgs(const std::vector<std::string>& args, CaldoCliCommand& command, std::string& error) {
-    if (args.empty() || args[0] != "download") {
-        error = "unknown command";
+bool ReadTargetsFile(const std::filesystem::path& file, std::vector<CLinkSettings>& targets, std::string& error) {
+    std::vector<uint8_t> bytes;
+    std::string reason;
+    if (!balsar::ReadFileBytes(file, bytes, reason)) {
+        error = file.string() + ": " + reason;
         return false;
     }
-    bool havePackage = false, haveLink = false;
+    std::istringstream lines(std::string(bytes.begin(), bytes.end()));
+    std::string line;
+    for (int number = 1; std::getline(lines, line); ++number) {
+        if (const size_t hash = line.find('#'); hash != std::string::npos) {
+            line.erase(hash);
+        }
+        if (line.find_first_not_of(" \t\r") == std::string::npos) {
+            continue;
+        }
+        CLinkSettings link;
+        if (!ParseLinkTarget(line, link, reason)) {
+            error = file.string() + ":" + std::to_string(number) + ": " + reason;
+            return false;
+        }
+        targets.push_back(link);
+    }
+    return true;
+}
+
+bool ParseCaldoCliArgs(const std::vector<std::string>& args, CaldoCliCommand& command, std::string& error) {
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        command.help = true;
+        return true;
+    }
+    if (args.empty() || args[0] != "download") {
+        error = args.empty() ? "no command given" : "unknown command " + args[0];
+        return false;
+    }
+    bool havePackage = false;
     DownloadOptions& options = command.options;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (IsLinkOption(arg)) {
-            if (haveLink) {
-                error = "only one of --udp, --serial, --usb may be given";
+            CLinkSettings link;
+            if (!ParseLinkOption(args, i, link, error)) {
                 return false;
             }
-            haveLink = true;
-            if (!ParseLinkOption(args, i, options.link, error)) {
+            command.targets.push_back(link);
+        } else if (arg == "--targets") {
+            if (i + 1 >= args.size()) {
+                error = "--targets needs a file";
+                return false;
+            }
+            if (!ReadTargetsFile(args[++i], command.targets, error)) {
                 return false;
             }
         } else if (arg == "--force-gui") {
             options.forceGuiUpdate = true;
+        } else if (arg == "--allow-placeholder") {
+            options.allowPlaceholder = true;
+        } else if (arg == "--help" || arg == "-h") {
+            command.help = true;
+            return true;
         } else if (!arg.empty() && arg[0] == '-') {
             error = "unknown option " + arg;
             return false;
@@ -95,16 +143,22 @@ bool ParseCaldoCliArgs(const std::vector<std::string>& args, CaldoCliCommand& co
         error = "no package given";
         return false;
     }
-    if (!haveLink) {
+    if (command.targets.empty()) {
         error = "no link given";
         return false;
     }
+    options.link = command.targets.front();
     return true;
 }
 
 TerminalProgress::~TerminalProgress() {
+    EndLine();
+}
+
+void TerminalProgress::EndLine() {
     if (m_lineOpen) {
         m_out << '\n' << std::flush;
+        m_lineOpen = false;
     }
 }
 
@@ -131,6 +185,13 @@ void TerminalProgress::StepIt() {
 
 void TerminalProgress::Repaint() {
     Draw(true);
+}
+
+void TerminalProgress::ShowPanel(const PanelInfo& panel) {
+    EndLine();
+    m_out << PanelSummary(panel) << '\n' << std::flush;
+    m_lastText.clear();
+    m_lastFill = -1;
 }
 
 void TerminalProgress::Draw(bool force) {
@@ -167,18 +228,17 @@ int RunCaldoCli(const std::vector<std::string>& args) {
     CaldoCliCommand command;
     std::string error;
     if (!ParseCaldoCliArgs(args, command, error)) {
-        std::cerr << "caldo-cli: " << error << '\n' << kUsage;
+        std::cerr << "caldo-cli: " << error << '\n' << kCaldoCliUsage;
         return 2;
     }
-    bool ok = false;
-    {
-        TerminalProgress progress(std::cerr, ::isatty(STDERR_FILENO) == 1);
-        StreamMessages messages(std::cerr);
-        SteadyClock clock;
-        CDownloader downloader(command.options, progress, messages, clock);
-        ok = downloader.RunDownload();
+    if (command.help) {
+        std::cout << kCaldoCliUsage;
+        return 0;
     }
-    return ok ? 0 : 1;
+    if (command.targets.size() == 1) {
+        return RunOne(command.options);
+    }
+    return RunMany(command.options, command.targets);
 }
 
 } // namespace caldo

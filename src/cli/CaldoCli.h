@@ -1,6 +1,8 @@
-// caldo-cli: the download of the transfer tools without a window.
+// caldo-cli: the download of the transfer tools without a window, into one
+// panel or into several at once.
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -11,12 +13,23 @@
 namespace caldo {
 
 struct CaldoCliCommand {
-    DownloadOptions options;
+    DownloadOptions options;            // the package and the flags
+    std::vector<CLinkSettings> targets; // every panel, in the order given
+    bool help = false;
 };
 
-// Parses "download PACKAGE (--udp HOST:PORT | --serial DEVICE | --usb [VID:PID]) [--force-gui]".
+// The usage text of "caldo-cli --help".
+extern const char kCaldoCliUsage[];
+
+// Parses "download PACKAGE LINK... [--targets FILE] [--force-gui] [--allow-placeholder]"
+// (LINK: --udp HOST:PORT, --serial DEVICE, --usb [VID:PID]) or "--help".
 // Returns false with a reason for a usage error.
 bool ParseCaldoCliArgs(const std::vector<std::string>& args, CaldoCliCommand& command, std::string& error);
+
+// Reads a targets file: one link per line ("udp HOST:PORT", "serial DEVICE",
+// "usb [VID:PID]" or a bare "HOST:PORT"); blank lines and "#" comments are
+// skipped. False with the file, line and reason.
+bool ReadTargetsFile(const std::filesystem::path& file, std::vector<CLinkSettings>& targets, std::string& error);
 
 // Terminal progress: a bar redrawn in place on a terminal, one line per caption otherwise.
 class TerminalProgress : public ProgressView {
@@ -28,9 +41,11 @@ public:
     void SetPos(int position) override;
     void StepIt() override;
     void Repaint() override;
+    void ShowPanel(const PanelInfo& panel) override;
 
 private:
     void Draw(bool force);
+    void EndLine();
 
     std::ostream& m_out;
     bool m_interactive;
@@ -53,7 +68,8 @@ private:
     std::ostream& m_out;
 };
 
-// Runs caldo-cli; returns the exit status (0 success, 1 failure, 2 usage error).
+// Runs caldo-cli; returns the exit status (0 success, 1 failure of any panel,
+// 2 usage error).
 int RunCaldoCli(const std::vector<std::string>& args);
 
 } // namespace caldo

@@ -16,7 +16,10 @@ namespace balsar {
 namespace {
 
 bool Start(ToolEnvironment& env, const ToolCommand& command) {
-    const std::string program = ResolveProgram(command.program, env.programFolder, env.searchPath);
+    std::string program = ResolveProgram(command.program, env.executableFolder, "");
+    if (program.find('/') == std::string::npos) {
+        program = ResolveProgram(command.program, env.programFolder, env.searchPath);
+    }
     return env.launcher.StartDetached(program, command.ArgumentList());
 }
 

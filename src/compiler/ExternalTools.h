@@ -25,6 +25,10 @@ struct ToolEnvironment {
     std::filesystem::path programFolder;
     // The folders searched after the program folder (normally $PATH).
     std::string searchPath;
+    // The folder of the running designer: the suite's own programs (the
+    // download tool) are looked for there first, even when the program
+    // folder points elsewhere (BALSAR_HOME). Empty: not searched.
+    std::filesystem::path executableFolder = {};
 };
 
 // Saves the project to its own path, compiles it and writes the compile

@@ -39,6 +39,14 @@ std::vector<uint8_t> BuildVerifyRegion() {
     return BuildFrame(kCmdVerifyRegion, {});
 }
 
+bool IsModel1(uint16_t model) {
+    return model == kPanelModel1 || model == kPanelModel1Alias;
+}
+
+bool IsKnownModel(uint16_t model) {
+    return IsModel1(model) || model == kPanelModel2;
+}
+
 CPanelConnection::CPanelConnection(Clock& clock, LinkFactory factory)
     : m_clock(clock), m_factory(std::move(factory)) {}
 
@@ -79,6 +87,7 @@ bool CPanelConnection::Exchange(const std::vector<uint8_t>& request, uint8_t cod
         m_clock.Sleep(pause);
     }
     std::memset(m_reply.data(), 0, m_reply.size());
+    m_replyLength = 0;
     size_t received = 0;
     if (!m_link->Receive(m_reply.data(), m_reply.size(), 1, received)) {
         return false;
@@ -91,6 +100,7 @@ bool CPanelConnection::Exchange(const std::vector<uint8_t>& request, uint8_t cod
     if (m_reply[4] != code) {
         return false;
     }
+    m_replyLength = received;
     return m_reply[5] == 1 || (statusTwoAccepted && m_reply[5] == 2);
 }
 
@@ -102,6 +112,10 @@ bool CPanelConnection::GetPanelInfo(PanelInfo& info) {
     info.mode = m_reply[6];
     info.model = static_cast<uint16_t>(m_reply[10] | m_reply[11] << 8);
     info.guiVersion = static_cast<uint16_t>(m_reply[14] | m_reply[15] << 8);
+    // The mark lies before the checksum, in bytes a real panel does not send.
+    const size_t markLength = sizeof kEmulatedPanelMark - 1;
+    info.emulated = m_replyLength > kEmulatedPanelMarkOffset + markLength &&
+                    std::memcmp(&m_reply[kEmulatedPanelMarkOffset], kEmulatedPanelMark, markLength) == 0;
     return true;
 }
 

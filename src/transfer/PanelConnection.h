@@ -8,6 +8,8 @@
 #include <span>
 
 #include "transfer/Clock.h"
+#include "transfer/PanelInfo.h"
+#include "transfer/RegionNames.h"
 #include "transfer/TransferLink.h"
 
 namespace caldo {
@@ -22,21 +24,10 @@ enum PanelCommand : uint8_t {
     kCmdVerifyRegion = 0x12,
 };
 
-enum RegionType : uint8_t { kRegionGui = 1, kRegionUserData = 2, kRegionDriver0 = 3, kRegionDriver1 = 4 };
 
-inline constexpr uint8_t kPanelModeApplication = 1;
-inline constexpr uint16_t kPanelModel1 = 1;
-inline constexpr uint16_t kPanelModel1Alias = 0xFFFF;
-inline constexpr uint16_t kPanelModel2 = 2;
 inline constexpr size_t kReplyBufferSize = 5020;
 inline constexpr size_t kPanelInfoReplySize = 16; // bytes up to the end of the GUI version
 inline constexpr char kCommandKey[] = "ZemBra";   // parameter of the mode commands
-
-struct PanelInfo {
-    uint8_t mode = 0; // 1 = application running, anything else = bootloader
-    uint16_t model = 0;
-    uint16_t guiVersion = 0;
-};
 
 // Request frames, built from their parameters.
 std::vector<uint8_t> BuildGetPanelInfo();
@@ -70,7 +61,7 @@ public:
 
 private:
     // Sends the request and receives a reply that answers code with an accepted
-    // status and holds at least minReply bytes.
+    // status and holds at least minReply bytes (m_replyLength tells how many).
     bool Exchange(const std::vector<uint8_t>& request, uint8_t code, size_t minReply, bool statusTwoAccepted,
                   std::chrono::milliseconds pause = {});
     // A mode command carrying the key, answered by a status reply.
@@ -80,6 +71,7 @@ private:
     LinkFactory m_factory;
     std::unique_ptr<CTransferLink> m_link;
     std::array<uint8_t, kReplyBufferSize> m_reply{};
+    size_t m_replyLength = 0;
 };
 
 } // namespace caldo

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "transfer/PanelInfo.h"
+
 namespace caldo {
 
 class ProgressView {
@@ -14,6 +16,8 @@ public:
     virtual void SetPos(int position) = 0;
     virtual void StepIt() = 0;
     virtual void Repaint() = 0;
+    // The panel's information, each time the run has read it.
+    virtual void ShowPanel(const PanelInfo& panel) = 0;
 };
 
 } // namespace caldo

@@ -130,6 +130,14 @@ bool CSerialLink::Open() {
         Close();
         return false;
     }
+    // DTR and RTS are not used: opening the port raised them, so they go low
+    // again. A line without modem-control lines (a pseudo-terminal) refuses
+    // the request, which does no harm.
+    int lines = TIOCM_DTR | TIOCM_RTS;
+    ::ioctl(m_fd, TIOCMBIC, &lines);
+    // Bytes left from an earlier connection (a late reply) are not this
+    // connection's replies.
+    ::tcflush(m_fd, TCIOFLUSH);
     return true;
 }
 
@@ -168,33 +176,20 @@ bool CSerialLink::Send(const uint8_t* data, size_t length, int timeoutUnits) {
     return true;
 }
 
-ssize_t CSerialLink::ReadChunk(uint8_t* out, size_t max, std::chrono::milliseconds timeout) {
+ssize_t CSerialLink::ReadAvailable(uint8_t* out, size_t max, std::chrono::milliseconds wait) {
     SteadyClock clock;
-    const Deadline deadline(clock, timeout);
-    size_t got = 0;
-    while (got < max) {
-        // The first byte may take the whole time; later ones must follow within 1 ms.
-        const auto wait = got == 0 ? deadline.Remaining() : std::min(kInterByteGap, deadline.Remaining());
-        const int ready = WaitUntilReady(m_fd, POLLIN, Deadline(clock, wait));
-        if (ready < 0) {
-            return -1;
+    const Deadline deadline(clock, wait);
+    for (;;) {
+        const int ready = WaitUntilReady(m_fd, POLLIN, deadline);
+        if (ready <= 0) {
+            return ready;
         }
-        if (ready == 0) {
-            break;
-        }
-        const ssize_t n = ::read(m_fd, out + got, max - got);
+        const ssize_t n = ::read(m_fd, out, max);
         if (n < 0 && (errno == EINTR || errno == EAGAIN)) {
             continue;
         }
-        if (n < 0) {
-            return -1;
-        }
-        if (n == 0) {
-            break;
-        }
-        got += static_cast<size_t>(n);
+        return n;
     }
-    return static_cast<ssize_t>(got);
 }
 
 bool CSerialLink::Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, size_t& received) {
@@ -204,14 +199,35 @@ bool CSerialLink::Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, si
     }
     FrameParser parser(buffer, capacity);
     const auto timeout = UnitsTimeout(timeoutUnits, m_unitMs);
+    // Bytes are read in chunks of at most kReadChunk: the first byte of a
+    // chunk may take the whole time-out, later ones must follow within
+    // kInterByteGap. Every byte goes to the parser as it arrives, so a
+    // complete frame ends the reply at once.
+    size_t inChunk = 0;
     for (;;) {
-        uint8_t chunk[kReadChunk];
-        const ssize_t n = ReadChunk(chunk, kReadChunk, timeout);
-        if (n <= 0) {
+        uint8_t bytes[kReadChunk];
+        const ssize_t n = ReadAvailable(bytes, kReadChunk - inChunk, inChunk == 0 ? timeout : kInterByteGap);
+        if (n < 0) {
             return false;
         }
+        if (n == 0) {
+            if (inChunk == 0) {
+                return false; // nothing arrived in time
+            }
+            // A short chunk. A pause in the middle of a frame may be a USB
+            // serial adapter handing its bytes over in pieces a few
+            // milliseconds apart: only a pause longer than kPieceGap ends the
+            // reply, and the caller judges what arrived.
+            SteadyClock clock;
+            if (parser.Size() > 0 && WaitUntilReady(m_fd, POLLIN, Deadline(clock, kPieceGap)) > 0) {
+                inChunk = 0;
+                continue;
+            }
+            received = parser.Size();
+            return true;
+        }
         for (ssize_t i = 0; i < n; ++i) {
-            parser.Feed(chunk[i]);
+            parser.Feed(bytes[i]);
             if (parser.CurrentState() == FrameParser::State::Complete) {
                 received = parser.Size();
                 return true;
@@ -220,11 +236,7 @@ bool CSerialLink::Receive(uint8_t* buffer, size_t capacity, int timeoutUnits, si
                 return false;
             }
         }
-        if (static_cast<size_t>(n) < kReadChunk) {
-            // A short chunk ends the reply; the caller judges what arrived.
-            received = parser.Size();
-            return true;
-        }
+        inChunk = (inChunk + static_cast<size_t>(n)) % kReadChunk; // a full chunk: another read
     }
 }
 

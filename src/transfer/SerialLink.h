@@ -24,6 +24,9 @@ public:
     static constexpr int kMaxPacket = 512;
     static constexpr size_t kReadChunk = 10;
     static constexpr std::chrono::milliseconds kInterByteGap{1};
+    // The longest pause inside one reply: USB serial adapters deliver bytes
+    // after their latency timer (16 ms by default).
+    static constexpr std::chrono::milliseconds kPieceGap{50};
 
     ~CSerialLink() override { Close(); }
     int MaxPacketSize() override { return kMaxPacket; }
@@ -37,9 +40,9 @@ public:
     void SetUnitMilliseconds(int ms) { m_unitMs = ms; }
 
 private:
-    // Reads up to max bytes: waits for the first byte until the deadline, then
-    // takes further bytes while they follow each other within 1 ms.
-    ssize_t ReadChunk(uint8_t* out, size_t max, std::chrono::milliseconds timeout);
+    // Reads what is there, up to max bytes, waiting up to wait for the first.
+    // 0 when nothing came in time (or the line closed), -1 on an error.
+    ssize_t ReadAvailable(uint8_t* out, size_t max, std::chrono::milliseconds wait);
 
     std::string m_portName;
     int32_t m_baudRate = 115200;

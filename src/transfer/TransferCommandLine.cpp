@@ -1,5 +1,7 @@
 #include "transfer/TransferCommandLine.h"
 
+#include "transfer/LinkOptions.h"
+
 namespace caldo {
 
 TransferCommandLine ParseTransferCommandLine(const std::vector<std::string>& args) {
@@ -16,6 +18,14 @@ TransferCommandLine ParseTransferCommandLine(const std::vector<std::string>& arg
         } else if (a == "-f" || a == "-F") {
             if (i + 1 < args.size()) {
                 result.packagePath = args[++i];
+            }
+        } else if (a == "--allow-placeholder") {
+            result.allowPlaceholder = true;
+        } else if (IsLinkOption(a)) {
+            CLinkSettings link;
+            std::string error;
+            if (ParseLinkOption(args, i, link, error)) {
+                result.link = link;
             }
         }
     }

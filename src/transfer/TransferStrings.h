@@ -36,5 +36,37 @@ inline constexpr const char kRegionDriver1[] = "驱动(1)";
 inline constexpr const char kPackageDamaged[] = "下载包文件已损坏！";
 inline constexpr const char kWriteBlockFailedFmt[] = "下载%s失败！";
 inline constexpr const char kNotBackInApplication[] = "GUI更新后设备未回到应用程序模式！";
+inline constexpr const char kNotInBootloader[] = "设备没有进入BOOTLOADER！";
+
+// Refusals found before anything is sent that changes the panel's mode.
+inline constexpr const char kNoGuiForModel[] = "下载包中没有适用于该文本硬件型号的GUI程序！";
+inline constexpr const char kPlaceholderRefusedFmt[] =
+    "下载包中的%s是占位文件，不是真正的程序，不能写入真实的文本显示器！\n"
+    "（占位文件只用于模拟设备；确需写入时请加选项 --allow-placeholder。）";
+inline constexpr const char kModelNumberFmt[] = "型号：%u";
+
+// Settings that name no reachable panel.
+inline constexpr const char kBadAddressFmt[] = "IP地址无效：%s";
+inline constexpr const char kBadPortFmt[] = "端口无效：%s";
+inline constexpr const char kBadSerialPortFmt[] = "找不到串口：%s";
+inline constexpr const char kUsbIdFileFailedFmt[] = "读取USB设备列表失败：%s";
+inline constexpr const char kSerialWord[] = "串口";
+
+// Where a failed run left the panel, and what to do.
+inline constexpr const char kStateUntouched[] = "设备未做任何改动。";
+inline constexpr const char kStateUnknown[] = "设备可能已切换到BOOTLOADER，状态不明：请重新上电后再下载。";
+inline constexpr const char kStateBootIntact[] =
+    "设备停留在BOOTLOADER中，原GUI程序未改动：重新上电即可回到应用程序，然后可重新下载。";
+inline constexpr const char kStateBootNoGui[] =
+    "设备停留在BOOTLOADER中，GUI程序不完整：请重新下载（会重新写入GUI程序）。";
+inline constexpr const char kStateGuiNoAnswer[] =
+    "GUI程序已写入，但设备重启后没有应答：请检查连接，重新上电后再下载。";
+inline constexpr const char kStateAppIntact[] = "设备已回到应用程序，原工程未改动。";
+inline constexpr const char kStateAppIncomplete[] = "设备已退出下载模式，但工程数据不完整：请重新下载。";
+inline constexpr const char kStateDownloadNoAnswer[] =
+    "设备可能仍处于下载模式且没有应答：请重新上电后再下载。";
+
+// A run that wrote and verified everything.
+inline constexpr const char kDownloadDone[] = "下载成功！";
 
 } // namespace caldo::text

@@ -39,10 +39,12 @@ bool ParseIpv4Text(const std::string& text, uint32_t& hostOrderAddress) {
             ++pos;
         }
         unsigned long value = 0;
-        if (!ParseDecimal(text, pos, value)) {
+        // A part above 255 names no address; taking its low bits would send
+        // the frames to some other host.
+        if (!ParseDecimal(text, pos, value) || value > 255) {
             return false;
         }
-        address = (address << 8) | static_cast<uint32_t>(value & 0xFF);
+        address = (address << 8) | static_cast<uint32_t>(value);
     }
     if (pos != text.size()) {
         return false;

@@ -9,8 +9,8 @@
 
 namespace caldo {
 
-// Parses dotted IPv4 text: four decimal numbers, each reduced to its low 8 bits.
-// Fails on missing parts, empty parts or characters other than digits and dots.
+// Parses dotted IPv4 text: four decimal numbers 0..255. Fails on missing or
+// empty parts, parts above 255, or characters other than digits and dots.
 bool ParseIpv4Text(const std::string& text, uint32_t& hostOrderAddress);
 // Parses a decimal UDP port 1..65535.
 bool ParsePortText(const std::string& text, uint16_t& port);

@@ -2,13 +2,36 @@
 
 #include <libusb-1.0/libusb.h>
 
-#include <cctype>
-#include <cstdlib>
-#include <string>
-
 #include "transfer/Frame.h"
 
 namespace caldo {
+
+namespace {
+
+bool Accepts(int wanted, int value) {
+    return wanted < 0 || wanted == value;
+}
+
+std::vector<UsbInterfaceInfo> InterfacesOf(const libusb_config_descriptor& config) {
+    std::vector<UsbInterfaceInfo> interfaces;
+    for (uint8_t i = 0; i < config.bNumInterfaces; ++i) {
+        const libusb_interface& iface = config.interface[i];
+        if (iface.num_altsetting < 1) {
+            continue;
+        }
+        const libusb_interface_descriptor& alt = iface.altsetting[0];
+        UsbInterfaceInfo info{alt.bInterfaceNumber, alt.bInterfaceClass, alt.bInterfaceSubClass,
+                              alt.bInterfaceProtocol, {}};
+        for (uint8_t e = 0; e < alt.bNumEndpoints; ++e) {
+            info.endpoints.push_back(
+                {alt.bInterfaceNumber, alt.endpoint[e].bEndpointAddress, alt.endpoint[e].bmAttributes});
+        }
+        interfaces.push_back(std::move(info));
+    }
+    return interfaces;
+}
+
+} // namespace
 
 std::optional<UsbPipes> ChooseUsbPipes(const std::vector<UsbEndpointInfo>& endpoints) {
     // The interfaces in the order their endpoints appear.
@@ -39,73 +62,77 @@ std::optional<UsbPipes> ChooseUsbPipes(const std::vector<UsbEndpointInfo>& endpo
     return std::nullopt;
 }
 
-bool ParseUsbId(const std::string& text, uint16_t& vendorId, uint16_t& productId) {
-    auto parseHex = [](std::string part, uint16_t& value) {
-        if (part.size() > 2 && part[0] == '0' && (part[1] == 'x' || part[1] == 'X')) {
-            part = part.substr(2);
+std::optional<UsbPipes> ChooseUsbInterface(const std::vector<UsbInterfaceInfo>& interfaces, const UsbPanelId& id) {
+    for (const UsbInterfaceInfo& iface : interfaces) {
+        if (!Accepts(id.interfaceClass, iface.interfaceClass) ||
+            !Accepts(id.interfaceSubClass, iface.interfaceSubClass) ||
+            !Accepts(id.interfaceProtocol, iface.interfaceProtocol)) {
+            continue;
         }
-        if (part.empty() || part.size() > 4) {
-            return false;
+        if (auto pipes = ChooseUsbPipes(iface.endpoints)) {
+            return pipes;
         }
-        for (char c : part) {
-            if (!std::isxdigit(static_cast<unsigned char>(c))) {
-                return false;
-            }
-        }
-        value = static_cast<uint16_t>(std::strtoul(part.c_str(), nullptr, 16));
-        return true;
-    };
-    const size_t colon = text.find(':');
-    if (colon == std::string::npos) {
-        return false;
     }
-    uint16_t v = 0, p = 0;
-    if (!parseHex(text.substr(0, colon), v) || !parseHex(text.substr(colon + 1), p)) {
-        return false;
+    return std::nullopt;
+}
+
+const UsbPanelId* FindUsbPanelId(const std::vector<UsbPanelId>& ids, uint16_t vendorId, uint16_t productId) {
+    for (const UsbPanelId& id : ids) {
+        if (id.vendorId == vendorId && id.productId == productId) {
+            return &id;
+        }
     }
-    vendorId = v;
-    productId = p;
-    return true;
+    return nullptr;
 }
 
 bool CUsbPipeLink::Configure(const CLinkSettings& settings) {
-    m_vendorId = settings.usbVendorId;
-    m_productId = settings.usbProductId;
+    m_ids = settings.usbIds;
     return true;
 }
 
 bool CUsbPipeLink::Open() {
-    if (libusb_init(&m_context) != 0) {
+    if (m_ids.empty() || libusb_init(&m_context) != 0) {
         m_context = nullptr;
         return false;
     }
-    m_handle = libusb_open_device_with_vid_pid(m_context, m_vendorId, m_productId);
-    if (!m_handle) {
+    // A fresh list each time: after a restart the panel enumerates anew, in
+    // its bootloader under another id.
+    libusb_device** devices = nullptr;
+    const ssize_t count = libusb_get_device_list(m_context, &devices);
+    bool found = false;
+    for (ssize_t i = 0; i < count && !found; ++i) {
+        found = TryDevice(devices[i]);
+    }
+    if (count >= 0) {
+        libusb_free_device_list(devices, 1);
+    }
+    return found;
+}
+
+bool CUsbPipeLink::TryDevice(libusb_device* device) {
+    libusb_device_descriptor descriptor{};
+    if (libusb_get_device_descriptor(device, &descriptor) != 0) {
+        return false;
+    }
+    const UsbPanelId* id = FindUsbPanelId(m_ids, descriptor.idVendor, descriptor.idProduct);
+    if (!id) {
         return false;
     }
     libusb_config_descriptor* config = nullptr;
-    if (libusb_get_active_config_descriptor(libusb_get_device(m_handle), &config) != 0) {
+    if (libusb_get_active_config_descriptor(device, &config) != 0 &&
+        libusb_get_config_descriptor(device, 0, &config) != 0) {
         return false;
     }
-    std::vector<UsbEndpointInfo> endpoints;
-    for (uint8_t i = 0; i < config->bNumInterfaces; ++i) {
-        const libusb_interface& iface = config->interface[i];
-        if (iface.num_altsetting < 1) {
-            continue;
-        }
-        const libusb_interface_descriptor& alt = iface.altsetting[0];
-        for (uint8_t e = 0; e < alt.bNumEndpoints; ++e) {
-            endpoints.push_back(
-                {alt.bInterfaceNumber, alt.endpoint[e].bEndpointAddress, alt.endpoint[e].bmAttributes});
-        }
-    }
+    const auto pipes = ChooseUsbInterface(InterfacesOf(*config), *id);
     libusb_free_config_descriptor(config);
-    const auto pipes = ChooseUsbPipes(endpoints);
-    if (!pipes) {
+    if (!pipes || libusb_open(device, &m_handle) != 0) {
+        m_handle = nullptr;
         return false;
     }
     libusb_set_auto_detach_kernel_driver(m_handle, 1);
     if (libusb_claim_interface(m_handle, pipes->interfaceNumber) != 0) {
+        libusb_close(m_handle);
+        m_handle = nullptr;
         return false;
     }
     m_claimedInterface = pipes->interfaceNumber;

@@ -235,4 +235,15 @@ TEST_F(ToolsTest, ASerialDownloadThatCannotStartKeepsTheTarget) {
     EXPECT_TRUE(sink.Entries().empty());
 }
 
+TEST_F(ToolsTest, TheDownloadToolIsFoundBesideTheRunningDesignerFirst) {
+    // The program folder (BALSAR_HOME) names a source tree without programs.
+    const auto bin = folder.Path() / "bin";
+    std::filesystem::create_directory(bin);
+    MakeExecutable(bin / "OskelLoader");
+    env.executableFolder = bin;
+    ASSERT_TRUE(DownloadCommand(env));
+    ASSERT_EQ(launcher.calls.size(), 1u);
+    EXPECT_EQ(launcher.calls[0].program, (bin / "OskelLoader").string());
+}
+
 } // namespace

@@ -14,12 +14,48 @@ namespace {
 using namespace std::chrono_literals;
 using test::Bytes;
 
+// A panel that cannot be reached: the link never opens.
+struct FailingLink : CTransferLink {
+    int MaxPacketSize() override { return 1024; }
+    bool Receive(uint8_t*, size_t, int, size_t& received) override {
+        received = 0;
+        return false;
+    }
+    bool Close() override { return true; }
+    bool Configure(const CLinkSettings&) override { return true; }
+    bool Open() override { return false; }
+    bool Send(const uint8_t*, size_t, int) override { return false; }
+};
+
+// A link to the simulated panel that breaks for good after a number of sends
+// (a cable pulled in the middle of a run).
+class CuttingLink : public test::EmulatorLink {
+public:
+    CuttingLink(panelsim::PanelModel& panel, int& sendsLeft)
+        : test::EmulatorLink(panel, 1024, LengthOrder::HighFirst), m_sendsLeft(sendsLeft) {}
+    bool Send(const uint8_t* data, size_t length, int units) override {
+        if (m_sendsLeft <= 0) {
+            return false;
+        }
+        --m_sendsLeft;
+        return test::EmulatorLink::Send(data, length, units);
+    }
+    bool Receive(uint8_t* buffer, size_t capacity, int units, size_t& received) override {
+        if (m_sendsLeft <= 0) {
+            received = 0;
+            return false;
+        }
+        return test::EmulatorLink::Receive(buffer, capacity, units, received);
+    }
+
+private:
+    int& m_sendsLeft;
+};
+
 struct Rig {
     explicit Rig(panelsim::Config config, int maxPacket = 1024)
         : panel(std::move(config)), m_maxPacket(maxPacket),
-          m_order(UsesUsbOrder(maxPacket) ? LengthOrder::LowFirst : LengthOrder::HighFirst) {}
-
-    static bool UsesUsbOrder(int maxPacket) { return maxPacket == 64; }
+          m_order(maxPacket == 64 ? LengthOrder::LowFirst : LengthOrder::HighFirst) {}
 
     LinkFactory Factory() {
         return [this](const CLinkSettings&) -> std::unique_ptr<CTransferLink> {
@@ -27,28 +63,33 @@ struct Rig {
             if (failOpensAfter >= 0 && linksCreated > failOpensAfter) {
                 return std::make_unique<FailingLink>();
             }
-            return std::make_unique<test::EmulatorLink>(panel, m_maxPacket, m_order);
+            if (sendsBeforeCut >= 0) {
+                return std::make_unique<CuttingLink>(panel, sendsBeforeCut);
+            }
+            return std::make_unique<test::EmulatorLink>(panel, m_maxPacket, m_order, &clock);
         };
     }
 
-    bool Run(const test::PackageContents& pkg, bool force = false) {
+    std::filesystem::path Write(const test::PackageContents& pkg) {
         test::WriteFile(dir.Path() / "p.qk", test::BuildPackage(pkg));
-        return RunFile(dir.Path() / "p.qk", force);
+        return dir.Path() / "p.qk";
     }
 
-    bool RunFile(const std::filesystem::path& path, bool force = false) {
+    bool Run(const test::PackageContents& pkg, bool force = false) { return RunFile(Write(pkg), force); }
+
+    bool RunFile(const std::filesystem::path& path, bool force = false, bool allowPlaceholder = false) {
         DownloadOptions options;
         options.packagePath = path;
         options.forceGuiUpdate = force;
+        options.allowPlaceholder = allowPlaceholder;
         options.link.kind = kLinkUdp;
+        options.link.addressText = "192.168.1.20";
+        options.link.portText = "5000";
         CDownloader d(options, progress, messages, clock, Factory());
-        return d.RunDownload();
-    }
-
-    CDownloader Downloader(const std::filesystem::path& path) {
-        DownloadOptions options;
-        options.packagePath = path;
-        return CDownloader(options, progress, messages, clock, Factory());
+        const bool ok = d.RunDownload();
+        finalState = d.FinalState();
+        bytesWritten = d.BytesWritten();
+        return ok;
     }
 
     // Request frames of one command code, in order.
@@ -62,28 +103,24 @@ struct Rig {
         return out;
     }
 
-    // A panel that cannot be reached: the link never opens.
-    struct FailingLink : CTransferLink {
-        int MaxPacketSize() override { return 1024; }
-        bool Receive(uint8_t*, size_t, int, size_t& received) override {
-            received = 0;
-            return false;
-        }
-        bool Close() override { return true; }
-        bool Configure(const CLinkSettings&) override { return true; }
-        bool Open() override { return false; }
-        bool Send(const uint8_t*, size_t, int) override { return false; }
-    };
+    // Whether the panel saw only requests for its information.
+    bool OnlyAskedForInformation() const {
+        return std::all_of(panel.Journal().begin(), panel.Journal().end(),
+                           [](const std::string& line) { return line.rfind("GetPanelInfo ", 0) == 0; });
+    }
 
     panelsim::PanelModel panel;
     int m_maxPacket;
     LengthOrder m_order;
     int linksCreated = 0;
     int failOpensAfter = -1;
+    int sendsBeforeCut = -1;
     test::TempDir dir;
     test::RecordingProgress progress;
     balsar::RecordingMessageSink messages;
     test::ManualClock clock;
+    PanelState finalState = PanelState::Untouched;
+    uint64_t bytesWritten = 0;
 };
 
 test::PackageContents StandardContents() {
@@ -93,6 +130,20 @@ test::PackageContents StandardContents() {
     pkg.gui2 = test::PatternBytes(1700, 13);
     pkg.sections = {test::PatternBytes(700, 14), test::PatternBytes(0, 0), test::PatternBytes(333, 15)};
     return pkg;
+}
+
+// The bytes of a placeholder program as the package carries them.
+Bytes PlaceholderProgram() {
+    const std::string text = "BALSAR-PLACEHOLDER GUI program gui_test: not a panel program\n";
+    return Bytes(text.begin(), text.end());
+}
+
+std::string Lines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += (text.empty() ? "" : "\n") + line;
+    }
+    return text;
 }
 
 TEST(TransferDownload, WritesUserDataAndDriversWithoutGuiUpdate) {
@@ -117,6 +168,12 @@ TEST(TransferDownload, WritesUserDataAndDriversWithoutGuiUpdate) {
     // The only wait is the pause before each panel information reply.
     EXPECT_EQ(rig.clock.sleeps, std::vector<std::chrono::milliseconds>{100ms});
     EXPECT_EQ(rig.progress.caption, "烧写驱动(1)成功！");
+    EXPECT_EQ(rig.bytesWritten, 3000u + 700u + 333u);
+    EXPECT_EQ(rig.finalState, PanelState::Done);
+    ASSERT_EQ(rig.progress.panels.size(), 1u);
+    EXPECT_EQ(rig.progress.panels[0].model, 1);
+    EXPECT_EQ(rig.progress.panels[0].guiVersion, 5);
+    EXPECT_TRUE(rig.progress.panels[0].emulated);
 }
 
 TEST(TransferDownload, UsbBlocksOf56Bytes) {
@@ -145,11 +202,17 @@ TEST(TransferDownload, GuiUpdateThroughTheBootloader) {
     EXPECT_TRUE(rig.messages.Entries().empty());
     EXPECT_EQ(rig.panel.Regions().at("gui.bin"), pkg.gui2);
     EXPECT_EQ(rig.panel.GuiVersion(), 6);
+    // Asked in the application, in the bootloader and in the new GUI program.
+    const std::vector<std::string> modes{"GetPanelInfo ok app", "EnterBootMode ok boot", "GetPanelInfo ok boot",
+                                         "EnterDownloadMode ok boot-download"};
+    EXPECT_EQ(std::vector<std::string>(rig.panel.Journal().begin(), rig.panel.Journal().begin() + 4), modes);
     EXPECT_EQ(rig.Requests(0x04).size(), 1u); // EnterBootMode
     // Each restart waits 3000 ms; the panel answered the first attempt both times.
     EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 3000ms), 2);
-    EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 100ms), 4);
+    EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 100ms), 3);
     EXPECT_EQ(rig.panel.Regions().at("userdata.bin"), pkg.user);
+    ASSERT_EQ(rig.progress.panels.size(), 3u);
+    EXPECT_EQ(rig.progress.panels.back().guiVersion, 6);
 }
 
 TEST(TransferDownload, GuiUpdateDecision) {
@@ -172,61 +235,205 @@ TEST(TransferDownload, GuiUpdateDecision) {
     EXPECT_EQ(forced.panel.Regions().at("gui.bin"), StandardContents().gui1);
 }
 
-TEST(TransferDownload, Model0xFFFFIsModel1) {
-    Rig rig(test::EmulatorConfig(0xFFFF, false, 1));
-    const test::PackageContents pkg = StandardContents();
-    ASSERT_TRUE(rig.Run(pkg));
-    EXPECT_EQ(rig.panel.Regions().at("gui.bin"), pkg.gui1);
-    CDownloader d = rig.Downloader(rig.dir.Path() / "p.qk");
-    EXPECT_EQ(d.PackageGuiVersion(0xFFFF), 5);
-    EXPECT_EQ(d.PackageGuiVersion(1), 5);
-    EXPECT_EQ(d.PackageGuiVersion(2), 6);
-    EXPECT_TRUE(rig.messages.Entries().empty());
-    EXPECT_EQ(d.PackageGuiVersion(3), 0);
-    EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kUnknownModel});
-}
-
-TEST(TransferDownload, KindOnePackageOnModelTwoPanel) {
+TEST(TransferDownload, PackageGuiVersionByModelAndKind) {
+    CPackageFile package;
     test::PackageContents pkg = StandardContents();
+    package.Assign(test::BuildPackage(pkg));
+    ASSERT_EQ(package.Parse(), CPackageFile::Status::Ok);
+    EXPECT_EQ(PackageGuiVersion(package, 0xFFFF), 5); // model 0xFFFF is model 1
+    EXPECT_EQ(PackageGuiVersion(package, 1), 5);
+    EXPECT_EQ(PackageGuiVersion(package, 2), 6);
+    EXPECT_EQ(PackageGuiVersion(package, 3), 0);
     pkg.kind = 1;
-    // A GUI update is needed (bootloader running): the package kind is refused.
-    Rig boot(test::EmulatorConfig(2, true, 1));
-    EXPECT_FALSE(boot.Run(pkg));
-    EXPECT_EQ(boot.messages.Texts(), std::vector<std::string>{text::kPackageKindMismatch});
-    EXPECT_EQ(boot.Requests(0x10).size(), 0u);
-    // No GUI version for model 2 in a kind-1 package, and no message.
-    CDownloader d = boot.Downloader(boot.dir.Path() / "p.qk");
-    boot.messages.Clear();
-    EXPECT_EQ(d.PackageGuiVersion(2), 0);
-    EXPECT_TRUE(boot.messages.Entries().empty());
+    package.Assign(test::BuildPackage(pkg));
+    ASSERT_EQ(package.Parse(), CPackageFile::Status::Ok);
+    EXPECT_EQ(PackageGuiVersion(package, 1), 5);
+    EXPECT_EQ(PackageGuiVersion(package, 2), 0); // no model-2 GUI in a kind-1 package
+
+    Rig rig(test::EmulatorConfig(0xFFFF, false, 1));
+    ASSERT_TRUE(rig.Run(StandardContents()));
+    EXPECT_EQ(rig.panel.Regions().at("gui.bin"), StandardContents().gui1);
 }
 
-TEST(TransferDownload, NinetyNineReconnectionAttempts) {
-    Rig rig(test::EmulatorConfig(1, false, 1)); // needs the GUI update
-    rig.failOpensAfter =
-        2; // the run and the GUI update connect; after the restart the panel never comes back
-    EXPECT_FALSE(rig.Run(StandardContents()));
-    EXPECT_EQ(rig.linksCreated, 2 + 99);
-    EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kReconnectFailed});
-    EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 3000ms), 1);
-    // 99 pauses after failed attempts plus the pauses before the two panel information replies.
-    EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 100ms), 99 + 2);
-    EXPECT_GE(rig.progress.repaints, 100);
-    EXPECT_EQ(rig.progress.caption, text::kConnectingCaption);
+// Every refusal is found before any command that changes the panel's mode,
+// and is told once, naming the file or the model involved.
+TEST(TransferDownload, RefusedPackagesLeaveThePanelUntouched) {
+    struct Case {
+        const char* what;
+        panelsim::Config panel;
+        std::function<Bytes()> package; // empty: no file at all
+        std::string message;
+        bool panelAsked; // the refusal needed the panel's information
+    };
+    const auto standard = [] { return test::BuildPackage(StandardContents()); };
+    const auto truncated = [&] {
+        Bytes b = standard();
+        b.resize(b.size() - 10);
+        return b;
+    };
+    const auto badLength = [&] {
+        Bytes b = standard();
+        b[24] ^= 0x40; // user-data length no longer matches
+        return b;
+    };
+    const auto unknownKind = [&] {
+        Bytes b = standard();
+        b[16] = 7;
+        return b;
+    };
+    const auto kindOne = [] {
+        test::PackageContents pkg = StandardContents();
+        pkg.kind = 1;
+        return test::BuildPackage(pkg);
+    };
+    const auto tooLarge = [] {
+        test::PackageContents pkg = StandardContents();
+        pkg.user = test::PatternBytes(131072 - 15, 31);
+        return test::BuildPackage(pkg);
+    };
+    const auto noGuiForModel2 = [] {
+        test::PackageContents pkg = StandardContents();
+        pkg.gui2.clear();
+        return test::BuildPackage(pkg);
+    };
+    const auto placeholderGui = [] {
+        test::PackageContents pkg = StandardContents();
+        pkg.gui1 = PlaceholderProgram();
+        return test::BuildPackage(pkg);
+    };
+    const auto placeholderDriver = [] {
+        test::PackageContents pkg = StandardContents();
+        pkg.sections[2] = PlaceholderProgram();
+        return test::BuildPackage(pkg);
+    };
+    panelsim::Config real = test::EmulatorConfig(1, false, 1);
+    real.announceEmulation = false;
+    panelsim::Config realCurrent = test::EmulatorConfig(1, false, 5);
+    realCurrent.announceEmulation = false;
+    const std::string untouched = text::kStateUntouched;
+    const std::vector<Case> cases{
+        {"missing", test::EmulatorConfig(1, false, 1), nullptr, text::kOpenFileFailed, false},
+        {"truncated", test::EmulatorConfig(1, true, 0), truncated, text::kPackageDamaged, false},
+        {"bad length", test::EmulatorConfig(1, false, 1), badLength, text::kPackageDamaged, false},
+        {"unknown kind", test::EmulatorConfig(1, false, 1), unknownKind, text::kPackageKindMismatch, false},
+        {"kind 1 on model 2", test::EmulatorConfig(2, true, 1), kindOne, text::kPackageKindMismatch, true},
+        {"unknown model", test::EmulatorConfig(3, false, 1), standard, text::kUnknownModel, true},
+        {"too large", test::EmulatorConfig(2, false, 1), tooLarge, text::kProjectTooLarge, true},
+        {"no GUI for model 2", test::EmulatorConfig(2, false, 1), noGuiForModel2, text::kNoGuiForModel, true},
+        {"placeholder GUI", real, placeholderGui, "下载包中的GUI是占位文件", true},
+        {"placeholder driver", realCurrent, placeholderDriver, "下载包中的驱动(1)是占位文件", true},
+    };
+    for (const Case& c : cases) {
+        Rig rig(c.panel);
+        const auto path = rig.dir.Path() / "p.qk";
+        if (c.package) {
+            test::WriteFile(path, c.package());
+        }
+        EXPECT_FALSE(rig.RunFile(path)) << c.what;
+        ASSERT_EQ(rig.messages.Entries().size(), 1u) << c.what;
+        const std::string message = rig.messages.Texts()[0];
+        EXPECT_EQ(message.rfind(c.message, 0), 0u) << c.what << ": " << message;
+        EXPECT_EQ(rig.messages.Entries()[0].kind, balsar::MessageKind::Error) << c.what;
+        if (c.panelAsked) {
+            EXPECT_EQ(rig.linksCreated, 1) << c.what;
+            EXPECT_NE(message.find(untouched), std::string::npos) << c.what << ": " << message;
+        } else {
+            // A file fault is told with the file's name, before any panel is asked.
+            EXPECT_NE(message.find(path.string()), std::string::npos) << c.what << ": " << message;
+            EXPECT_EQ(rig.linksCreated, 0) << c.what;
+        }
+        EXPECT_TRUE(rig.OnlyAskedForInformation()) << c.what;
+        EXPECT_TRUE(rig.panel.ApplicationRunning() != c.panel.bootMode) << c.what;
+        EXPECT_TRUE(rig.panel.Regions().empty()) << c.what;
+        EXPECT_EQ(rig.finalState, PanelState::Untouched) << c.what;
+    }
+    // The unknown model's number is named.
+    Rig unknown(test::EmulatorConfig(3, false, 1));
+    EXPECT_FALSE(unknown.Run(StandardContents()));
+    EXPECT_EQ(unknown.messages.Texts(),
+              std::vector<std::string>{Lines({text::kUnknownModel, "型号：3", untouched})});
+}
+
+TEST(TransferDownload, PlaceholdersGoOnlyIntoEmulatedPanelsOrWhenAllowed) {
+    test::PackageContents pkg = StandardContents();
+    pkg.gui1 = PlaceholderProgram();
+    pkg.sections[0] = PlaceholderProgram();
+    // A simulated panel says so in its information.
+    Rig emulated(test::EmulatorConfig(1, false, 1));
+    ASSERT_TRUE(emulated.Run(pkg));
+    EXPECT_EQ(emulated.panel.Regions().at("gui.bin"), pkg.gui1);
+    // A real panel takes them only when the option allows it.
+    panelsim::Config real = test::EmulatorConfig(1, false, 1);
+    real.announceEmulation = false;
+    Rig allowed(real);
+    ASSERT_TRUE(allowed.RunFile(allowed.Write(pkg), false, true));
+    EXPECT_EQ(allowed.panel.Regions().at("driver0.bin"), pkg.sections[0]);
+    // A real panel whose GUI is up to date gets no GUI, so only the drivers count.
+    panelsim::Config realCurrent = test::EmulatorConfig(1, false, 5);
+    realCurrent.announceEmulation = false;
+    Rig current(realCurrent);
+    test::PackageContents realGuiOnly = StandardContents();
+    realGuiOnly.gui1 = PlaceholderProgram();
+    ASSERT_TRUE(current.Run(realGuiOnly));
+}
+
+TEST(TransferDownload, AFiveSecondRestartSucceeds) {
+    panelsim::Config config = test::EmulatorConfig(1, false, 1);
+    config.faults.slowRestartMs = 5000;
+    Rig rig(config);
+    ASSERT_TRUE(rig.Run(StandardContents()));
+    EXPECT_TRUE(rig.messages.Entries().empty());
+    EXPECT_EQ(rig.panel.Regions().at("gui.bin"), StandardContents().gui1);
+    EXPECT_EQ(rig.panel.Regions().at("userdata.bin"), StandardContents().user);
+    // The panel was asked while it was still restarting, after both restarts.
+    const auto& journal = rig.panel.Journal();
+    EXPECT_GE(std::count(journal.begin(), journal.end(), "GetPanelInfo silent boot"), 1);
+    EXPECT_GE(std::count(journal.begin(), journal.end(), "GetPanelInfo silent app"), 1);
+}
+
+TEST(TransferDownload, ReconnectionGivesUpWithinTheDesignedTime) {
+    {
+        // The link never opens again after the bootloader was asked for: 99
+        // attempts 100 ms apart.
+        Rig rig(test::EmulatorConfig(1, false, 1));
+        rig.failOpensAfter = 1;
+        EXPECT_FALSE(rig.Run(StandardContents()));
+        EXPECT_EQ(rig.linksCreated, 1 + 99);
+        EXPECT_EQ(rig.messages.Texts(),
+                  std::vector<std::string>{Lines({text::kReconnectFailed, "UDP 192.168.1.20:5000",
+                                                  text::kStateBootIntact})});
+        EXPECT_EQ(std::count(rig.clock.sleeps.begin(), rig.clock.sleeps.end(), 3000ms), 1);
+        EXPECT_GE(rig.progress.repaints, 99);
+        EXPECT_EQ(rig.progress.caption, text::kConnectingCaption);
+        EXPECT_LE(rig.clock.Now(), 100ms + 3000ms + 99 * 100ms);
+    }
+    {
+        // The link opens but the panel never answers: the time limit ends the
+        // attempts, each of which waits for a reply.
+        panelsim::Config config = test::EmulatorConfig(1, false, 1);
+        config.faults.slowRestartMs = 3600000;
+        Rig rig(config);
+        EXPECT_FALSE(rig.Run(StandardContents()));
+        EXPECT_LE(rig.clock.Now(), 100ms + 3000ms + 99 * 100ms + 200ms);
+        EXPECT_LT(rig.linksCreated, 1 + 99);
+        EXPECT_EQ(rig.finalState, PanelState::BootIntact);
+    }
 }
 
 TEST(TransferDownload, ReconnectionSucceedsOnALaterAttempt) {
     Rig rig(test::EmulatorConfig(1, false, 1));
     int attempts = 0;
     DownloadOptions options;
-    options.packagePath = rig.dir.Path() / "p.qk";
-    test::WriteFile(options.packagePath, test::BuildPackage(StandardContents()));
+    options.packagePath = rig.Write(StandardContents());
+    options.link.kind = kLinkUdp;
+    options.link.addressText = "10.0.0.1";
+    options.link.portText = "1";
     auto inner = rig.Factory();
     CDownloader d(options, rig.progress, rig.messages, rig.clock,
                   [&](const CLinkSettings& s) -> std::unique_ptr<CTransferLink> {
                       ++attempts;
-                      if (attempts >= 3 && attempts < 10) {
-                          return std::make_unique<Rig::FailingLink>(); // panel restarting
+                      if (attempts >= 2 && attempts < 10) {
+                          return std::make_unique<FailingLink>(); // panel restarting
                       }
                       return inner(s);
                   });
@@ -254,57 +461,53 @@ TEST(TransferDownload, ProjectSizeExamples) {
     EXPECT_FALSE(ProjectFits(1, 0, 0xFFFFFFF0u, false));
     EXPECT_FALSE(ProjectFits(2, 0, 0xFFFFFFFFu, false));
     EXPECT_FALSE(ProjectFits(1, 200000, 0, false));
-
-    test::RecordingProgress progress;
-    balsar::RecordingMessageSink messages;
-    test::ManualClock clock;
-    CDownloader d({}, progress, messages, clock);
-    EXPECT_FALSE(d.CheckProjectSize(3, 0, 0, false));
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{text::kUnknownModel});
+    EXPECT_FALSE(ProjectFits(3, 0, 0, false));
 }
 
-TEST(TransferDownload, ProjectTooLargeStopsBeforeErasing) {
-    Rig rig(test::EmulatorConfig(2, false, 6));
-    test::PackageContents pkg = StandardContents();
-    pkg.user = test::PatternBytes(131072 - 15, 31);
-    EXPECT_FALSE(rig.Run(pkg));
-    EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kProjectTooLarge});
-    EXPECT_EQ(rig.Requests(0x10).size(), 0u);
-}
-
-TEST(TransferDownload, RegionFailuresCarryTheirMessages) {
+// After a mode change, a failure ends the session where the link allows it,
+// and the one message says where the panel was left.
+TEST(TransferDownload, FailuresAfterAModeChangeSayWhereThePanelIs) {
     struct Case {
         const char* what;
-        panelsim::Faults faults;
+        panelsim::Config panel;
+        int sendsBeforeCut;
         std::string message;
+        PanelState state;
+        const char* lastJournalLine;
     };
-    panelsim::Faults verify;
-    verify.failVerify = 1;
-    panelsim::Faults erase;
-    erase.dropReply = 3; // info, enter download mode, erase
-    panelsim::Faults block;
-    block.corruptChecksum = 5; // the second write block
-    panelsim::Faults info;
-    info.shortReply = 1;
-    panelsim::Faults enter;
-    enter.noiseBefore = 2; // noise in a datagram makes it unreadable
+    const auto withFaults = [](panelsim::Config c, auto setFault) {
+        setFault(c.faults);
+        return c;
+    };
+    const panelsim::Config current = test::EmulatorConfig(1, false, 5);
+    const panelsim::Config outdated = test::EmulatorConfig(1, false, 1);
     const std::vector<Case> cases{
-        {"verify", verify, "烧写用户数据失败！"},
-        {"erase", erase, text::kEraseFailed},
-        {"write block", block, "下载用户数据失败！"},
-        {"short info", info, text::kGetInfoFailed},
-        {"enter download", enter, text::kEnterDownloadFailed},
+        {"user data not verified", withFaults(current, [](auto& f) { f.failVerify = 1; }), -1,
+         "烧写用户数据失败！", PanelState::AppIncomplete, "FinishDownload ok app"},
+        {"erase unanswered", withFaults(current, [](auto& f) { f.dropReply = 3; }), -1, text::kEraseFailed,
+         PanelState::AppIncomplete, "FinishDownload ok app"},
+        {"block unanswered", withFaults(current, [](auto& f) { f.corruptChecksum = 5; }), -1,
+         "下载用户数据失败！", PanelState::AppIncomplete, "FinishDownload ok app"},
+        // Noise in a datagram makes it unreadable.
+        {"download mode unanswered", withFaults(current, [](auto& f) { f.noiseBefore = 2; }), -1,
+         text::kEnterDownloadFailed, PanelState::AppIntact, "FinishDownload ok app"},
+        {"cable pulled", current, 5, "下载用户数据失败！", PanelState::DownloadNoAnswer,
+         "WriteBlock ok app-download"},
+        {"GUI not verified", withFaults(outdated, [](auto& f) { f.failVerify = 1; }), -1, "烧写GUI失败！",
+         PanelState::BootNoGui, "FinishDownload ok boot"},
+        {"bootloader unanswered", withFaults(outdated, [](auto& f) { f.dropReply = 2; }), -1,
+         text::kEnterBootFailed, PanelState::Unknown, "EnterBootMode ok boot"},
     };
     for (const Case& c : cases) {
-        panelsim::Config config = test::EmulatorConfig(1, false, 5);
-        config.faults = c.faults;
-        Rig rig(config);
+        Rig rig(c.panel);
+        rig.sendsBeforeCut = c.sendsBeforeCut;
         EXPECT_FALSE(rig.Run(StandardContents())) << c.what;
-        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{c.message}) << c.what;
-        // Shown as errors, in a box with the error icon.
-        for (const auto& entry : rig.messages.Entries()) {
-            EXPECT_EQ(entry.kind, balsar::MessageKind::Error) << c.what;
-        }
+        ASSERT_EQ(rig.messages.Entries().size(), 1u) << c.what;
+        EXPECT_EQ(rig.messages.Texts()[0], Lines({c.message, PanelStateText(c.state)})) << c.what;
+        EXPECT_EQ(rig.finalState, c.state) << c.what;
+        ASSERT_FALSE(rig.panel.Journal().empty()) << c.what;
+        EXPECT_EQ(rig.panel.Journal().back(), c.lastJournalLine) << c.what;
+        EXPECT_FALSE(rig.panel.InDownloadMode() && c.state != PanelState::DownloadNoAnswer) << c.what;
         EXPECT_EQ(rig.panel.Regions().count("userdata.bin"), 0u) << c.what;
     }
 }
@@ -317,63 +520,65 @@ TEST(TransferDownload, VerifyFailureShowsCheckCaption) {
     EXPECT_EQ(rig.progress.caption, text::kVerifyErrorCaption);
 }
 
-TEST(TransferDownload, BadPackagesNeverReachTheFlash) {
-    {
-        Rig rig(test::EmulatorConfig(1, false, 5));
-        EXPECT_FALSE(rig.RunFile(rig.dir.Path() / "missing.qk"));
-        // Once from the GUI version look-up, once when the run opens the package.
-        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>(2, text::kOpenFileFailed));
-    }
-    {
-        Rig rig(test::EmulatorConfig(1, false, 0)); // version 0: no GUI update for a damaged file
-        Bytes bytes = test::BuildPackage(StandardContents());
-        bytes.resize(bytes.size() - 10);
-        test::WriteFile(rig.dir.Path() / "p.qk", bytes);
-        EXPECT_FALSE(rig.RunFile(rig.dir.Path() / "p.qk"));
-        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kPackageDamaged});
-        EXPECT_EQ(rig.Requests(0x10).size(), 0u);
-    }
-    {
-        // Damage found before the GUI program is erased.
-        Rig rig(test::EmulatorConfig(1, true, 0));
-        Bytes bytes = test::BuildPackage(StandardContents());
-        bytes[24] ^= 0x40; // user-data length no longer matches
-        test::WriteFile(rig.dir.Path() / "p.qk", bytes);
-        EXPECT_FALSE(rig.RunFile(rig.dir.Path() / "p.qk"));
-        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kPackageDamaged});
-        EXPECT_EQ(rig.Requests(0x10).size(), 0u);
-    }
-    {
-        Rig rig(test::EmulatorConfig(1, false, 5));
-        Bytes bytes = test::BuildPackage(StandardContents());
-        bytes[16] = 7; // unknown kind
-        test::WriteFile(rig.dir.Path() / "p.qk", bytes);
-        EXPECT_FALSE(rig.RunFile(rig.dir.Path() / "p.qk"));
-        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kPackageKindMismatch});
-    }
-}
-
-TEST(TransferDownload, StartFailuresAndUnknownModel) {
+TEST(TransferDownload, StartFailuresNameTheLink) {
     {
         Rig rig(test::EmulatorConfig(1, false, 5));
         rig.failOpensAfter = 0;
         EXPECT_FALSE(rig.Run(StandardContents()));
-        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kStartFailure});
+        EXPECT_EQ(rig.messages.Texts(),
+                  std::vector<std::string>{Lines({text::kStartFailure, "UDP 192.168.1.20:5000"})});
     }
     {
-        Rig rig(test::EmulatorConfig(3, false, 5));
+        panelsim::Config config = test::EmulatorConfig(1, false, 5);
+        config.faults.dropReply = 1;
+        Rig rig(config);
         EXPECT_FALSE(rig.Run(StandardContents()));
-        EXPECT_EQ(rig.messages.Texts(), std::vector<std::string>{text::kUnknownModel});
+        EXPECT_EQ(rig.messages.Texts(),
+                  std::vector<std::string>{Lines({text::kGetInfoFailed, "UDP 192.168.1.20:5000"})});
     }
-    {
+    // Settings that name no panel are told before any link is made.
+    struct Bad {
+        CLinkSettings link;
+        std::string message;
+    };
+    CLinkSettings address;
+    address.kind = kLinkUdp;
+    address.addressText = "300.1.1.1";
+    address.portText = "5";
+    CLinkSettings port = address;
+    port.addressText = "10.0.0.1";
+    port.portText = "70000";
+    CLinkSettings serial;
+    serial.kind = kLinkSerial;
+    serial.serialPortName = "com999";
+    CLinkSettings usb;
+    usb.kind = kLinkUsb;
+    usb.usbIdFile = "/nonexistent/panels.conf";
+    CLinkSettings none;
+    none.kind = 9;
+    const std::vector<Bad> bad{{address, "IP地址无效：300.1.1.1"},
+                               {port, "端口无效：70000"},
+                               {serial, "找不到串口：com999"},
+                               {usb, "读取USB设备列表失败：/nonexistent/panels.conf: "},
+                               {none, text::kStartFailure}};
+    for (const Bad& b : bad) {
         test::RecordingProgress progress;
         balsar::RecordingMessageSink messages;
         test::ManualClock clock;
+        test::TempDir dir;
         DownloadOptions options;
-        options.link.kind = 9; // no such link
-        CDownloader d(options, progress, messages, clock);
-        EXPECT_FALSE(d.RunDownload());
-        EXPECT_EQ(messages.Texts(), std::vector<std::string>{text::kStartFailure});
+        options.packagePath = dir.Path() / "p.qk";
+        test::WriteFile(options.packagePath, test::BuildPackage(StandardContents()));
+        options.link = b.link;
+        int links = 0;
+        CDownloader d(options, progress, messages, clock, [&](const CLinkSettings&) {
+            ++links;
+            return std::unique_ptr<CTransferLink>();
+        });
+        EXPECT_FALSE(d.RunDownload()) << b.message;
+        ASSERT_EQ(messages.Entries().size(), 1u) << b.message;
+        EXPECT_EQ(messages.Texts()[0].rfind(b.message, 0), 0u) << messages.Texts()[0];
+        EXPECT_EQ(links, 0) << b.message;
     }
 }
 
@@ -415,6 +620,9 @@ struct ConnectionLog {
         test::WriteFile(dir.Path() / "p.qk", test::BuildPackage(pkg));
         DownloadOptions options;
         options.packagePath = dir.Path() / "p.qk";
+        options.link.kind = kLinkUdp;
+        options.link.addressText = "127.0.0.1";
+        options.link.portText = "9";
         test::RecordingProgress progress;
         Messages messages(*this);
         test::ManualClock clock;
@@ -433,7 +641,8 @@ TEST(TransferDownload, EveryLinkIsClosedOnceBeforeTheRunsMessage) {
         panelsim::PanelModel panel(config);
         ConnectionLog log;
         EXPECT_FALSE(log.Run(panel, StandardContents()));
-        EXPECT_EQ(log.events, (std::vector<std::string>{"open 1", "close 1", text::kGetInfoFailed}));
+        EXPECT_EQ(log.events, (std::vector<std::string>{"open 1", "close 1",
+                                                        Lines({text::kGetInfoFailed, "UDP 127.0.0.1:9"})}));
     }
     {
         panelsim::PanelModel panel(test::EmulatorConfig(2, false, 6));
@@ -441,7 +650,8 @@ TEST(TransferDownload, EveryLinkIsClosedOnceBeforeTheRunsMessage) {
         pkg.user = test::PatternBytes(131072 - 15, 31);
         ConnectionLog log;
         EXPECT_FALSE(log.Run(panel, pkg));
-        EXPECT_EQ(log.events, (std::vector<std::string>{"open 1", "close 1", text::kProjectTooLarge}));
+        EXPECT_EQ(log.events, (std::vector<std::string>{"open 1", "close 1",
+                                                        Lines({text::kProjectTooLarge, text::kStateUntouched})}));
     }
     {
         panelsim::PanelModel panel(test::EmulatorConfig(1, false, 5));
@@ -450,13 +660,11 @@ TEST(TransferDownload, EveryLinkIsClosedOnceBeforeTheRunsMessage) {
         EXPECT_EQ(log.events, (std::vector<std::string>{"open 1", "close 1"}));
     }
     {
-        // The GUI update: the run hands its link over, the update connects twice
-        // (before and after the bootloader starts), the run connects again.
+        // The GUI update: a new link after each of the two restarts.
         panelsim::PanelModel panel(test::EmulatorConfig(2, false, 1));
         ConnectionLog log;
         EXPECT_TRUE(log.Run(panel, StandardContents()));
-        const std::vector<std::string> expected{"open 1", "close 1", "open 2", "close 2",
-                                                "open 3", "close 3", "open 4", "close 4"};
+        const std::vector<std::string> expected{"open 1", "close 1", "open 2", "close 2", "open 3", "close 3"};
         EXPECT_EQ(log.events, expected);
     }
 }

@@ -132,6 +132,25 @@ TEST(TransferSerialLink, ReplyCutShortEndsReceiveWithWhatArrived) {
     EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + 7), Bytes(declared16.begin(), declared16.begin() + 7));
 }
 
+TEST(TransferSerialLink, AReplyInTwoPiecesIsOneReply) {
+    // A USB serial adapter hands bytes over when its latency timer (16 ms) runs out.
+    PtyPair pty;
+    auto link = OpenSerial(pty.SlavePath());
+    const Bytes reply = ReplyOfLength(25);
+    std::thread adapter([&] {
+        pty.Write(Bytes(reply.begin(), reply.begin() + 3));
+        std::this_thread::sleep_for(std::chrono::milliseconds(16));
+        pty.Write(Bytes(reply.begin() + 3, reply.end()));
+    });
+    Bytes buffer(5020);
+    size_t received = 0;
+    const bool ok = link->Receive(buffer.data(), buffer.size(), 1, received);
+    adapter.join();
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(received, reply.size());
+    EXPECT_EQ(Bytes(buffer.begin(), buffer.begin() + static_cast<long>(received)), reply);
+}
+
 TEST(TransferSerialLink, TimeOutAndCapacity) {
     PtyPair pty;
     auto link = OpenSerial(pty.SlavePath());
@@ -291,8 +310,9 @@ TEST(TransferUdpLink, AddressAndPortText) {
     uint32_t a = 0;
     ASSERT_TRUE(ParseIpv4Text("192.168.1.20", a));
     EXPECT_EQ(a, 0xC0A80114u);
-    ASSERT_TRUE(ParseIpv4Text("300.1.2.3", a)); // each part keeps its low 8 bits
-    EXPECT_EQ(a, 0x2C010203u);
+    ASSERT_TRUE(ParseIpv4Text("255.0.0.255", a));
+    EXPECT_EQ(a, 0xFF0000FFu);
+    EXPECT_FALSE(ParseIpv4Text("300.1.2.3", a)); // names no address; never another host
     EXPECT_FALSE(ParseIpv4Text("192.168.1", a));
     EXPECT_FALSE(ParseIpv4Text("192.168.1.2.5", a));
     EXPECT_FALSE(ParseIpv4Text("192.168..2", a));
@@ -325,6 +345,25 @@ TEST(TransferUsbLink, PipeChoiceAndIds) {
     EXPECT_EQ(pipes->readEndpoint, 0x82);  // PIPE0: first bulk IN
     EXPECT_FALSE(ChooseUsbPipes({{0, 0x81, 0x02}}).has_value());
 
+    // The identity's class triple picks the interface; -1 takes any.
+    const std::vector<UsbInterfaceInfo> interfaces{
+        {0, 0x02, 0x02, 0x01, {{0, 0x81, 0x02}, {0, 0x01, 0x02}}},
+        {1, 0xFF, 0x00, 0x00, {{1, 0x83, 0x02}, {1, 0x03, 0x02}}},
+    };
+    UsbPanelId vendorClass{0x16C0, 0x05DC, false, 0xFF, 0x00, 0x00};
+    ASSERT_TRUE(ChooseUsbInterface(interfaces, vendorClass).has_value());
+    EXPECT_EQ(ChooseUsbInterface(interfaces, vendorClass)->interfaceNumber, 1);
+    EXPECT_EQ(ChooseUsbInterface(interfaces, vendorClass)->readEndpoint, 0x83);
+    UsbPanelId any{0x16C0, 0x05DC, false, -1, -1, -1};
+    EXPECT_EQ(ChooseUsbInterface(interfaces, any)->interfaceNumber, 0);
+    UsbPanelId otherProtocol{0x16C0, 0x05DC, false, 0xFF, 0x00, 0x01};
+    EXPECT_FALSE(ChooseUsbInterface(interfaces, otherProtocol).has_value());
+
+    const std::vector<UsbPanelId> ids{{0x16C0, 0x05DC, false}, {0x16C0, 0x05DD, true}};
+    ASSERT_NE(FindUsbPanelId(ids, 0x16C0, 0x05DD), nullptr);
+    EXPECT_TRUE(FindUsbPanelId(ids, 0x16C0, 0x05DD)->bootloader);
+    EXPECT_EQ(FindUsbPanelId(ids, 0x16C0, 0x05DE), nullptr);
+
     uint16_t v = 0, p = 0;
     ASSERT_TRUE(ParseUsbId("16c0:05DC", v, p));
     EXPECT_EQ(v, 0x16C0);
@@ -339,8 +378,8 @@ TEST(TransferUsbLink, PipeChoiceAndIds) {
 TEST(TransferUsbLink, OperationsOnALinkThatDidNotOpen) {
     CUsbPipeLink link;
     CLinkSettings s;
-    s.usbVendorId = 0xFFFE; // no such device on a test machine
-    s.usbProductId = 0xFFFE;
+    EXPECT_FALSE(link.Open()); // no identity to look for
+    s.usbIds.push_back({0xFFFE, 0xFFFE}); // no such device on a test machine
     link.Configure(s);
     EXPECT_FALSE(link.Open());
     Bytes buffer(5020);

@@ -30,5 +30,27 @@ TEST(TransferCommandLine, DirectionsAndLastF) {
     EXPECT_EQ(c.direction, TransferDirection::Download);
 }
 
+TEST(TransferCommandLine, LinkChoiceAndPlaceholderOption) {
+    auto c = ParseTransferCommandLine({"CaldoLoader", "-D", "-f", "a.qk", "--udp", "10.0.0.7:5000"});
+    ASSERT_TRUE(c.link.has_value());
+    EXPECT_EQ(c.link->kind, kLinkUdp);
+    EXPECT_EQ(c.link->addressText, "10.0.0.7");
+    EXPECT_EQ(c.link->portText, "5000");
+    EXPECT_FALSE(c.allowPlaceholder);
+    c = ParseTransferCommandLine({"CaldoLoader", "--serial", "/dev/ttyUSB1", "--allow-placeholder", "-D"});
+    ASSERT_TRUE(c.link.has_value());
+    EXPECT_EQ(c.link->serialPortName, "/dev/ttyUSB1");
+    EXPECT_TRUE(c.allowPlaceholder);
+    c = ParseTransferCommandLine({"CaldoLoader", "-D", "--usb", "1234:abcd", "-f", "a.qk"});
+    ASSERT_TRUE(c.link.has_value());
+    ASSERT_EQ(c.link->usbIds.size(), 1u);
+    EXPECT_EQ(c.link->usbIds[0].productId, 0xABCD);
+    EXPECT_EQ(c.packagePath, "a.qk");
+    // A malformed link option is ignored like any unknown argument.
+    c = ParseTransferCommandLine({"CaldoLoader", "-D", "-f", "a.qk", "--udp", "nohost"});
+    EXPECT_FALSE(c.link.has_value());
+    EXPECT_EQ(c.packagePath, "a.qk");
+}
+
 } // namespace
 } // namespace caldo

@@ -92,6 +92,10 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(m_path, ec);
 }
 
+panelsim::TimePoint PanelTime(Clock& clock) {
+    return panelsim::TimePoint(std::chrono::duration_cast<panelsim::TimePoint::duration>(clock.Now()));
+}
+
 bool EmulatorLink::Open() {
     m_open = true;
     return true;
@@ -107,7 +111,8 @@ bool EmulatorLink::Send(const uint8_t* data, size_t length, int) {
     if (!m_open) {
         return false;
     }
-    m_pending = m_panel.Handle(Bytes(data, data + length), std::chrono::steady_clock::now());
+    m_pending = m_panel.Handle(Bytes(data, data + length),
+                               m_clock ? PanelTime(*m_clock) : std::chrono::steady_clock::now());
     return true;
 }
 

@@ -75,18 +75,24 @@ public:
         ++steps;
     }
     void Repaint() override { ++repaints; }
+    void ShowPanel(const PanelInfo& panel) override { panels.push_back(panel); }
 
     std::string caption;
+    std::vector<PanelInfo> panels;
     std::vector<std::string> captions;
     int lower = 0, upper = 100, position = 0, steps = 0, repaints = 0;
 };
 
+// The panel's time on a manual clock, so that its restarts follow the clock.
+panelsim::TimePoint PanelTime(Clock& clock);
+
 // A link whose far end is a PanelModel in the same process. It carries frames
-// only while open, like a real link.
+// only while open, like a real link. The panel's time is the real time unless
+// a clock is given.
 class EmulatorLink : public CTransferLink {
 public:
-    EmulatorLink(panelsim::PanelModel& panel, int maxPacket, LengthOrder order)
-        : m_panel(panel), m_maxPacket(maxPacket), m_order(order) {}
+    EmulatorLink(panelsim::PanelModel& panel, int maxPacket, LengthOrder order, Clock* clock = nullptr)
+        : m_panel(panel), m_maxPacket(maxPacket), m_order(order), m_clock(clock) {}
     int MaxPacketSize() override { return m_maxPacket; }
     bool Receive(uint8_t* buffer, size_t capacity, int, size_t& received) override;
     bool Close() override;
@@ -98,6 +104,7 @@ private:
     panelsim::PanelModel& m_panel;
     int m_maxPacket;
     LengthOrder m_order;
+    Clock* m_clock;
     Bytes m_pending;
     bool m_open = false;
 };

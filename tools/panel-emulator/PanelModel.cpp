@@ -12,6 +12,8 @@ namespace {
 constexpr uint8_t kGetInfo = 0x01, kEnterDownload = 0x02, kEnterBoot = 0x04, kFinish = 0x05, kErase = 0x10,
                   kWrite = 0x11, kVerify = 0x12;
 constexpr char kKey[] = "ZemBra";
+// Bytes 16.. of the panel information of a simulated panel.
+constexpr char kEmulatedMark[] = "EMULATED";
 
 uint8_t Sum8(const uint8_t* p, size_t n) {
     uint8_t s = 0;
@@ -78,10 +80,30 @@ bool PanelModel::KeyOk(const Bytes& q) const {
     return q.size() == 12 && std::memcmp(q.data() + 5, kKey, 6) == 0;
 }
 
-void PanelModel::Restart(bool intoApplication) {
+void PanelModel::Restart(bool intoApplication, TimePoint now) {
     m_application = intoApplication;
     m_downloadMode = false;
     m_region.reset();
+    if (m_config.faults.slowRestartMs > 0) {
+        m_silentUntil = now + std::chrono::milliseconds(m_config.faults.slowRestartMs);
+    }
+}
+
+std::string PanelModel::ModeName() const {
+    std::string mode = m_application ? "app" : "boot";
+    return m_downloadMode ? mode + "-download" : mode;
+}
+
+void PanelModel::Record(uint8_t code, const Bytes& reply, bool silent) {
+    static const std::map<uint8_t, std::string> names{
+        {kGetInfo, "GetPanelInfo"}, {kEnterDownload, "EnterDownloadMode"}, {kEnterBoot, "EnterBootMode"},
+        {kFinish, "FinishDownload"}, {kErase, "EraseRegion"},           {kWrite, "WriteBlock"},
+        {kVerify, "VerifyRegion"}};
+    const auto name = names.find(code);
+    std::string line = name != names.end() ? name->second : "Unknown(" + std::to_string(code) + ")";
+    // The status byte of the reply before any fault was applied.
+    line += silent ? " silent " : (reply.size() > 5 && reply[5] != 0 ? " ok " : " refused ");
+    m_journal.push_back(line + ModeName());
 }
 
 Bytes PanelModel::ApplyFaults(Bytes reply) {
@@ -126,7 +148,7 @@ Bytes PanelModel::Verify() {
         }
         if (r.type == 1) {
             m_guiVersion = r.version;
-            Restart(true); // a new GUI program starts at once
+            m_restartPending = true; // the new GUI program starts after this reply
         }
     }
     m_region.reset();
@@ -135,6 +157,7 @@ Bytes PanelModel::Verify() {
 
 Bytes PanelModel::Handle(const Bytes& q, TimePoint now) {
     if (m_silentUntil && now < *m_silentUntil) {
+        Record(q[4], {}, true);
         return {}; // still restarting
     }
     m_silentUntil.reset();
@@ -150,6 +173,9 @@ Bytes PanelModel::Handle(const Bytes& q, TimePoint now) {
         p.push_back(0);
         p.push_back(static_cast<uint8_t>(m_guiVersion));
         p.push_back(static_cast<uint8_t>(m_guiVersion >> 8));
+        if (m_config.announceEmulation) {
+            p.insert(p.end(), kEmulatedMark, kEmulatedMark + sizeof kEmulatedMark - 1);
+        }
         reply = Reply(kGetInfo, p);
         break;
     }
@@ -164,10 +190,7 @@ Bytes PanelModel::Handle(const Bytes& q, TimePoint now) {
         const bool ok = KeyOk(q);
         reply = Status(code, ok);
         if (ok && m_application) {
-            Restart(false);
-            if (m_config.faults.slowRestartMs > 0) {
-                m_silentUntil = now + std::chrono::milliseconds(m_config.faults.slowRestartMs);
-            }
+            Restart(false, now);
         }
         break;
     }
@@ -217,6 +240,11 @@ Bytes PanelModel::Handle(const Bytes& q, TimePoint now) {
         reply = Status(code, false);
         break;
     }
+    if (m_restartPending) {
+        m_restartPending = false;
+        Restart(true, now);
+    }
+    Record(code, reply, false);
     return ApplyFaults(std::move(reply));
 }
 

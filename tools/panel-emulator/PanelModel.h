@@ -22,7 +22,7 @@ struct Faults {
     int noiseBefore = 0;     // noise bytes go out in front of the N-th reply
     int shortReply = 0;      // only the first 7 bytes of the N-th reply go out
     int failVerify = 0;      // the N-th region verification fails
-    int slowRestartMs = 0;   // after entering the bootloader the panel is silent this long
+    int slowRestartMs = 0;   // after each restart (into the bootloader or a new GUI) the panel is silent this long
 };
 
 struct Config {
@@ -31,6 +31,7 @@ struct Config {
     uint16_t guiVersion = 1;
     std::filesystem::path outDir;     // verified regions are written here when set
     bool replyLengthLowFirst = false; // USB replies carry the length low byte first
+    bool announceEmulation = true;    // the panel information says the panel is simulated
     Faults faults;
 };
 
@@ -49,12 +50,17 @@ public:
     static bool FrameIsValid(const Bytes& frame);
 
     bool ApplicationRunning() const { return m_application; }
+    bool InDownloadMode() const { return m_downloadMode; }
     uint16_t GuiVersion() const { return m_guiVersion; }
     int RepliesProduced() const { return m_replies; }
     // Every request frame handled, in order.
     const std::vector<Bytes>& Requests() const { return m_requests; }
     // Verified regions by output file name.
     const std::map<std::string, Bytes>& Regions() const { return m_regions; }
+    // One line per request received, restarting or not: the command, its
+    // result and the mode the panel is in afterwards, for example
+    // "EnterBootMode ok boot" or "GetPanelInfo silent boot".
+    const std::vector<std::string>& Journal() const { return m_journal; }
 
 private:
     Bytes Reply(uint8_t code, const Bytes& payload) const;
@@ -62,13 +68,16 @@ private:
     Bytes ApplyFaults(Bytes reply);
     bool KeyOk(const Bytes& request) const;
     Bytes Verify();
-    void Restart(bool intoApplication);
+    void Restart(bool intoApplication, TimePoint now);
+    void Record(uint8_t code, const Bytes& reply, bool silent);
+    std::string ModeName() const;
 
     Config m_config;
     bool m_application;
     uint16_t m_guiVersion;
     bool m_downloadMode = false;
     std::optional<TimePoint> m_silentUntil;
+    bool m_restartPending = false;
     int m_replies = 0;
     int m_verifies = 0;
     int m_driverIndex = 0;
@@ -84,6 +93,7 @@ private:
     };
     std::optional<Region> m_region;
     std::vector<Bytes> m_requests;
+    std::vector<std::string> m_journal;
     std::map<std::string, Bytes> m_regions;
 };
 

@@ -1,48 +1,50 @@
-// panel-emulator: a simulated text panel on UDP (loopback) or a pseudo-terminal.
-//   panel-emulator (--udp PORT | --pty) [--model N] [--mode app|boot] [--gui-version N]
-//                  [--out DIR] [--drop-reply N] [--corrupt-checksum N] [--noise N]
-//                  [--short-reply N] [--fail-verify N] [--slow-restart MS] [--log]
-// The first line on stdout says where the panel listens: "udp 127.0.0.1 PORT" or
-// "pty /dev/pts/N". Replies are counted from 1 over the emulator's lifetime.
-#include <arpa/inet.h>
+// panel-emulator: a simulated text panel on UDP (loopback), a pseudo-terminal
+// or an emulated USB device. The first line on stdout says where the panel
+// listens. Replies are counted from 1 over the emulator's lifetime.
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <fstream>
 #include <functional>
-#include <iostream>
 #include <iterator>
+#include <mutex>
 #include <string>
 
 #include "PanelModel.h"
+#include "PtyServer.h"
+#include "UdpServer.h"
+#include "UsbServer.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "usage: panel-emulator (--udp PORT | --pty) [--model N] [--mode app|boot] [--gui-version N] [--out DIR]\n"
-    "       [--drop-reply N] [--corrupt-checksum N] [--noise N] [--short-reply N] [--fail-verify N]\n"
-    "       [--slow-restart MS] [--log]\n";
-
-bool g_log = false;
-
-void Log(const char* direction, const panelsim::Bytes& bytes) {
-    if (!g_log) {
-        return;
-    }
-    std::fprintf(stderr, "%s", direction);
-    for (size_t i = 0; i < bytes.size() && i < 24; ++i) {
-        std::fprintf(stderr, " %02X", bytes[i]);
-    }
-    std::fprintf(stderr, bytes.size() > 24 ? " ... (%zu bytes)\n" : " (%zu bytes)\n", bytes.size());
-}
+    "usage: panel-emulator (--udp PORT | --pty | --usb) [options]\n"
+    "  --udp PORT            serve on 127.0.0.1:PORT (0: a free port)\n"
+    "  --pty                 serve on a pseudo-terminal\n"
+    "  --usb                 emulate the USB device in a umockdev testbed\n"
+    "panel:\n"
+    "  --model N             hardware model (1, 2, 0xFFFF, ...)\n"
+    "  --mode app|boot       start in the application or the bootloader\n"
+    "  --gui-version N       version of the GUI program in the panel\n"
+    "  --as-real-panel       do not say in the panel information that the panel is simulated\n"
+    "  --out DIR             write verified regions to DIR\n"
+    "  --journal FILE        one line per request: command, result, mode afterwards\n"
+    "  --log                 hex dump of every frame on stderr\n"
+    "line (pty):\n"
+    "  --baud N              bytes cross the line no faster than N baud, 8N1\n"
+    "  --split-reply MS      send each reply in two pieces MS milliseconds apart\n"
+    "usb:\n"
+    "  --usb-id VID:PID      the application's id (16c0:05dc)\n"
+    "  --usb-boot-id VID:PID the bootloader's id (16c0:05dd)\n"
+    "faults (N counts replies or verifications from 1):\n"
+    "  --drop-reply N  --corrupt-checksum N  --noise N  --short-reply N  --fail-verify N\n"
+    "  --slow-restart MS     silent for MS milliseconds after every restart\n"
+    "  --help\n"
+    "The first line on stdout names the endpoint: \"udp 127.0.0.1 PORT\", \"pty /dev/pts/N\"\n"
+    "or \"usb TESTBED_ROOT VID:PID\".\n";
 
 bool ParseInt(const char* text, long min, long max, long& value) {
     char* end = nullptr;
@@ -51,111 +53,77 @@ bool ParseInt(const char* text, long min, long max, long& value) {
     return errno == 0 && end != text && *end == '\0' && value >= min && value <= max;
 }
 
-int RunUdp(panelsim::PanelModel& panel, uint16_t port) {
-    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) {
-        std::perror("socket");
-        return 1;
+bool ParseUsbId(const std::string& text, uint16_t& vendor, uint16_t& product) {
+    unsigned v = 0, p = 0;
+    char extra = 0;
+    if (std::sscanf(text.c_str(), "%4x:%4x%c", &v, &p, &extra) != 2) {
+        return false;
     }
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = htons(port);
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
-        std::perror("bind");
-        return 1;
-    }
-    socklen_t len = sizeof addr;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-    std::printf("udp 127.0.0.1 %u\n", ntohs(addr.sin_port));
-    std::fflush(stdout);
-    panelsim::Bytes buffer(65536);
-    for (;;) {
-        sockaddr_in from{};
-        socklen_t fromLen = sizeof from;
-        const ssize_t n =
-            ::recvfrom(fd, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromLen);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            std::perror("recvfrom");
-            return 1;
-        }
-        panelsim::Bytes frame(buffer.begin(), buffer.begin() + n);
-        Log("<-", frame);
-        if (!panelsim::PanelModel::FrameIsValid(frame)) {
-            continue;
-        }
-        const panelsim::Bytes reply = panel.Handle(frame, std::chrono::steady_clock::now());
-        Log("->", reply);
-        if (!reply.empty()) {
-            ::sendto(fd, reply.data(), reply.size(), 0, reinterpret_cast<sockaddr*>(&from), fromLen);
-        }
-    }
+    vendor = static_cast<uint16_t>(v);
+    product = static_cast<uint16_t>(p);
+    return true;
 }
 
-int RunPty(panelsim::PanelModel& panel) {
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
-        std::perror("posix_openpt");
-        return 1;
+void Dump(const char* direction, const panelsim::Bytes& bytes) {
+    std::fprintf(stderr, "%s", direction);
+    for (size_t i = 0; i < bytes.size() && i < 24; ++i) {
+        std::fprintf(stderr, " %02X", bytes[i]);
     }
-    const char* slaveName = ::ptsname(master);
-    if (!slaveName) {
-        std::perror("ptsname");
-        return 1;
-    }
-    const std::string slavePath = slaveName;
-    // Holding the slave open keeps the master readable while no client is
-    // connected, and a raw line keeps the terminal from echoing or translating.
-    const int slave = ::open(slavePath.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (slave < 0) {
-        std::perror("open pty");
-        return 1;
-    }
-    termios tio{};
-    ::tcgetattr(slave, &tio);
-    ::cfmakeraw(&tio);
-    ::tcsetattr(slave, TCSANOW, &tio);
-    std::printf("pty %s\n", slavePath.c_str());
-    std::fflush(stdout);
-    panelsim::RequestSplitter splitter;
-    uint8_t buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(master, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN) {
-                continue;
-            }
-            std::perror("read pty");
-            return 1;
-        }
-        for (const auto& frame : splitter.Feed(buffer, static_cast<size_t>(n))) {
-            Log("<-", frame);
-            const panelsim::Bytes reply = panel.Handle(frame, std::chrono::steady_clock::now());
-            Log("->", reply);
-            size_t done = 0;
-            while (done < reply.size()) {
-                const ssize_t w = ::write(master, reply.data() + done, reply.size() - done);
-                if (w < 0 && errno == EINTR) {
-                    continue;
-                }
-                if (w <= 0) {
-                    break;
-                }
-                done += static_cast<size_t>(w);
-            }
-        }
-    }
+    std::fprintf(stderr, bytes.size() > 24 ? " ... (%zu bytes)\n" : " (%zu bytes)\n", bytes.size());
 }
+
+// The panel behind every transport: handles a request, logs it and appends
+// the new journal lines to the journal file.
+class Panel {
+public:
+    Panel(panelsim::Config config, bool log, const std::string& journalPath)
+        : m_model(std::move(config)), m_log(log) {
+        if (!journalPath.empty()) {
+            m_journal.open(journalPath, std::ios::trunc);
+        }
+    }
+    bool JournalOk() const { return !m_journal.is_open() || m_journal.good(); }
+
+    panelsim::Bytes Respond(const panelsim::Bytes& request) {
+        std::lock_guard lock(m_mutex);
+        if (m_log) {
+            Dump("<-", request);
+        }
+        panelsim::Bytes reply = m_model.Handle(request, std::chrono::steady_clock::now());
+        if (m_log) {
+            Dump("->", reply);
+        }
+        const auto& lines = m_model.Journal();
+        for (; m_journaled < lines.size(); ++m_journaled) {
+            if (m_journal.is_open()) {
+                m_journal << lines[m_journaled] << '\n' << std::flush;
+            }
+        }
+        return reply;
+    }
+
+    bool ApplicationRunning() {
+        std::lock_guard lock(m_mutex);
+        return m_model.ApplicationRunning();
+    }
+
+private:
+    std::mutex m_mutex;
+    panelsim::PanelModel m_model;
+    bool m_log;
+    std::ofstream m_journal;
+    size_t m_journaled = 0;
+};
 
 } // namespace
 
 int main(int argc, char** argv) {
     panelsim::Config config;
-    bool udp = false, pty = false;
+    panelsim::PtyLine line;
+    panelsim::UsbIdentity usb;
+    bool udp = false, pty = false, usbLink = false, log = false;
     long port = 0;
+    std::string journal;
     // The options that take a number: its range and where it goes.
     struct NumberOption {
         const char* name;
@@ -177,11 +145,42 @@ int main(int argc, char** argv) {
         {"--short-reply", 1, 1000000, count(config.faults.shortReply)},
         {"--fail-verify", 1, 1000000, count(config.faults.failVerify)},
         {"--slow-restart", 0, 3600000, count(config.faults.slowRestartMs)},
+        {"--baud", 50, 4000000, count(line.baudRate)},
+        {"--split-reply", 0, 10000, count(line.splitReplyMs)},
+    };
+    // The options that take a text.
+    const auto usbId = [](uint16_t& vendor, uint16_t& product) {
+        return [&vendor, &product](const std::string& v) { return ParseUsbId(v, vendor, product); };
+    };
+    struct TextOption {
+        const char* name;
+        std::function<bool(const std::string&)> set;
+    };
+    const TextOption textOptions[] = {
+        {"--mode",
+         [&](const std::string& v) {
+             config.bootMode = v == "boot";
+             return v == "app" || v == "boot";
+         }},
+        {"--out",
+         [&](const std::string& v) {
+             config.outDir = v;
+             return true;
+         }},
+        {"--journal",
+         [&](const std::string& v) {
+             journal = v;
+             return true;
+         }},
+        {"--usb-id", usbId(usb.applicationVendor, usb.applicationProduct)},
+        {"--usb-boot-id", usbId(usb.bootloaderVendor, usb.bootloaderProduct)},
     };
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const auto number = std::find_if(std::begin(numberOptions), std::end(numberOptions),
                                          [&](const NumberOption& o) { return a == o.name; });
+        const auto text = std::find_if(std::begin(textOptions), std::end(textOptions),
+                                       [&](const TextOption& o) { return a == o.name; });
         if (number != std::end(numberOptions)) {
             long value = 0;
             if (i + 1 >= argc || !ParseInt(argv[i + 1], number->min, number->max, value)) {
@@ -190,29 +189,45 @@ int main(int argc, char** argv) {
             }
             ++i;
             number->set(value);
-        } else if (a == "--pty") {
-            pty = true;
-        } else if (a == "--mode" && i + 1 < argc) {
-            const std::string mode = argv[++i];
-            if (mode != "app" && mode != "boot") {
-                std::fprintf(stderr, "panel-emulator: --mode is app or boot\n%s", kUsage);
+        } else if (text != std::end(textOptions)) {
+            if (i + 1 >= argc || !text->set(argv[i + 1])) {
+                std::fprintf(stderr, "panel-emulator: %s needs a valid value\n%s", a.c_str(), kUsage);
                 return 2;
             }
-            config.bootMode = mode == "boot";
-        } else if (a == "--out" && i + 1 < argc) {
-            config.outDir = argv[++i];
+            ++i;
+        } else if (a == "--pty") {
+            pty = true;
+        } else if (a == "--usb") {
+            usbLink = true;
+        } else if (a == "--as-real-panel") {
+            config.announceEmulation = false;
         } else if (a == "--log") {
-            g_log = true;
+            log = true;
+        } else if (a == "--help" || a == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
         } else {
             std::fprintf(stderr, "panel-emulator: unknown argument %s\n%s", a.c_str(), kUsage);
             return 2;
         }
     }
-    if (udp == pty) {
+    if (int(udp) + int(pty) + int(usbLink) != 1) {
         std::fputs(kUsage, stderr);
         return 2;
     }
+    config.replyLengthLowFirst = usbLink;
     std::signal(SIGPIPE, SIG_IGN);
-    panelsim::PanelModel panel(config);
-    return udp ? RunUdp(panel, static_cast<uint16_t>(port)) : RunPty(panel);
+    Panel panel(config, log, journal);
+    if (!panel.JournalOk()) {
+        std::fprintf(stderr, "panel-emulator: cannot write the journal %s\n", journal.c_str());
+        return 1;
+    }
+    const panelsim::Responder respond = [&panel](const panelsim::Bytes& request) { return panel.Respond(request); };
+    if (udp) {
+        return panelsim::ServeUdp(static_cast<uint16_t>(port), respond);
+    }
+    if (pty) {
+        return panelsim::ServePty(line, respond);
+    }
+    return panelsim::ServeUsb(usb, respond, [&panel] { return panel.ApplicationRunning(); });
 }

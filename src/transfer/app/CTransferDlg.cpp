@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,7 +23,8 @@
 #include "CTextProgressCtrl.h"
 #include "TransferWorker.h"
 #include "transfer/SerialPorts.h"
-#include "transfer/UsbPipeLink.h"
+#include "transfer/TransferStrings.h"
+#include "transfer/UsbPanelIds.h"
 
 namespace caldo {
 
@@ -51,6 +53,9 @@ template <class Control> Control* Placed(Control* control, const char* name, con
 }
 
 constexpr int kLinkGroupHeight = 44;
+// The serial list's item data: the port name a run uses (Qt::UserRole), and
+// the device behind it.
+constexpr int kDeviceRole = Qt::UserRole + 1;
 
 } // namespace
 
@@ -60,7 +65,7 @@ QString CTransferDlg::ProgramName(TransferVariant variant) {
 }
 
 CTransferDlg::CTransferDlg(TransferVariant variant, const QStringList& arguments, QWidget* parent)
-    : QDialog(parent), m_variant(variant) {
+    : QDialog(parent), m_variant(variant), m_store(QStringLiteral("CaldoTransferTools")) {
     const QString name = ProgramName(variant);
     setWindowTitle(name);
     setProperty(name.toUtf8().constData(), 1); // marks the window of this program
@@ -81,9 +86,25 @@ CTransferDlg::CTransferDlg(TransferVariant variant, const QStringList& arguments
     }
     const TransferCommandLine commandLine = ParseTransferCommandLine(args);
     m_direction = commandLine.direction;
+    m_allowPlaceholder = commandLine.allowPlaceholder;
     SetPackagePath(QString::fromStdString(commandLine.packagePath));
-    m_linkSettings.kind = kLinkUsb;
-    SetLinkKind(kLinkUsb);
+    // The link the caller names wins over the one last used.
+    LinkChoice choice = m_store.Load();
+    if (commandLine.link) {
+        const CLinkSettings& link = *commandLine.link;
+        choice.kind = link.kind;
+        if (link.kind == kLinkUdp) {
+            choice.address = QString::fromStdString(link.addressText);
+            choice.port = QString::fromStdString(link.portText);
+        } else if (link.kind == kLinkSerial) {
+            choice.serialDevice = QString::fromStdString(link.serialPortName);
+        } else {
+            choice.usbId = link.usbIds.empty() ? QString()
+                                               : QString::fromStdString(FormatUsbId(link.usbIds[0].vendorId,
+                                                                                    link.usbIds[0].productId));
+        }
+    }
+    ApplyLinkChoice(choice);
 }
 
 CTransferDlg::~CTransferDlg() {
@@ -101,8 +122,9 @@ void CTransferDlg::BuildLoaderLayout() {
     m_downloadButton =
         Placed(new QPushButton(Utf8(apptext::kDownloadProject), this), "button1021", Du(316, 11, 42, 28));
     m_forceCheck = Placed(new QCheckBox(Utf8(apptext::kForceGui), this), "check1018", Du(7, 43, 80, 10));
-    BuildLinkGroup(59);
-    setFixedSize(Dx(363), Dy(59 + kLinkGroupHeight + 4));
+    m_packageLabel = Placed(new QLabel(this), "packageLabel", Du(7, 56, 350, 10));
+    const int bottom = BuildInfoAndLinkGroup(68);
+    setFixedSize(Dx(363), Dy(bottom + 4));
     connect(m_downloadButton, &QPushButton::clicked, this, &CTransferDlg::StartDownload);
 }
 
@@ -119,13 +141,16 @@ void CTransferDlg::BuildTransferLayout() {
     m_progress = Placed(new CTextProgressCtrl(this), "progress1006", Du(11, 65, 284, 16));
     m_downloadButton =
         Placed(new QPushButton(Utf8(apptext::kDownloadProject), this), "button1021", Du(307, 59, 39, 28));
-    BuildLinkGroup(101);
-    setFixedSize(Dx(363), Dy(101 + kLinkGroupHeight + 4));
+    const int bottom = BuildInfoAndLinkGroup(95);
+    setFixedSize(Dx(363), Dy(bottom + 4));
     connect(select, &QPushButton::clicked, this, &CTransferDlg::SelectProject);
     connect(m_downloadButton, &QPushButton::clicked, this, &CTransferDlg::StartDownload);
 }
 
-void CTransferDlg::BuildLinkGroup(int top) {
+int CTransferDlg::BuildInfoAndLinkGroup(int top) {
+    m_panelLabel = Placed(new QLabel(Utf8(apptext::kPanelLabel) + Utf8(apptext::kPanelUnknown), this),
+                          "panelLabel", Du(7, top, 350, 10));
+    top += 14;
     auto* group = new QGroupBox(Utf8(apptext::kLinkGroup), this);
     group->setGeometry(Du(4, top, 355, kLinkGroupHeight));
     m_udpRadio =
@@ -142,11 +167,10 @@ void CTransferDlg::BuildLinkGroup(int top) {
 
     auto* usbLabel = new QLabel(Utf8(apptext::kUsbId), this);
     usbLabel->setGeometry(Du(200, top + 12, 34, 10));
-    m_usbIdEdit = new QLineEdit(this);
-    m_usbIdEdit->setGeometry(Du(236, top + 10, 60, 13));
-    m_usbIdEdit->setText(QStringLiteral("%1:%2")
-                             .arg(kDefaultUsbVendorId, 4, 16, QLatin1Char('0'))
-                             .arg(kDefaultUsbProductId, 4, 16, QLatin1Char('0')));
+    m_usbIdEdit = Placed(new QLineEdit(this), "usbId", Du(236, top + 10, 60, 13));
+    m_usbIdEdit->setPlaceholderText(Utf8(apptext::kUsbIdHint));
+    m_usbIdEdit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("^([0-9A-Fa-f]{0,4}(:[0-9A-Fa-f]{0,4})?)?$")), m_usbIdEdit));
 
     auto* addressLabel = new QLabel(Utf8(apptext::kAddress), this);
     addressLabel->setGeometry(Du(12, top + 28, 30, 10));
@@ -159,15 +183,53 @@ void CTransferDlg::BuildLinkGroup(int top) {
     m_portEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^[0-9]{0,5}$")), m_portEdit));
     m_serialList = Placed(new QComboBox(this), "serialList", Du(210, top + 25, 140, 14));
+    FillSerialList();
+    m_usbRadio->setChecked(true);
+    return top + kLinkGroupHeight;
+}
+
+void CTransferDlg::FillSerialList() {
+    // Each entry carries the port name a run uses and the device behind it.
     const std::vector<std::string> devices = EnumerateSerialDevices();
     for (size_t i = 0; i < devices.size(); ++i) {
-        m_serialList->addItem(
-            QStringLiteral("com%1 (%2)").arg(i + 1).arg(QString::fromStdString(devices[i])));
+        const QString device = QString::fromStdString(devices[i]);
+        m_serialList->addItem(QStringLiteral("com%1 (%2)").arg(i + 1).arg(device), QStringLiteral("com%1").arg(i + 1));
+        m_serialList->setItemData(m_serialList->count() - 1, device, kDeviceRole);
     }
     if (devices.empty()) {
-        m_serialList->addItem(QStringLiteral("com1"));
+        m_serialList->addItem(QStringLiteral("com1"), QStringLiteral("com1"));
     }
-    m_usbRadio->setChecked(true);
+}
+
+void CTransferDlg::ApplyLinkChoice(const LinkChoice& choice) {
+    m_addressEdit->setText(choice.address);
+    m_portEdit->setText(choice.port);
+    m_usbIdEdit->setText(choice.usbId);
+    if (!choice.serialDevice.isEmpty()) {
+        int index = m_serialList->findData(choice.serialDevice, kDeviceRole);
+        if (index < 0) {
+            index = m_serialList->findData(choice.serialDevice);
+        }
+        if (index < 0) {
+            // A device that is not enumerated (a pseudo-terminal, a by-path name).
+            m_serialList->addItem(choice.serialDevice, choice.serialDevice);
+            m_serialList->setItemData(m_serialList->count() - 1, choice.serialDevice, kDeviceRole);
+            index = m_serialList->count() - 1;
+        }
+        m_serialList->setCurrentIndex(index);
+    }
+    const bool known = choice.kind == kLinkUdp || choice.kind == kLinkUsb || choice.kind == kLinkSerial;
+    SetLinkKind(known ? choice.kind : kLinkUsb);
+}
+
+LinkChoice CTransferDlg::CurrentLinkChoice() const {
+    LinkChoice choice;
+    choice.kind = m_linkSettings.kind;
+    choice.address = m_addressEdit->text();
+    choice.port = m_portEdit->text();
+    choice.serialDevice = m_serialList->currentData(kDeviceRole).toString();
+    choice.usbId = m_usbIdEdit->text();
+    return choice;
 }
 
 void CTransferDlg::SetLinkKind(int kind) {
@@ -193,13 +255,16 @@ CLinkSettings CTransferDlg::CollectLinkSettings() {
         s.portText = m_portEdit->text().toStdString();
     } else if (s.kind == kLinkSerial) {
         m_serialList->setEnabled(true);
-        s.serialPortName = "com" + std::to_string(m_serialList->currentIndex() + 1);
+        const QString name = m_serialList->currentData().toString();
+        s.serialPortName = name.isEmpty() ? "com" + std::to_string(m_serialList->currentIndex() + 1)
+                                          : name.toStdString();
         s.baudRate = 115200;
     } else if (s.kind == kLinkUsb) {
-        uint16_t vendor = 0, product = 0;
-        if (ParseUsbId(m_usbIdEdit->text().toStdString(), vendor, product)) {
-            s.usbVendorId = vendor;
-            s.usbProductId = product;
+        // An id given here is looked for alone; without one the discovery file counts.
+        s.usbIds.clear();
+        UsbPanelId id;
+        if (ParseUsbId(m_usbIdEdit->text().toStdString(), id.vendorId, id.productId)) {
+            s.usbIds.push_back(id);
         }
     }
     m_linkSettings = s;
@@ -211,27 +276,67 @@ void CTransferDlg::SetPackagePath(const QString& path) {
     if (m_pathEdit) {
         m_pathEdit->setText(path);
     }
+    if (m_packageLabel) {
+        m_packageLabel->setText(Utf8(apptext::kPackageLabel) + QDir::toNativeSeparators(path));
+        m_packageLabel->setToolTip(path);
+    }
+    m_downloadButton->setText(Utf8(apptext::kDownloadProject));
+}
+
+QString CTransferDlg::HandleSecondStart(const QString& packagePath) {
+    BringToFront();
+    if (packagePath.isEmpty() || packagePath == m_packagePath) {
+        return {};
+    }
+    const QString name = ProgramName(m_variant);
+    if (m_worker) {
+        return Utf8(apptext::kBusyWithOtherFmt).arg(name, m_packagePath, packagePath);
+    }
+    const QString previous = m_packagePath;
+    SetPackagePath(packagePath);
+    if (previous.isEmpty()) {
+        return Utf8(apptext::kTookFmt).arg(name, packagePath);
+    }
+    return Utf8(apptext::kTookOtherFmt).arg(name, previous, packagePath);
 }
 
 void CTransferDlg::StartDownload() {
     if (m_worker) {
         return;
     }
+    uint16_t vendor = 0, product = 0;
+    if (m_linkSettings.kind == kLinkUsb && !m_usbIdEdit->text().isEmpty() &&
+        !ParseUsbId(m_usbIdEdit->text().toStdString(), vendor, product)) {
+        ShowMessage(Utf8(apptext::kUsbIdInvalid).arg(m_usbIdEdit->text()),
+                    static_cast<int>(balsar::MessageKind::Error));
+        return;
+    }
     DownloadOptions options;
     options.link = CollectLinkSettings();
     options.packagePath = m_packagePath.toStdString();
     options.forceGuiUpdate = m_forceCheck->isChecked();
+    options.allowPlaceholder = m_allowPlaceholder;
+    m_store.Save(CurrentLinkChoice());
     m_worker = new TransferWorker(options, m_linkFactory, this);
     connect(m_worker, &TransferWorker::captionChanged, m_progress, &CTextProgressCtrl::SetCaption);
     connect(m_worker, &TransferWorker::rangeChanged, m_progress, &CTextProgressCtrl::SetRange);
     connect(m_worker, &TransferWorker::positionChanged, m_progress, &CTextProgressCtrl::SetPos);
     connect(m_worker, &TransferWorker::stepped, m_progress, &CTextProgressCtrl::StepIt);
     connect(m_worker, &TransferWorker::repaintRequested, m_progress, qOverload<>(&QWidget::repaint));
+    connect(m_worker, &TransferWorker::panelIdentified, this, &CTransferDlg::ShowPanel);
     connect(m_worker, &TransferWorker::messageRaised, this, &CTransferDlg::ShowMessage,
             Qt::BlockingQueuedConnection);
     connect(m_worker, &TransferWorker::runFinished, this, &CTransferDlg::OnRunFinished, Qt::QueuedConnection);
     m_downloadButton->setEnabled(false);
     m_worker->start();
+}
+
+void CTransferDlg::ShowPanel(int model, int guiVersion, bool emulated) {
+    QString text = Utf8(apptext::kPanelLabel) + Utf8(apptext::kPanelFmt).arg(model).arg(guiVersion);
+    if (emulated) {
+        text += Utf8(apptext::kPanelEmulated);
+    }
+    m_panelLabel->setText(text);
 }
 
 void CTransferDlg::ShowMessage(const QString& text, int kind) {
@@ -255,10 +360,15 @@ void CTransferDlg::OnRunFinished(bool ok) {
         m_worker = nullptr;
     }
     m_downloadButton->setEnabled(true);
+    // A failure was told by the run; the window stays so that it can be retried.
+    m_downloadButton->setText(Utf8(ok ? apptext::kDownloadProject : apptext::kRetry));
+    if (ok) {
+        ShowMessage(Utf8(text::kDownloadDone), static_cast<int>(balsar::MessageKind::Info));
+    }
     emit runCompleted(ok);
     if (m_closeWhenIdle) {
         done(QDialog::Rejected);
-    } else if (m_variant == TransferVariant::Loader) {
+    } else if (ok && m_variant == TransferVariant::Loader) {
         close();
     }
 }

@@ -15,6 +15,9 @@ public:
     void SetPos(int position) override { emit m_worker.positionChanged(position); }
     void StepIt() override { emit m_worker.stepped(); }
     void Repaint() override { emit m_worker.repaintRequested(); }
+    void ShowPanel(const PanelInfo& panel) override {
+        emit m_worker.panelIdentified(panel.model, panel.guiVersion, panel.emulated);
+    }
     void Message(const std::string& text, balsar::MessageKind kind, const std::string&) override {
         emit m_worker.messageRaised(QString::fromStdString(text), static_cast<int>(kind));
     }

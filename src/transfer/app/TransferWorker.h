@@ -22,6 +22,8 @@ signals:
     void positionChanged(int position);
     void stepped();
     void repaintRequested();
+    // The panel's information, each time the run has read it.
+    void panelIdentified(int model, int guiVersion, bool emulated);
     // Connected blocking: the run waits until the message has been shown.
     // kind is a balsar::MessageKind.
     void messageRaised(const QString& text, int kind);

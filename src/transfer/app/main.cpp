@@ -15,15 +15,22 @@ int main(int argc, char** argv) {
 
     caldo::CSingleInstance guard(name);
     if (!guard.TryBecomePrimary()) {
-        QMessageBox box(QMessageBox::NoIcon, name, QString::fromUtf8(caldo::apptext::kAlreadyRunning) + name,
-                        QMessageBox::Ok);
+        // The running copy comes to the front and says what it did with the
+        // package this copy was started for.
+        std::vector<std::string> args;
+        for (const QString& a : QApplication::arguments()) {
+            args.push_back(a.toStdString());
+        }
+        const QString package = QString::fromStdString(caldo::ParseTransferCommandLine(args).packagePath);
+        QString answer;
+        guard.ActivatePrimary(package, &answer);
+        QMessageBox box(QMessageBox::NoIcon, name,
+                        QString::fromUtf8(caldo::apptext::kAlreadyRunning) + name + answer, QMessageBox::Ok);
         box.exec();
-        guard.ActivatePrimary();
         return 0;
     }
     caldo::CTransferDlg dialog(variant, QApplication::arguments());
-    QObject::connect(&guard, &caldo::CSingleInstance::activationRequested, &dialog,
-                     &caldo::CTransferDlg::BringToFront);
+    guard.SetResponder([&dialog](const QString& package) { return dialog.HandleSecondStart(package); });
     // The program ends when the dialog does (after any run in progress), not
     // when its window is hidden.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -8,13 +8,17 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include <unistd.h>
 
+#include <thread>
+
 #include "CSingleInstance.h"
+#include "LinkChoiceStore.h"
 #include "CTextProgressCtrl.h"
 #include "CTransferDlg.h"
 #include "TransferTestSupport.h"
@@ -165,10 +169,19 @@ TEST(TransferApp, OneCopyPerProgram) {
     bool activated = false;
     QObject::connect(&first, &CSingleInstance::activationRequested, [&] { activated = true; });
 
+    first.SetResponder([](const QString& package) { return QStringLiteral("took ") + package; });
+
     CSingleInstance second("CaldoLoader-test-" + suffix);
     EXPECT_FALSE(second.TryBecomePrimary());
-    EXPECT_TRUE(second.ActivatePrimary());
+    // The second copy waits for the answer while the first runs its event loop.
+    bool answered = false;
+    QString answer;
+    std::thread secondCopy([&] { answered = second.ActivatePrimary(QStringLiteral("/p/b.qk"), &answer); });
     EXPECT_TRUE(WaitFor([&] { return activated; }));
+    WaitFor([] { return false; }, 100);
+    secondCopy.join();
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(answer, QStringLiteral("took /p/b.qk"));
 
     // The other program runs side by side.
     CSingleInstance other("CaldoTransfer-test-" + suffix);
@@ -183,8 +196,9 @@ TEST(TransferApp, SecondCopyBringsTheFirstWindowToTheFront) {
     QObject::connect(&first, &CSingleInstance::activationRequested, &dlg, &CTransferDlg::BringToFront);
     dlg.showMinimized();
     CSingleInstance second("CaldoLoader-front-" + suffix);
-    ASSERT_TRUE(second.ActivatePrimary());
+    std::thread secondCopy([&] { second.ActivatePrimary(); });
     EXPECT_TRUE(WaitFor([&] { return dlg.isVisible() && !dlg.isMinimized(); }));
+    secondCopy.join();
 }
 
 // A dialog wired to a simulated panel in this process.
@@ -221,26 +235,121 @@ struct DialogRun {
 
 TEST(TransferApp, CaldoTransferStaysOpenAndReenablesTheButton) {
     DialogRun run(TransferVariant::Transfer, test::EmulatorConfig(1, false, 5));
+    EXPECT_EQ(run.dlg->PanelLabel()->text(), QString::fromUtf8("设备：未连接"));
     run.dlg->DownloadButton()->click();
     EXPECT_FALSE(run.dlg->DownloadButton()->isEnabled());
     ASSERT_TRUE(WaitFor([&] { return run.finished; }));
     EXPECT_TRUE(run.result);
-    EXPECT_TRUE(run.messages.empty());
+    // Success is confirmed; the panel's model and GUI version are shown.
+    EXPECT_EQ(run.messages, std::vector<std::string>{text::kDownloadDone});
+    EXPECT_EQ(run.dlg->PanelLabel()->text(), QString::fromUtf8("设备：型号 1，GUI版本 5（模拟设备）"));
     EXPECT_TRUE(run.dlg->DownloadButton()->isEnabled());
     EXPECT_TRUE(run.dlg->isVisible());
     EXPECT_EQ(run.panel.Regions().at("userdata.bin"), run.user);
     EXPECT_EQ(run.dlg->Progress()->Caption(), QString::fromUtf8("烧写驱动(0)成功！"));
 }
 
-TEST(TransferApp, CaldoLoaderClosesAfterAFailedRunOnceTheMessageIsShown) {
+TEST(TransferApp, CaldoLoaderKeepsItsWindowAfterAFailureAndOffersARetry) {
     panelsim::Config config = test::EmulatorConfig(1, false, 5);
-    config.faults.failVerify = 1;
+    config.faults.failVerify = 1; // only the first verification fails
     DialogRun run(TransferVariant::Loader, config);
+    auto* packageLabel = run.dlg->findChild<QLabel*>("packageLabel");
+    ASSERT_NE(packageLabel, nullptr);
+    EXPECT_TRUE(packageLabel->text().endsWith(QString::fromStdString((run.dir.Path() / "p.qk").string())));
     run.dlg->DownloadButton()->click();
     ASSERT_TRUE(WaitFor([&] { return run.finished; }));
     EXPECT_FALSE(run.result);
-    EXPECT_EQ(run.messages, std::vector<std::string>{"烧写用户数据失败！"});
+    EXPECT_EQ(run.messages,
+              std::vector<std::string>{"烧写用户数据失败！\n设备已退出下载模式，但工程数据不完整：请重新下载。"});
+    // The window stays, with the button offering a retry.
+    WaitFor([] { return false; }, 50);
+    EXPECT_TRUE(run.dlg->isVisible());
+    EXPECT_EQ(run.dlg->DownloadButton()->text(), QString::fromUtf8("重试"));
+    EXPECT_TRUE(run.dlg->DownloadButton()->isEnabled());
+
+    // The retry succeeds; the success is confirmed before the window closes.
+    run.finished = false;
+    bool visibleWhenConfirmed = false;
+    run.dlg->SetMessagePresenter([&](const QString& m) {
+        run.messages.push_back(m.toStdString());
+        visibleWhenConfirmed = run.dlg->isVisible();
+    });
+    run.dlg->DownloadButton()->click();
+    ASSERT_TRUE(WaitFor([&] { return run.finished; }));
+    EXPECT_TRUE(run.result);
+    EXPECT_EQ(run.messages.back(), text::kDownloadDone);
+    EXPECT_TRUE(visibleWhenConfirmed);
     EXPECT_TRUE(WaitFor([&] { return !run.dlg->isVisible(); }));
+    EXPECT_EQ(run.panel.Regions().at("userdata.bin"), run.user);
+}
+
+TEST(TransferApp, LinkChoiceIsRememberedAndTheCallersChoiceWins) {
+    LinkChoiceStore store(QStringLiteral("CaldoTransferTools"));
+    LinkChoice saved;
+    saved.kind = kLinkUdp;
+    saved.address = QStringLiteral("10.1.2.3");
+    saved.port = QStringLiteral("4000");
+    saved.serialDevice = QStringLiteral("/dev/pts/77");
+    saved.usbId = QStringLiteral("1234:abcd");
+    store.Save(saved);
+    {
+        CTransferDlg dlg(TransferVariant::Loader, {"CaldoLoader"});
+        const CLinkSettings s = dlg.CollectLinkSettings();
+        EXPECT_EQ(s.kind, kLinkUdp);
+        EXPECT_EQ(s.addressText, "10.1.2.3");
+        EXPECT_EQ(s.portText, "4000");
+        EXPECT_EQ(dlg.UsbIdEdit()->text(), "1234:abcd");
+        // A device that is not enumerated is offered as it was saved.
+        EXPECT_EQ(dlg.SerialList()->currentData().toString(), "/dev/pts/77");
+        dlg.SetLinkKind(kLinkSerial);
+        EXPECT_EQ(dlg.CollectLinkSettings().serialPortName, "/dev/pts/77");
+        dlg.SetLinkKind(kLinkUsb);
+        const CLinkSettings usb = dlg.CollectLinkSettings();
+        ASSERT_EQ(usb.usbIds.size(), 1u);
+        EXPECT_EQ(usb.usbIds[0].vendorId, 0x1234);
+        // An empty id leaves the identities to the discovery file.
+        dlg.UsbIdEdit()->clear();
+        EXPECT_TRUE(dlg.CollectLinkSettings().usbIds.empty());
+    }
+    {
+        // The designer's link choice on the command line wins over the saved one.
+        CTransferDlg dlg(TransferVariant::Loader, {"CaldoLoader", "-D", "-f", "/p/a.qk", "--udp", "10.9.9.9:5001"});
+        const CLinkSettings s = dlg.CollectLinkSettings();
+        EXPECT_EQ(s.addressText, "10.9.9.9");
+        EXPECT_EQ(s.portText, "5001");
+    }
+    store.Save(LinkChoice{});
+    CTransferDlg fresh(TransferVariant::Transfer, {"CaldoTransfer"});
+    EXPECT_EQ(fresh.CollectLinkSettings().kind, kLinkUsb);
+}
+
+TEST(TransferApp, ASecondStartWithAnotherPackage) {
+    DialogRun run(TransferVariant::Loader, test::EmulatorConfig(1, false, 5));
+    const QString own = run.dlg->PackagePath();
+    // The same package: nothing to add to the designed message.
+    EXPECT_EQ(run.dlg->HandleSecondStart(own), QString());
+    // An idle window takes the new package and says which it held.
+    const QString other = QStringLiteral("/p/other.qk");
+    const QString taken = run.dlg->HandleSecondStart(other);
+    EXPECT_TRUE(taken.contains(own) && taken.contains(other)) << taken.toStdString();
+    EXPECT_EQ(run.dlg->PackagePath(), other);
+    // A window without a package takes it too.
+    CTransferDlg empty(TransferVariant::Transfer, {"CaldoTransfer"});
+    EXPECT_TRUE(empty.HandleSecondStart(other).contains(QString::fromUtf8("已取得工程包")));
+    EXPECT_EQ(empty.PackagePath(), other);
+    // A running window keeps its package and says so.
+    run.dlg->SetPackagePath(own);
+    run.dlg->SetLinkFactory([&run](const CLinkSettings&) -> std::unique_ptr<CTransferLink> {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300)); // a slow panel
+        return std::make_unique<test::EmulatorLink>(run.panel, 1024, LengthOrder::HighFirst);
+    });
+    run.dlg->DownloadButton()->click();
+    ASSERT_TRUE(run.dlg->Running());
+    const QString busy = run.dlg->HandleSecondStart(other);
+    EXPECT_TRUE(busy.contains(QString::fromUtf8("正在下载另一个工程包"))) << busy.toStdString();
+    EXPECT_EQ(run.dlg->PackagePath(), own);
+    ASSERT_TRUE(WaitFor([&] { return run.finished; }));
+    EXPECT_TRUE(run.result);
 }
 
 TEST(TransferApp, ClosingDuringARunLetsTheRunFinishFirst) {
@@ -267,6 +376,9 @@ TEST(TransferApp, ClosingDuringARunLetsTheRunFinishFirst) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The dialogs remember their link choice; the tests keep theirs apart.
+    caldo::test::TempDir config;
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Path().string()));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
