@@ -150,7 +150,7 @@ int Info(CMirloDoc& doc, const DesignerSession& session, bool json, std::ostream
         out << "events: " << project.eventList.items.size() << '\n';
         out << "data transfers: " << project.dataTransfers.items.size() << '\n';
         out << "bitmaps: " << project.bitmapLibrary.Items().size() << '\n';
-        out << MemoryMeterText(doc, session.context);
+        out << MemoryMeterText(doc, session);
         return 0;
     }
     out << "{\"name\":" << JsonString(project.GetProjectName()) << ",\"model\":" << project.panelModelId
@@ -190,7 +190,7 @@ int Info(CMirloDoc& doc, const DesignerSession& session, bool json, std::ostream
     out << "],\"events\":" << project.eventList.items.size()
         << ",\"dataTransfers\":" << project.dataTransfers.items.size()
         << ",\"bitmaps\":" << project.bitmapLibrary.Items().size()
-        << ",\"memory\":" << MemoryMeterJson(doc, session.context) << "}\n";
+        << ",\"memory\":" << MemoryMeterJson(doc, session) << "}\n";
     return 0;
 }
 
@@ -250,7 +250,7 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
         return RunExportCommand(*doc.Project(), exportPath, out, err);
     }
     if (command == "xref") {
-        return RunXrefCommand(doc, session.context, json, out);
+        return RunXrefCommand(doc, session, json, out);
     }
     if (command == "save") {
         const std::string target = saveAs.empty() ? projectPath : saveAs;
