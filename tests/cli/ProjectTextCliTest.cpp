@@ -139,9 +139,9 @@ TEST(ProjectTextCli, InfoShowsTheMemoryMeter) {
     ASSERT_EQ(text.status, 0) << text.err;
     const size_t at = text.out.find("memory: ");
     ASSERT_NE(at, std::string::npos) << text.out;
-    // Model 1 with COM1 in use: a second driver and a GUI program of 36 bytes.
+    // Model 1 with COM1 in use: a second driver and a GUI program of 92 bytes.
     EXPECT_NE(text.out.find(" bytes of 99312 (", at), std::string::npos) << text.out;
-    EXPECT_NE(text.out.find("  capacity: panel hardware 1 with a GUI program of 36 bytes and a second driver; "
+    EXPECT_NE(text.out.find("  capacity: panel hardware 1 with a GUI program of 92 bytes and a second driver; "
                             "panel hardware 2: 131056 bytes\n"),
               std::string::npos)
         << text.out;
