@@ -70,7 +70,8 @@ bool CDownloader::RunDownload() {
     }
     // Where the panel is matters once it was reached or its mode was touched.
     if (m_panelAnswered || m_state != PanelState::Untouched) {
-        outcome.message += "\n" + PanelStateText(m_state);
+        outcome.message += '\n';
+        outcome.message += PanelStateText(m_state);
     }
     m_messages.Message(outcome.message, balsar::MessageKind::Error);
     return false;
