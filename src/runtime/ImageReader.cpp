@@ -24,6 +24,18 @@ const char* const kSectionNames[kSectionCount] = {"panel settings",       "port 
                                                   "screen block",         "trend channel table", "event list",
                                                   "data-transfer list"};
 
+// Walks an offset table: `count` offsets of 4 bytes from `table`, the
+// table checked to lie inside the image first; read(i, field, record) gets
+// each entry's index, the offset of its field and the record it names.
+template <class Read>
+void ForEachTableEntry(const ImageBytes& bytes, size_t table, uint32_t count, const char* name, Read read) {
+    bytes.Require(table, 4ull * count, name);
+    for (uint32_t i = 0; i < count; ++i) {
+        const size_t field = table + 4 * static_cast<size_t>(i);
+        read(i, field, bytes.U32(field, name));
+    }
+}
+
 // Header, length and checksum; returns the image bytes the header covers.
 std::span<const uint8_t> CheckHeader(std::span<const uint8_t> bytes) {
     const ImageBytes all(bytes);
@@ -172,23 +184,17 @@ ScreenRecord ReadScreen(const ImageBytes& bytes, GlyphStore& glyphs, size_t at, 
 void ReadScreens(const ImageBytes& bytes, GlyphStore& glyphs, size_t at, std::vector<ScreenRecord>& screens) {
     const char* name = "screen block";
     const uint32_t count = bytes.U32(at, name);
-    bytes.Require(at + 4, 4ull * count, name);
+    bytes.Require(at + 4, 4ull * count, name); // before anything is allocated for the count
     screens.reserve(count);
-    for (uint32_t i = 0; i < count; ++i) {
-        const size_t field = at + 4 + 4 * static_cast<size_t>(i);
-        const uint32_t record = bytes.U32(field, name);
+    ForEachTableEntry(bytes, at + 4, count, name, [&](uint32_t i, size_t field, uint32_t record) {
         bytes.CheckTarget(field, record, name);
         screens.push_back(ReadScreen(bytes, glyphs, record, i));
-    }
+    });
 }
 
 void ReadTrendChannels(const ImageBytes& bytes, size_t at, std::vector<TrendChannel>& channels) {
     const char* name = "trend channel table";
-    const uint32_t count = bytes.U32(at, name);
-    bytes.Require(at + 4, 4ull * count, name);
-    for (uint32_t i = 0; i < count; ++i) {
-        const size_t field = at + 4 + 4 * static_cast<size_t>(i);
-        const uint32_t record = bytes.U32(field, name);
+    ForEachTableEntry(bytes, at + 4, bytes.U32(at, name), name, [&](uint32_t i, size_t field, uint32_t record) {
         const RecordName channelName = RecordName::Numbered("trend channel", i);
         bytes.CheckTarget(field, record, channelName);
         bytes.Require(record, kChannelSize, channelName);
@@ -197,7 +203,7 @@ void ReadTrendChannels(const ImageBytes& bytes, size_t at, std::vector<TrendChan
         channel.sampling = bytes.U32(record + 16, channelName);
         channel.points = bytes.U32(record + 20, channelName);
         channels.push_back(channel);
-    }
+    });
 }
 
 void ReadEvents(const ImageBytes& bytes, GlyphStore& glyphs, size_t at, EventSection& events) {
@@ -210,10 +216,7 @@ void ReadEvents(const ImageBytes& bytes, GlyphStore& glyphs, size_t at, EventSec
         bytes.CheckTarget(at + 8, digits, name);
         events.digits = glyphs.Text(bytes, digits, "the event list digits");
     }
-    bytes.Require(at + 12, 4ull * count, name);
-    for (uint32_t i = 0; i < count; ++i) {
-        const size_t field = at + 12 + 4 * static_cast<size_t>(i);
-        const uint32_t record = bytes.U32(field, name);
+    ForEachTableEntry(bytes, at + 12, count, name, [&](uint32_t i, size_t field, uint32_t record) {
         const RecordName itemName = RecordName::Numbered("event item", i);
         bytes.CheckTarget(field, record, itemName, true);
         EventItemRecord item;
@@ -228,16 +231,12 @@ void ReadEvents(const ImageBytes& bytes, GlyphStore& glyphs, size_t at, EventSec
         }
         item.message = glyphs.Text(bytes, message, itemName);
         events.items.push_back(std::move(item));
-    }
+    });
 }
 
 void ReadTransfers(const ImageBytes& bytes, size_t at, std::vector<TransferRecord>& transfers) {
     const char* name = "data-transfer list";
-    const uint32_t count = bytes.U32(at, name);
-    bytes.Require(at + 4, 4ull * count, name);
-    for (uint32_t i = 0; i < count; ++i) {
-        const size_t field = at + 4 + 4 * static_cast<size_t>(i);
-        const uint32_t record = bytes.U32(field, name);
+    ForEachTableEntry(bytes, at + 4, bytes.U32(at, name), name, [&](uint32_t i, size_t field, uint32_t record) {
         const RecordName itemName = RecordName::Numbered("data-transfer item", i);
         bytes.CheckTarget(field, record, itemName, true);
         bytes.Require(record, kTransferSize, itemName);
@@ -250,7 +249,7 @@ void ReadTransfers(const ImageBytes& bytes, size_t at, std::vector<TransferRecor
         item.window = bytes.U16(record + 44, itemName);
         item.executions = bytes.U16(record + 46, itemName);
         transfers.push_back(item);
-    }
+    });
 }
 
 } // namespace
