@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "runtime/PanelRuntime.h"
 #include "simulator/FramePng.h"
@@ -124,6 +125,24 @@ void PanelFrontWidget::keyReleaseEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat()) {
         Release();
     }
+}
+
+void PanelFrontWidget::wheelEvent(QWheelEvent* event) {
+    if (!m_encoder) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    // One step of a usual wheel is 15 degrees (120 eighths); touchpads
+    // deliver smaller pieces, which add up to steps.
+    constexpr int kStep = 120;
+    m_wheelRest += event->angleDelta().y();
+    while (m_wheelRest >= kStep || m_wheelRest <= -kStep) {
+        const int code = m_wheelRest > 0 ? runtime::KEY_UP : runtime::KEY_DOWN;
+        m_wheelRest += m_wheelRest > 0 ? -kStep : kStep;
+        Press(code);
+        Release();
+    }
+    event->accept();
 }
 
 void PanelFrontWidget::Press(int code) {

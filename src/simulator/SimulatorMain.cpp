@@ -13,6 +13,7 @@
 #include "simulator/HeadlessRun.h"
 #include "simulator/SimulatorOptions.h"
 #include "simulator/SimulatorStrings.h"
+#include "simulator/PanelFrontWidget.h"
 #include "simulator/SimulatorWindow.h"
 
 namespace balsar::simulator {
@@ -94,6 +95,7 @@ int OpenWindow(const SimulatorOptions& options, int argc, char** argv) {
     names.Load(panel->Image().ports, library, sink);
     SimulatorWindow window(std::move(panel), std::move(names), std::move(layout), picture,
                            QString::fromStdString(options.image), options.online);
+    window.Front().SetEncoder(options.encoder);
     window.show();
     return app.exec();
 }

@@ -42,6 +42,7 @@ public:
     bool ConnectLink();
     void DisconnectLink();
     runtime::PanelRuntime& Panel() { return *m_panel; }
+    PanelFrontWidget& Front() { return *m_front; }
     // One timer tick: time passes, the frame and the pane are refreshed.
     void Tick();
 

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "ModbusTestServer.h"
 #include "SimulatorProject.h"
@@ -111,3 +112,31 @@ TEST_F(Window, OnlineTheLinkIsChosenRememberedAndCarriesEdits) {
 }
 
 } // namespace
+
+// The wheel turns the rotary encoder only on a model that has one: a step
+// away from the user is the up key, a step towards the user the down key;
+// half steps (touchpads) add up.
+TEST_F(Window, TheWheelTurnsTheEncoderOfAModelThatHasOne) {
+    auto window = Open(false);
+    PanelFrontWidget* front = Front(*window);
+    std::vector<int> pressed;
+    std::vector<int> released;
+    QObject::connect(front, &PanelFrontWidget::KeyPressed, [&](int code) { pressed.push_back(code); });
+    QObject::connect(front, &PanelFrontWidget::KeyReleased, [&](int code) { released.push_back(code); });
+    const auto turn = [front](int eighths) {
+        QWheelEvent wheel(QPointF(10, 10), front->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, eighths),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(front, &wheel);
+    };
+
+    turn(120);
+    EXPECT_TRUE(pressed.empty()) << "a model without an encoder ignores the wheel";
+
+    front->SetEncoder(true);
+    turn(240);
+    turn(-60);
+    EXPECT_EQ(pressed.size(), 2u);
+    turn(-60);
+    EXPECT_EQ(pressed, (std::vector<int>{runtime::KEY_UP, runtime::KEY_UP, runtime::KEY_DOWN}));
+    EXPECT_EQ(released, pressed);
+}
