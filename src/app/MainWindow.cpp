@@ -42,6 +42,7 @@
 #include "editor/ScreenEditor.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementKinds.h"
+#include "i18n/UiText.h"
 
 namespace balsar::app {
 
@@ -51,7 +52,7 @@ using editor::CentreMode;
 
 namespace {
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const char* utf8) { return i18n::Ui(utf8); }
 
 // A small picture for commands without a standard icon: the first letters
 // of its text.
