@@ -34,8 +34,6 @@ LANGUAGES = {"en": "en_US"}
 
 # Folders whose sources hold the windows; their non-ASCII literals are UI texts.
 QT_LAYERS = ["src/app", "src/dialogs", "src/editor", "src/transfer/app", "src/simulator"]
-# Sources that hold no UI text although they sit in a Qt layer.
-SKIPPED = {"src/i18n"}
 
 PLACEHOLDER = re.compile(r"%(?:%|[1-9]|[-+ #0]*\d*(?:\.\d+)?(?:hh|h|ll|l|z|j|t)?[diouxXcsfgeEp])")
 
@@ -150,7 +148,7 @@ def source_files(root: Path) -> list[Path]:
         folder = root / layer
         if folder.is_dir():
             files += [p for p in sorted(folder.iterdir()) if p.suffix in (".cpp", ".h") and p not in files]
-    return [p for p in files if not any(p.relative_to(root).as_posix().startswith(s) for s in SKIPPED)]
+    return files
 
 
 def collect(root: Path) -> list[Text]:

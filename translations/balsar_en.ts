@@ -485,6 +485,7 @@
     </message>
     <message>
         <location filename="../src/dialogs/DialogStrings.h" line="95"/>
+        <location filename="../src/i18n/I18nStrings.h" line="8"/>
         <source>中文</source>
         <translation>Chinese</translation>
     </message>
@@ -1632,6 +1633,21 @@
         <location filename="../src/hardware/HardwareStrings.h" line="19"/>
         <source>%s: 不支持</source>
         <translation>%s: no</translation>
+    </message>
+    <message>
+        <location filename="../src/i18n/I18nStrings.h" line="6"/>
+        <source>界面语言(&amp;G)</source>
+        <translation>Lan&amp;guage</translation>
+    </message>
+    <message>
+        <location filename="../src/i18n/I18nStrings.h" line="7"/>
+        <source>跟随系统</source>
+        <translation>Follow the system</translation>
+    </message>
+    <message>
+        <location filename="../src/i18n/I18nStrings.h" line="10"/>
+        <source>界面语言将在程序重新启动后生效。</source>
+        <translation>The language changes when the program is started again.</translation>
     </message>
     <message>
         <location filename="../src/plc/PlcStrings.h" line="29"/>

@@ -42,6 +42,7 @@
 #include "editor/ScreenEditor.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementKinds.h"
+#include "i18n/LanguageMenu.h"
 #include "i18n/UiText.h"
 
 namespace balsar::app {
@@ -87,7 +88,7 @@ QIcon IconFor(const CommandSpec& command, QStyle* style) {
     if (command.bar == Bar::None) {
         return {};
     }
-    QString text = QString::fromUtf8(command.text);
+    QString text = Text(command.text);
     text.remove(QLatin1Char('&'));
     const qsizetype paren = text.indexOf(QLatin1Char('('));
     if (paren > 0) {
@@ -220,6 +221,7 @@ void MainWindow::BuildCommands() {
         }
     }
     m_actions[kLabels]->setCheckable(true);
+    menus[Menu::Help]->addMenu(i18n::MakeLanguageMenu(this));
 }
 
 void MainWindow::Run(int id) {

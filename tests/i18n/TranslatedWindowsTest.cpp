@@ -18,6 +18,7 @@
 #include "base/Prompt.h"
 #include "base/Text.h"
 #include "dialogs/NewProjectWizard.h"
+#include "i18n/LanguageMenu.h"
 #include "i18n/UiLanguage.h"
 #include "i18n/UiText.h"
 #include "project/ProjectStrings.h"
@@ -152,4 +153,32 @@ TEST_F(Translated, CoreMessagesLineByLineAndUnknownTextsAsTheyStand) {
 
     ASSERT_TRUE(i18n::InstallTranslators(UiLanguage::Chinese));
     EXPECT_EQ(i18n::UiMessage(Format(texts::kSaveChangesFormat, "a.ZPJ")), QStringLiteral("是否保存对 a.ZPJ 的更改？"));
+}
+
+TEST_F(Translated, LanguageMenuStoresTheChoice) {
+    ASSERT_TRUE(i18n::InstallTranslators(UiLanguage::English));
+    // The settings of the test mode (QStandardPaths), never the user's.
+    i18n::StoreLanguageChoice(QString());
+    QWidget parent;
+    QMenu* menu = i18n::MakeLanguageMenu(&parent);
+    EXPECT_EQ(menu->title(), QStringLiteral("Lan&guage"));
+    auto* system = menu->findChild<QAction*>(QStringLiteral("language-system"));
+    auto* english = menu->findChild<QAction*>(QStringLiteral("language-en"));
+    ASSERT_NE(system, nullptr);
+    ASSERT_NE(english, nullptr);
+    EXPECT_TRUE(system->isChecked());
+    EXPECT_EQ(english->text(), QStringLiteral("English"));
+
+    // Choosing asks for a restart; the notice is closed at once.
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->close();
+        }
+    });
+    english->trigger();
+    EXPECT_EQ(i18n::StoredLanguageChoice(), QStringLiteral("en"));
+    UiLanguage stored = UiLanguage::Chinese;
+    EXPECT_TRUE(i18n::ParseLanguageChoice(i18n::StoredLanguageChoice(), stored));
+    EXPECT_EQ(stored, UiLanguage::English);
+    i18n::StoreLanguageChoice(QString());
 }

@@ -396,7 +396,10 @@ void CTransferDlg::SelectProject() {
 
 void CTransferDlg::ShowAbout() {
     const QString name = ProgramName(m_variant);
-    QMessageBox::about(this, Utf8(apptext::kAboutEntry).arg(name).remove(QStringLiteral("(&A)...")),
+    // The menu entry without its accelerator and ellipsis, in either language.
+    const QString title =
+        Utf8(apptext::kAboutEntry).arg(name).remove(QStringLiteral("(&A)")).remove(u'&').remove(QStringLiteral("..."));
+    QMessageBox::about(this, title,
                        Utf8(apptext::kAboutText).arg(name, QStringLiteral(CALDO_VERSION)));
 }
 
