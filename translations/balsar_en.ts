@@ -2134,7 +2134,7 @@ release it when BOOTLOADER appears, and the download will succeed.</translation>
         <location filename="../src/transfer/TransferStrings.h" line="53"/>
         <location filename="../src/transfer/app/AppStrings.h" line="21"/>
         <source>串口</source>
-        <translation>Serial port</translation>
+        <translation>Serial</translation>
     </message>
     <message>
         <location filename="../src/transfer/TransferStrings.h" line="56"/>
@@ -2184,12 +2184,12 @@ release it when BOOTLOADER appears, and the download will succeed.</translation>
     <message>
         <location filename="../src/transfer/app/AppStrings.h" line="6"/>
         <source>下载工程</source>
-        <translation>Download Project</translation>
+        <translation>Download</translation>
     </message>
     <message>
         <location filename="../src/transfer/app/AppStrings.h" line="7"/>
         <source>强制更新GUI</source>
-        <translation>Force GUI update</translation>
+        <translation>Update GUI</translation>
     </message>
     <message>
         <location filename="../src/transfer/app/AppStrings.h" line="8"/>
@@ -2209,7 +2209,7 @@ release it when BOOTLOADER appears, and the download will succeed.</translation>
     <message>
         <location filename="../src/transfer/app/AppStrings.h" line="12"/>
         <source>不能同时打开多个</source>
-        <translation>Cannot run more than one</translation>
+        <translation>Already running: </translation>
     </message>
     <message>
         <location filename="../src/transfer/app/AppStrings.h" line="14"/>
@@ -2231,12 +2231,12 @@ Panel project download tool</translation>
     <message>
         <location filename="../src/transfer/app/AppStrings.h" line="19"/>
         <source>网口(UDP)</source>
-        <translation>Ethernet (UDP)</translation>
+        <translation>UDP</translation>
     </message>
     <message>
         <location filename="../src/transfer/app/AppStrings.h" line="22"/>
         <source>IP地址:</source>
-        <translation>IP address:</translation>
+        <translation>IP:</translation>
     </message>
     <message>
         <location filename="../src/transfer/app/AppStrings.h" line="23"/>
@@ -2251,12 +2251,12 @@ Panel project download tool</translation>
     <message>
         <location filename="../src/transfer/app/AppStrings.h" line="28"/>
         <source>工程包：</source>
-        <translation>Project package:</translation>
+        <translation>Project package: </translation>
     </message>
     <message>
         <location filename="../src/transfer/app/AppStrings.h" line="29"/>
         <source>设备：</source>
-        <translation>Device:</translation>
+        <translation>Device: </translation>
     </message>
     <message>
         <location filename="../src/transfer/app/AppStrings.h" line="30"/>
@@ -2302,7 +2302,7 @@ The new project package was not downloaded:
         <translation>
 The running %1 has taken the project package:
 %2
-Please click "Download Project" in its window.</translation>
+Please click "Download" in its window.</translation>
     </message>
     <message>
         <location filename="../src/transfer/app/AppStrings.h" line="43"/>
@@ -2317,7 +2317,7 @@ The running %1 held another project package:
 %2
 It now holds the new project package:
 %3
-Please click "Download Project" in its window.</translation>
+Please click "Download" in its window.</translation>
     </message>
     <message>
         <location filename="../src/app/CommandTable.cpp" line="11"/>
