@@ -85,14 +85,16 @@ QString MessageTemplates::Translate(const QString& text, const TranslateFn& tran
         return {};
     }
     // printf arguments keep their order; %1..%9 go where their number says.
+    // An argument that is itself a UI text (a region name) is translated too.
     QStringList printfArguments;
     QHash<QString, QString> numbered;
     for (qsizetype i = 0; i < best->placeholders.size(); ++i) {
         const QString& token = best->placeholders[i];
+        const QString argument = translate(bestMatch.captured(static_cast<int>(i + 1)));
         if (IsNumbered(token)) {
-            numbered.insert(token, bestMatch.captured(static_cast<int>(i + 1)));
+            numbered.insert(token, argument);
         } else {
-            printfArguments << bestMatch.captured(static_cast<int>(i + 1));
+            printfArguments << argument;
         }
     }
     QString result;

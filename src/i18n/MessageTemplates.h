@@ -23,7 +23,8 @@ public:
 
     // The translation of text when it was built from one of the templates
     // and the template has a translation (the one with the most fixed text
-    // wins); a null QString otherwise.
+    // wins), with each argument passed through translate as well; a null
+    // QString otherwise.
     QString Translate(const QString& text, const TranslateFn& translate) const;
 
     // The placeholders of a text in the order they stand ("%%" excluded).

@@ -20,6 +20,7 @@ protected:
             {QStringLiteral("型号 %1，GUI版本 %2"), QStringLiteral("GUI version %2 of model %1")},
             {QStringLiteral("进度 %d%%"), QStringLiteral("Progress %d%%")},
             {QStringLiteral("没有翻译 %s"), QStringLiteral("没有翻译 %s")},
+            {QStringLiteral("用户数据"), QStringLiteral("user data")},
         };
         for (auto it = english.cbegin(); it != english.cend(); ++it) {
             templates.Add(it.key());
@@ -39,7 +40,9 @@ protected:
 
 TEST_F(Templates, ArgumentsGoIntoTheTranslation) {
     EXPECT_EQ(Translate("烧写GUI成功！"), QStringLiteral("Writing GUI succeeded!"));
-    EXPECT_EQ(Translate("烧写用户数据成功！"), QStringLiteral("Writing 用户数据 succeeded!"));
+    // An argument that is a UI text itself is translated; others stand.
+    EXPECT_EQ(Translate("烧写用户数据成功！"), QStringLiteral("Writing user data succeeded!"));
+    EXPECT_EQ(Translate("烧写驱动(9)成功！"), QStringLiteral("Writing 驱动(9) succeeded!"));
     EXPECT_EQ(Translate("无法打开文件 /tmp/a b.ZPJ：Permission denied"),
               QStringLiteral("Cannot open file /tmp/a b.ZPJ: Permission denied"));
     EXPECT_EQ(Translate("画面 12"), QStringLiteral("Screen 12"));
