@@ -8,6 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libpugixml-dev nlohmann-json3-dev
   libfontconfig-dev libfreetype-dev fonts-wqy-zenhei fonts-dejavu-core
   libicu-dev

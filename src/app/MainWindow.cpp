@@ -42,6 +42,8 @@
 #include "editor/ScreenEditor.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementKinds.h"
+#include "i18n/LanguageMenu.h"
+#include "i18n/UiText.h"
 
 namespace balsar::app {
 
@@ -51,7 +53,7 @@ using editor::CentreMode;
 
 namespace {
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const char* utf8) { return i18n::Ui(utf8); }
 
 // A small picture for commands without a standard icon: the first letters
 // of its text.
@@ -86,7 +88,7 @@ QIcon IconFor(const CommandSpec& command, QStyle* style) {
     if (command.bar == Bar::None) {
         return {};
     }
-    QString text = QString::fromUtf8(command.text);
+    QString text = Text(command.text);
     text.remove(QLatin1Char('&'));
     const qsizetype paren = text.indexOf(QLatin1Char('('));
     if (paren > 0) {
@@ -219,6 +221,7 @@ void MainWindow::BuildCommands() {
         }
     }
     m_actions[kLabels]->setCheckable(true);
+    menus[Menu::Help]->addMenu(i18n::MakeLanguageMenu(this));
 }
 
 void MainWindow::Run(int id) {

@@ -3,13 +3,14 @@
 #include <QMessageBox>
 
 #include "app/AppStrings.h"
+#include "i18n/UiText.h"
 
 namespace balsar::app {
 
 namespace {
 
 QString Caption(const std::string& caption) {
-    return QString::fromStdString(caption.empty() ? std::string(texts::kAppName) : caption);
+    return caption.empty() ? i18n::Ui(texts::kAppName) : i18n::UiMessage(caption);
 }
 
 } // namespace
@@ -18,7 +19,7 @@ void QtMessageSink::Message(const std::string& text, MessageKind kind, const std
     const QMessageBox::Icon icon = kind == MessageKind::Info      ? QMessageBox::Information
                                    : kind == MessageKind::Warning ? QMessageBox::Warning
                                                                   : QMessageBox::Critical;
-    QMessageBox box(icon, Caption(caption), QString::fromStdString(text), QMessageBox::Ok, m_parent);
+    QMessageBox box(icon, Caption(caption), i18n::UiMessage(text), QMessageBox::Ok, m_parent);
     box.exec();
 }
 
@@ -29,7 +30,7 @@ Answer QtPrompt::Ask(const std::string& text, Buttons buttons, const std::string
     } else if (buttons == Buttons::OkCancel) {
         set = QMessageBox::Ok | QMessageBox::Cancel;
     }
-    QMessageBox box(QMessageBox::Question, Caption(caption), QString::fromStdString(text), set, m_parent);
+    QMessageBox box(QMessageBox::Question, Caption(caption), i18n::UiMessage(text), set, m_parent);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

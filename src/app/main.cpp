@@ -6,10 +6,12 @@
 #include "app/MainWindow.h"
 #include "app/QtMessages.h"
 #include "base/ProgramPaths.h"
+#include "i18n/UiLanguage.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(balsar::app::texts::kAppName));
+    balsar::i18n::SetUpLanguage();
     // An optional translation of the whole user interface; running without
     // one is normal.
     QTranslator translator;

@@ -74,10 +74,10 @@ ElementPropertiesDialog::ElementPropertiesDialog(const CGraphElement& element, c
         m_tabs->addTab(m_kindPage, Q(strings::kPicturePageTitle));
     } else if (auto* ascii = dynamic_cast<CAsciiGE*>(m_copy.get())) {
         m_kindPage = new AsciiPage(*ascii, pageContext, m_tabs);
-        m_tabs->addTab(m_kindPage, QStringLiteral("ASCII字串"));
+        m_tabs->addTab(m_kindPage, Q("ASCII字串"));
     } else if (auto* list = dynamic_cast<CEventListGE*>(m_copy.get())) {
         m_kindPage = new EventListPage(*list, pageContext, m_tabs);
-        m_tabs->addTab(m_kindPage, QStringLiteral("事件显示元件"));
+        m_tabs->addTab(m_kindPage, Q("事件显示元件"));
     } else if (auto* lamp = dynamic_cast<CLedGE*>(m_copy.get())) {
         setWindowTitle(LampPage::Caption());
         m_kindPage = new LampPage(*lamp, pageContext, m_tabs);

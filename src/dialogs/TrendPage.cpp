@@ -40,7 +40,7 @@ TrendPage::TrendPage(CTrendGE& element, const PageContext& pageContext, QWidget*
     m_sampling = new RuleSpin([](int sampling, int steps) { return StepSampling(sampling, steps); }, this);
     m_sampling->setRange(1, std::numeric_limits<int>::max());
     grid->addWidget(m_scale, 0, 0, 1, 4);
-    grid->addWidget(new QLabel(QStringLiteral("点数:"), this), 1, 0);
+    grid->addWidget(new QLabel(Q("点数:"), this), 1, 0);
     grid->addWidget(m_points, 1, 1);
     grid->addWidget(new QLabel(Q(strings::kSamplingLabel), this), 1, 2);
     grid->addWidget(m_sampling, 1, 3);

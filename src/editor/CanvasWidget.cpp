@@ -9,6 +9,7 @@
 #include "editor/KeyOutline.h"
 #include "editor/ScreenEditor.h"
 #include "project/DesignerSession.h"
+#include "i18n/UiText.h"
 
 namespace balsar::editor {
 
@@ -199,7 +200,7 @@ void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     const QPoint pt = PanelPoint(pos);
     if (m_editor.Screen() != nullptr) {
-        emit mousePositionText(QString::fromUtf8(texts::kMousePosition).arg(pt.x()).arg(pt.y()));
+        emit mousePositionText(i18n::Ui(texts::kMousePosition).arg(pt.x()).arg(pt.y()));
     }
     switch (m_gesture) {
     case Gesture::None:

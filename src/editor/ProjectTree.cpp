@@ -11,6 +11,7 @@
 #include "plc/PortProtocols.h"
 #include "plc/ProtocolLibrary.h"
 #include "project/DesignerSession.h"
+#include "i18n/UiText.h"
 
 namespace balsar::editor {
 
@@ -21,7 +22,7 @@ constexpr int kNumberData = Qt::UserRole + 1;
 constexpr int kIndexData = Qt::UserRole + 2;
 constexpr int kMaxRememberedScreens = 100;
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const char* utf8) { return i18n::Ui(utf8); }
 
 QTreeWidgetItem* MakeItem(QTreeWidgetItem* parent, const QString& label, ProjectTree::Role role, int number = -1,
                           int index = -1) {
@@ -148,7 +149,7 @@ void ProjectTree::Rebuild() {
             for (size_t i = 0; i < elements.size(); ++i) {
                 const int32_t kind = elements[i]->GetKind();
                 const char* tag = kind >= 0 && kind <= 10 ? texts::kTreeTags[kind] : "";
-                MakeItem(screenItem, QStringLiteral("%1%2").arg(QString::fromUtf8(tag)).arg(elements[i]->GetID()),
+                MakeItem(screenItem, QStringLiteral("%1%2").arg(Text(tag)).arg(elements[i]->GetID()),
                          Role::Element, screen->GetNumber(), static_cast<int>(i));
             }
         }

@@ -8,6 +8,7 @@
 #include "editor/commands/DeleteScreenCommand.h"
 #include "editor/commands/PlaceScreenCommand.h"
 #include "project/DesignerSession.h"
+#include "i18n/UiText.h"
 
 namespace balsar::editor {
 
@@ -38,7 +39,7 @@ bool ScreenCommands::Place(uint16_t number, std::unique_ptr<CHMIFrame> screen, c
     const std::optional<uint16_t> previous =
         m_editor.Screen() ? std::optional<uint16_t>(m_editor.Screen()->GetNumber()) : std::nullopt;
     m_editor.UndoStack()->push(new PlaceScreenCommand(m_editor, number, StoreScreen(*screen, library),
-                                                      std::move(overwritten), previous, QString::fromUtf8(undoText)));
+                                                      std::move(overwritten), previous, i18n::Ui(undoText)));
     return true;
 }
 

@@ -9,12 +9,13 @@
 #include <QVBoxLayout>
 
 #include "editor/EditorStrings.h"
+#include "i18n/UiText.h"
 
 namespace balsar::editor {
 
 namespace {
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const char* utf8) { return i18n::Ui(utf8); }
 
 QDialogButtonBox* OkCancel(QDialog* dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);

@@ -22,6 +22,7 @@
 #include "elements/ElementKinds.h"
 #include "elements/ElementRegistry.h"
 #include "project/DesignerSession.h"
+#include "i18n/UiText.h"
 
 namespace balsar::editor {
 
@@ -38,7 +39,7 @@ std::unique_ptr<CGraphElement> CreateElement(int toolCode) {
     return nullptr;
 }
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const char* utf8) { return i18n::Ui(utf8); }
 
 } // namespace
 

@@ -9,6 +9,8 @@
 #include "base/Text.h"
 #include "hardware/HardwareModel.h"
 #include "hardware/HardwareModelList.h"
+#include "i18n/UiLanguage.h"
+#include "i18n/UiText.h"
 #include "plc/ProtocolLibrary.h"
 #include "simulator/HeadlessRun.h"
 #include "simulator/SimulatorOptions.h"
@@ -66,12 +68,13 @@ FrontLayout ChooseLayout(const SimulatorOptions& options, const runtime::PanelRu
 
 int OpenWindow(const SimulatorOptions& options, int argc, char** argv) {
     QApplication app(argc, argv);
+    i18n::SetUpLanguage();
     StderrMessageSink sink;
     auto panel = std::make_unique<runtime::PanelRuntime>();
     std::string error;
     if (!panel->LoadFile(options.image, error)) {
         std::cerr << options.image << ": " << error << '\n';
-        QMessageBox::critical(nullptr, options.online ? "MirloSpy" : "VIRur", QString::fromStdString(error));
+        QMessageBox::critical(nullptr, options.online ? "MirloSpy" : "VIRur", i18n::UiMessage(error));
         return 1;
     }
     FrontLayout layout = ChooseLayout(options, *panel, sink);

@@ -20,6 +20,7 @@
 #include "simulator/ModbusLink.h"
 #include "simulator/PanelFrontWidget.h"
 #include "simulator/RegisterValues.h"
+#include "i18n/UiText.h"
 #include "simulator/SimulatorStrings.h"
 
 namespace balsar::simulator {
@@ -28,8 +29,9 @@ namespace {
 
 constexpr int kTickMs = 100;
 
+// The window's texts: constants and messages formatted from them.
 QString Text(const std::string& text) {
-    return QString::fromStdString(text);
+    return i18n::UiMessage(text);
 }
 
 } // namespace

@@ -22,6 +22,7 @@
 #include "AppStrings.h"
 #include "CTextProgressCtrl.h"
 #include "TransferWorker.h"
+#include "i18n/UiText.h"
 #include "transfer/SerialPorts.h"
 #include "transfer/TransferStrings.h"
 #include "transfer/UsbPanelIds.h"
@@ -42,7 +43,7 @@ QRect Du(int x, int y, int w, int h) {
 }
 
 QString Utf8(const char* text) {
-    return QString::fromUtf8(text);
+    return balsar::i18n::Ui(text);
 }
 
 // Gives a new control of the dialog its name (the control id) and its place.
@@ -395,7 +396,10 @@ void CTransferDlg::SelectProject() {
 
 void CTransferDlg::ShowAbout() {
     const QString name = ProgramName(m_variant);
-    QMessageBox::about(this, Utf8(apptext::kAboutEntry).arg(name).remove(QStringLiteral("(&A)...")),
+    // The menu entry without its accelerator and ellipsis, in either language.
+    const QString title =
+        Utf8(apptext::kAboutEntry).arg(name).remove(QStringLiteral("(&A)")).remove(u'&').remove(QStringLiteral("..."));
+    QMessageBox::about(this, title,
                        Utf8(apptext::kAboutText).arg(name, QStringLiteral(CALDO_VERSION)));
 }
 

@@ -1,5 +1,7 @@
 #include "TransferWorker.h"
 
+#include "i18n/UiText.h"
+
 namespace caldo {
 
 namespace {
@@ -9,7 +11,7 @@ class SignalBridge : public ProgressView, public balsar::MessageSink {
 public:
     explicit SignalBridge(TransferWorker& worker) : m_worker(worker) {}
     void SetCaption(const std::string& c) override {
-        emit m_worker.captionChanged(QString::fromStdString(c));
+        emit m_worker.captionChanged(balsar::i18n::UiMessage(c));
     }
     void SetRange(int lower, int upper) override { emit m_worker.rangeChanged(lower, upper); }
     void SetPos(int position) override { emit m_worker.positionChanged(position); }
@@ -19,7 +21,7 @@ public:
         emit m_worker.panelIdentified(panel.model, panel.guiVersion, panel.emulated);
     }
     void Message(const std::string& text, balsar::MessageKind kind, const std::string&) override {
-        emit m_worker.messageRaised(QString::fromStdString(text), static_cast<int>(kind));
+        emit m_worker.messageRaised(balsar::i18n::UiMessage(text), static_cast<int>(kind));
     }
 
 private:

@@ -5,9 +5,12 @@
 #include "AppStrings.h"
 #include "CSingleInstance.h"
 #include "CTransferDlg.h"
+#include "i18n/UiLanguage.h"
+#include "i18n/UiText.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    balsar::i18n::SetUpLanguage();
     const auto variant =
         CALDO_TRANSFER_VARIANT == 0 ? caldo::TransferVariant::Loader : caldo::TransferVariant::Transfer;
     const QString name = caldo::CTransferDlg::ProgramName(variant);
@@ -25,7 +28,7 @@ int main(int argc, char** argv) {
         QString answer;
         guard.ActivatePrimary(package, &answer);
         QMessageBox box(QMessageBox::NoIcon, name,
-                        QString::fromUtf8(caldo::apptext::kAlreadyRunning) + name + answer, QMessageBox::Ok);
+                        balsar::i18n::Ui(caldo::apptext::kAlreadyRunning) + name + answer, QMessageBox::Ok);
         box.exec();
         return 0;
     }
