@@ -70,7 +70,9 @@ std::string WriteStringsXliff(const ProjectTexts& texts, const std::string& orig
         unit.append_child("source").text() = text.source.c_str();
         pugi::xml_node target = unit.append_child("target");
         target.append_attribute("state") = text.current.empty() ? "needs-translation" : "translated";
-        target.text() = text.current.c_str();
+        if (!text.current.empty()) {
+            target.text() = text.current.c_str();
+        }
         unit.append_child("note").text() = PlaceNote(text.place).c_str();
         std::string font = std::to_string(text.pixelSize) + " px" + (text.dotMatrix ? ", built-in dot-matrix font" : "");
         if (text.sourceLanguage != 0) {
