@@ -69,10 +69,10 @@ int RunImportLegacyCommand(const std::vector<std::string>& args, std::ostream& o
             << "lib/plc/legacy-plcs.xml); nothing written\n";
         return 1;
     }
+    const std::vector<LegacyShortfall> shortfalls = ReviewLegacyXml(xmlFile, doc.Project());
     if (!doc.SaveToFile(target.string(), true)) {
         return 1;
     }
-    const std::vector<LegacyShortfall> shortfalls = ReviewLegacyXml(xmlFile);
     for (const LegacyShortfall& shortfall : shortfalls) {
         err << ShortfallText(shortfall) << '\n';
     }

@@ -1,6 +1,9 @@
 #include "project/LegacyImportReview.h"
 
+#include "elements/CBarGE.h"
+#include "elements/CRegisterGE.h"
 #include "elements/ElementKinds.h"
+#include "project/CMirloProject.h"
 #include "xml/CXmlDocumentWrapper.h"
 #include "xml/CXmlNodeListWrapper.h"
 #include "xml/CXmlNodeWrapper.h"
@@ -15,8 +18,45 @@ std::string AddressText(const CXmlNodeWrapper& reg) {
            reg.GetValue("Station");
 }
 
+// The address of the element the import made from the part; null when
+// there is none.
+CAddr* AddressOf(const CHMIFrame* screen, const std::string& name, int32_t kind) {
+    if (screen == nullptr) {
+        return nullptr;
+    }
+    for (const auto& element : screen->GetElements()) {
+        if (element->GetName() != name || element->GetKind() != kind) {
+            continue;
+        }
+        if (auto* reg = dynamic_cast<CRegisterGE*>(element.get())) {
+            return &reg->Address();
+        }
+        if (auto* bar = dynamic_cast<CBarGE*>(element.get())) {
+            return &bar->Address();
+        }
+    }
+    return nullptr;
+}
+
+// An address of the panel's own word types becomes the LOCAL address of
+// the same type; true when taken over.
+bool TakeOverLocalAddress(const CXmlNodeWrapper& reg, CAddr* address) {
+    const std::string type = reg.GetValue("Type");
+    const int32_t value = IntAttribute(reg, "Addr");
+    const int32_t count = IntAttribute(reg, "Num");
+    const int32_t limit = type == "LW" ? 255 : type == "RW" ? 511 : -1;
+    if (address == nullptr || value < 0 || value > limit) {
+        return false;
+    }
+    address->Reset(WIDTH_WORD, PORT_LOCAL);
+    address->regType = type;
+    address->address = value;
+    address->wordCount = count == 2 ? 2 : 1;
+    return true;
+}
+
 void ReviewPart(const CXmlNodeWrapper& part, int screen, const std::filesystem::path& folder,
-                std::vector<LegacyShortfall>& found) {
+                const CHMIFrame* made, std::vector<LegacyShortfall>& found) {
     const std::string type = part.GetValue("Type");
     std::string name = part.GetValue("Name");
     if (name.empty()) {
@@ -45,6 +85,9 @@ void ReviewPart(const CXmlNodeWrapper& part, int screen, const std::filesystem::
     case KIND_REGISTER:
     case KIND_BAR:
         if (const CXmlNodeWrapper reg = part.FindNode("Reg")) {
+            if (TakeOverLocalAddress(reg, AddressOf(made, part.GetValue("Name"), *kind))) {
+                break;
+            }
             add("address " + AddressText(reg) + " not taken over; the element reads LW 0");
         } else {
             add("no \"Reg\" child; the element is incomplete and reads LW 0");
@@ -66,7 +109,7 @@ void ReviewPart(const CXmlNodeWrapper& part, int screen, const std::filesystem::
 
 } // namespace
 
-std::vector<LegacyShortfall> ReviewLegacyXml(const std::filesystem::path& xmlFile) {
+std::vector<LegacyShortfall> ReviewLegacyXml(const std::filesystem::path& xmlFile, CMirloProject* project) {
     std::vector<LegacyShortfall> found;
     CXmlDocumentWrapper document;
     if (!document.Load(xmlFile)) {
@@ -84,6 +127,7 @@ std::vector<LegacyShortfall> ReviewLegacyXml(const std::filesystem::path& xmlFil
             continue;
         }
         const int screen = IntAttribute(frame, "ID");
+        const CHMIFrame* made = project ? project->FindScreen(static_cast<uint16_t>(screen)) : nullptr;
         const CXmlNodeWrapper parts = frame.FindNode("Parts");
         if (!parts) {
             found.push_back({screen, {}, "no \"Parts\"; the screen is left out"});
@@ -92,7 +136,7 @@ std::vector<LegacyShortfall> ReviewLegacyXml(const std::filesystem::path& xmlFil
         for (int p = 0; p < parts.NumNodes(); ++p) {
             const CXmlNodeWrapper part = parts.GetNode(p);
             if (!part.Name().empty()) {
-                ReviewPart(part, screen, folder, found);
+                ReviewPart(part, screen, folder, made, found);
             }
         }
     }

@@ -2,8 +2,9 @@
 // What the legacy XML import could not take over. The older form carries
 // less than a project holds: static and dynamic texts, lamps and function
 // keys come without texts, states or addresses; register and bar addresses
-// ("Reg", an entry of the older PLC catalogue) have no counterpart in the
-// current register types and are left at the element's default (LW 0);
+// ("Reg") of the panel's own types "LW" and "RW" are taken over as LOCAL
+// addresses, those of a PLC's types have no port in the older form and are
+// left at the element's default (LW 0);
 // pictures read their bitmap from the "image" folder beside the file; a
 // "Part" of a type this designer does not know is dropped. The review reads
 // the same file and names each such element, so nothing is lost silently.
@@ -20,9 +21,13 @@ struct LegacyShortfall {
     std::string message;
 };
 
-// The shortfalls of the file, screens and parts in file order. A file that
-// cannot be read gives none (the import itself reports that).
-std::vector<LegacyShortfall> ReviewLegacyXml(const std::filesystem::path& xmlFile);
+class CMirloProject;
+
+// Completes the import of the file into the project it made (null: review
+// only): takes over the addresses that have a counterpart. Returns the
+// shortfalls, screens and parts in file order. A file that cannot be read
+// gives none (the import itself reports that).
+std::vector<LegacyShortfall> ReviewLegacyXml(const std::filesystem::path& xmlFile, CMirloProject* project = nullptr);
 
 // "screen 3, Register REG2: address ... not taken over".
 std::string ShortfallText(const LegacyShortfall& shortfall);

@@ -143,7 +143,8 @@ TEST(StringsCli, RefusalsWriteNothing) {
 namespace {
 
 // An older XML project of PLC 1 ("Modbus RTU Master" in the older
-// catalogue): a static text, a register whose address is an older one, a
+// catalogue): a static text, a register whose address is a PLC's, one of
+// the panel's own word type "LW", a
 // picture whose bitmap is missing, a part of a type unknown here and two
 // alarm messages.
 constexpr const char* kLegacyProject = R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -158,6 +159,12 @@ constexpr const char* kLegacyProject = R"(<?xml version="1.0" encoding="UTF-8"?>
           <Position Left="40" Top="2" Width="30" Height="8"/>
           <Trait Double="no" Reverse="no" FillZero="yes" Setting="no" Grade="0" ShowBits="4" FloatBits="0"/>
           <Reg Station="1" Type="4X" Addr="100" Sub="0" Num="1"/>
+          <Limit Type="输入数据" InputUpper="9999" InputLower="0"/>
+        </Part>
+        <Part Type="Register" ID="1" Name="REG1">
+          <Position Left="40" Top="12" Width="30" Height="8"/>
+          <Trait Double="no" Reverse="no" FillZero="no" Setting="no" Grade="0" ShowBits="4" FloatBits="0"/>
+          <Reg Station="0" Type="LW" Addr="12" Sub="0" Num="2"/>
           <Limit Type="输入数据" InputUpper="9999" InputLower="0"/>
         </Part>
         <Part Type="Picture" ID="0" Name="PIC0">
@@ -203,7 +210,13 @@ TEST(ImportLegacyCli, WritesTheProjectAndNamesEveryIncompleteElement) {
     run = Cli({"info", out, "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("\"number\":3"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("\"elements\":3"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"elements\":4"), std::string::npos) << run.out;
+    EXPECT_EQ(run.err.find("REG1"), std::string::npos) << run.err;
+    // The panel's own address is taken over.
+    run = Cli({"xref", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("LOCAL LW 12 WORD\n  screen 3 REG1 address (read)"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("LOCAL LW 0 WORD\n  screen 3 REG0 address (read)"), std::string::npos) << run.out;
 }
 
 TEST(ImportLegacyCli, CompleteImportExitsZero) {
