@@ -36,6 +36,7 @@
 #include "dialogs/NewProjectWizard.h"
 #include "editor/CanvasWidget.h"
 #include "editor/PictureInsert.h"
+#include "app/ProjectTextActions.h"
 #include "editor/ProjectTree.h"
 #include "editor/ScreenCommands.h"
 #include "editor/ScreenDialogs.h"
@@ -117,6 +118,8 @@ MainWindow::MainWindow(DesignerServices& services, QWidget* parent)
     setCentralWidget(central);
 
     BuildCommands();
+    m_projectText = new ProjectTextActions(*this, services.doc, services.session, *m_editor, Text(texts::kMenuProject),
+                                           [this](const QString& path) { return CloseProject() && OpenProjectPath(path); });
 
     m_mousePane = new QLabel(this);
     m_mousePane->setFixedWidth(150);
@@ -449,6 +452,7 @@ void MainWindow::AfterProjectChange() {
     }
     m_editor->ResetView();
     m_canvas->UpdateSize();
+    m_projectText->AfterProjectChange();
     RefreshTitle();
     UpdateCommandStates();
 }
@@ -544,6 +548,7 @@ void MainWindow::ImportLegacyProject() {
         return;
     }
     m_services.doc.LoadLegacyXml("sys.xml", CreateElementForXmlType);
+    m_projectText->AfterLegacyImport(QStringLiteral("sys.xml"));
     AfterProjectChange();
     // The import leaves a modified document (resetting the view cleared the
     // flag); a failed import leaves nothing.
@@ -696,6 +701,7 @@ void MainWindow::RunTool(int id) {
         SimulatorCommand(env);
     }
     QApplication::restoreOverrideCursor();
+    m_projectText->AfterCompile();
     // The commands save the project first; a successful save is the new
     // clean state of the undo history.
     if (!m_services.doc.IsModified()) {
