@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QStatusBar>
 
 #include "app/XrefDock.h"
 #include "base/Archive.h"
 #include "base/FileIo.h"
+#include "base/MessageSink.h"
 #include "base/ProgramPaths.h"
 #include "editor/ScreenEditor.h"
 #include "elements/Languages.h"
@@ -136,7 +136,7 @@ bool ProjectTextActions::AskLanguage(const QString& title, int& language) {
     return ok && language >= 0;
 }
 
-void ProjectTextActions::Warn(const QString& text) { QMessageBox::warning(&m_window, m_window.windowTitle(), text); }
+void ProjectTextActions::Warn(const QString& text) { m_session.sink.Message(text.toStdString(), MessageKind::Warning); }
 
 bool ProjectTextActions::ExportJson(const QString& path) {
     if (m_doc.Project() == nullptr) {

@@ -35,7 +35,8 @@ public:
                        const QString& projectMenuTitle, std::function<bool(const QString&)> openProject);
 
     // The file-taking parts of the commands, without dialogs (tests call
-    // them); each shows its own message on failure and returns success.
+    // them); each reports its failure through the session's message sink
+    // and returns success.
     bool ExportJson(const QString& path);
     bool ImportJson(const QString& jsonPath, const QString& projectPath);
     bool ExportStrings(const QString& path, int language);

@@ -58,9 +58,10 @@ XrefDock::XrefDock(CMirloDoc& doc, const DesignerSession& session, editor::Scree
     m_filter->setPlaceholderText(QStringLiteral("按地址筛选，例如 4X 或 LW 12"));
     m_filter->setClearButtonEnabled(true);
     m_list = new QTreeWidget(body);
-    m_list->setColumnCount(3);
-    m_list->setHeaderLabels({QStringLiteral("地址"), QStringLiteral("使用处"), QStringLiteral("访问")});
+    m_list->setColumnCount(2);
+    m_list->setHeaderLabels({QStringLiteral("地址 / 使用处"), QStringLiteral("访问")});
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    setMinimumWidth(280);
     layout->addWidget(m_filter);
     layout->addWidget(m_list, 1);
     setWidget(body);
@@ -81,7 +82,7 @@ void XrefDock::Refresh() {
         auto* top = new QTreeWidgetItem(m_list, {Text(entry.label)});
         for (size_t index : entry.uses) {
             const AddressUse& use = xref.uses[index];
-            auto* child = new QTreeWidgetItem(top, {Text(entry.label), PlaceText(use), QString::fromUtf8(AccessText(use.access))});
+            auto* child = new QTreeWidgetItem(top, {PlaceText(use), QString::fromUtf8(AccessText(use.access))});
             if (use.place == AddressUse::Place::Element) {
                 child->setData(0, kScreenRole, use.screen);
                 child->setData(0, kElementIdRole, use.elementId);
