@@ -59,9 +59,11 @@ ProjectTextActions::ProjectTextActions(QMainWindow& window, CMirloDoc& doc, Desi
     m_importStrings = new QAction(QStringLiteral("导入翻译文本..."), this);
     m_xref = m_dock->toggleViewAction();
     m_xref->setText(QStringLiteral("地址交叉引用"));
+    // Above the menu's last entry (退出), in a group of their own.
     if (QMenu* menu = FindMenu(projectMenuTitle)) {
-        menu->addSeparator();
-        menu->addActions({m_exportJson, m_importJson, m_exportStrings, m_importStrings, m_xref});
+        QAction* last = menu->actions().isEmpty() ? nullptr : menu->actions().last();
+        menu->insertActions(last, {m_exportJson, m_importJson, m_exportStrings, m_importStrings, m_xref});
+        menu->insertSeparator(last);
     }
     connect(m_exportJson, &QAction::triggered, this, [this] {
         const QString path = QFileDialog::getSaveFileName(&m_window, m_exportJson->text(), QString(), kJsonFilter);

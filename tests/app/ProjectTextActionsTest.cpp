@@ -175,3 +175,28 @@ TEST_F(ProjectTextWindow, XrefDockFiltersAndSelectsTheElement) {
     QDir().mkpath(dir);
     EXPECT_TRUE(shot.save(dir + QStringLiteral("/xref-dock.png")));
 }
+
+TEST_F(ProjectTextWindow, HiddenLegacyImportNamesWhatItCouldNotTakeOver) {
+    WriteText(folder.File("sys.xml"), R"(<?xml version="1.0" encoding="UTF-8"?>
+<MirloProject PLCID="1" SoftVersion="2.1.0">
+  <Communication DisplayID="1" BaudRate="9600"/>
+  <Sarvo/>
+  <Frames>
+    <Frame ID="2" Name="HMI2" Desc="" Prev="0" Next="0">
+      <Parts>
+        <Part Type="StaticText" ID="0" Name="ST0"><Position Left="0" Top="0" Width="12" Height="8"/></Part>
+      </Parts>
+    </Frame>
+  </Frames>
+  <AlarmList><Alarm/><Items/></AlarmList>
+</MirloProject>
+)");
+    const QString start = QDir::currentPath();
+    QDir::setCurrent(QString::fromStdString(folder.Path().string()));
+    window.ImportLegacyProject();
+    QDir::setCurrent(start);
+    ASSERT_NE(services.doc.Project(), nullptr);
+    ASSERT_FALSE(sink.Entries().empty());
+    EXPECT_NE(sink.Entries().back().text.find("screen 2, ST0: the old form carries no text"), std::string::npos)
+        << sink.Entries().back().text;
+}
