@@ -36,6 +36,7 @@
 #include "dialogs/NewProjectWizard.h"
 #include "editor/CanvasWidget.h"
 #include "editor/PictureInsert.h"
+#include "app/ProjectTextActions.h"
 #include "editor/ProjectTree.h"
 #include "editor/ScreenCommands.h"
 #include "editor/ScreenDialogs.h"
@@ -119,6 +120,8 @@ MainWindow::MainWindow(DesignerServices& services, QWidget* parent)
     setCentralWidget(central);
 
     BuildCommands();
+    m_projectText = new ProjectTextActions(*this, services.doc, services.session, *m_editor, Text(texts::kMenuProject),
+                                           [this](const QString& path) { return CloseProject() && OpenProjectPath(path); });
 
     m_mousePane = new QLabel(this);
     m_mousePane->setFixedWidth(150);
@@ -452,6 +455,7 @@ void MainWindow::AfterProjectChange() {
     }
     m_editor->ResetView();
     m_canvas->UpdateSize();
+    m_projectText->AfterProjectChange();
     RefreshTitle();
     UpdateCommandStates();
 }
@@ -547,6 +551,7 @@ void MainWindow::ImportLegacyProject() {
         return;
     }
     m_services.doc.LoadLegacyXml("sys.xml", CreateElementForXmlType);
+    m_projectText->AfterLegacyImport(QStringLiteral("sys.xml"));
     AfterProjectChange();
     // The import leaves a modified document (resetting the view cleared the
     // flag); a failed import leaves nothing.
@@ -699,6 +704,7 @@ void MainWindow::RunTool(int id) {
         SimulatorCommand(env);
     }
     QApplication::restoreOverrideCursor();
+    m_projectText->AfterCompile();
     // The commands save the project first; a successful save is the new
     // clean state of the undo history.
     if (!m_services.doc.IsModified()) {

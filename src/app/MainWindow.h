@@ -21,6 +21,8 @@ class ScreenEditor;
 
 namespace balsar::app {
 
+class ProjectTextActions;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -46,6 +48,7 @@ public:
     editor::ProjectTree* Tree() const { return m_tree; }
     editor::CanvasWidget* Canvas() const { return m_canvas; }
     QLabel* MousePane() const { return m_mousePane; }
+    ProjectTextActions* ProjectText() const { return m_projectText; }
     // The user manual's file: docs/manual/README.md beside the program or in
     // the source tree.
     static QString ManualPath();
@@ -90,6 +93,7 @@ private:
     editor::ProjectTree* m_tree = nullptr;
     editor::CanvasWidget* m_canvas = nullptr;
     QLabel* m_mousePane = nullptr;
+    ProjectTextActions* m_projectText = nullptr;
     std::map<int, QAction*> m_actions;
     QList<QAction*> m_recentActions;
     QString m_startFolder;

@@ -9,6 +9,9 @@
 #include "base/Prompt.h"
 #include "cli/CliCommands.h"
 #include "cli/CliProjectText.h"
+#include "cli/CliStreamSink.h"
+#include "cli/CliLegacyImport.h"
+#include "cli/CliStrings.h"
 #include "compiler/ImageCompiler.h"
 #include "elements/ElementKinds.h"
 #include "hardware/HardwareModel.h"
@@ -39,19 +42,8 @@ constexpr const char* kUsage =
     "  save PROJECT.ZPJ [--as NEW.ZPJ]  load and save again in the current file version\n"
     "  export PROJECT.ZPJ OUT.json      the project as JSON text (\"-\" for standard output)\n"
     "  import IN.json OUT.ZPJ           a project file from its JSON text\n"
-    "  xref PROJECT.ZPJ [--json]        every address with its uses, and the conflicts\n";
-
-// Messages of the core go to the command's error stream.
-class StreamSink : public MessageSink {
-public:
-    explicit StreamSink(std::ostream& err) : m_err(err) {}
-    void Message(const std::string& text, MessageKind, const std::string& caption) override {
-        m_err << (caption.empty() ? "" : caption + ": ") << text << '\n';
-    }
-
-private:
-    std::ostream& m_err;
-};
+    "  xref PROJECT.ZPJ [--json]        every address with its uses, and the conflicts\n"
+    BALSAR_CLI_STRINGS_USAGE;
 
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
@@ -207,6 +199,9 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     if (command == "import") {
         return RunImportCommand({args.begin() + 1, args.end()}, out, err);
+    }
+    if (command == "strings" || command == "import-legacy") {
+        return (command == "strings" ? RunStringsCommand : RunImportLegacyCommand)({args.begin() + 1, args.end()}, out, err);
     }
     if (command != "compile" && command != "package" && command != "info" && command != "save" &&
         command != "export" && command != "xref") {

@@ -50,6 +50,17 @@ std::optional<uint16_t> Lookup(std::string_view name) {
 
 } // namespace
 
+std::string LanguageTagOfId(uint16_t languageId) {
+    for (const LocaleEntry& entry : kLocales) {
+        if (entry.id == languageId) {
+            std::string tag(entry.locale);
+            std::replace(tag.begin(), tag.end(), '_', '-');
+            return tag;
+        }
+    }
+    return {};
+}
+
 uint16_t LanguageIdFromLocale(std::string_view locale) {
     // Drop ".codeset" and "@modifier".
     const size_t cut = locale.find_first_of(".@");

@@ -16,6 +16,10 @@ class FontEngine;
 // Language identifier of a POSIX locale name ("zh_CN.UTF-8", "de_DE@euro",
 // "ja"); English (US), 0x0409, for "C", "POSIX" and anything unknown.
 uint16_t LanguageIdFromLocale(std::string_view locale);
+// Language tag of a language identifier for exchange formats ("en",
+// "zh-CN", "pt-BR"): the first locale of the table with that identifier,
+// its separator a hyphen; empty when the table has none.
+std::string LanguageTagOfId(uint16_t languageId);
 // Language identifier of the process locale: LC_ALL, else LC_MESSAGES, else
 // LANG, read from the environment.
 uint16_t SystemLanguageId();

@@ -7,6 +7,7 @@
 #include "elements/FreeTypeFontEngine.h"
 #include "elements/Languages.h"
 #include "project/CMirloProject.h"
+#include "project/LegacyPlcCatalogueFile.h"
 #include "project/PortSettingsChange.h"
 
 namespace balsar {
@@ -22,13 +23,15 @@ std::filesystem::path OrProgramLibrary(std::filesystem::path folder, const char*
 DesignerSession::DesignerSession(MessageSink& messages, Prompt& questions, SessionParts parts)
     : sink(messages), prompt(questions), m_protocols(OrProgramLibrary(std::move(parts.plcFolder), "plc")),
       m_models(OrProgramLibrary(std::move(parts.hardwareFolder), "hardware")), m_fonts(std::move(parts.fonts)),
-      m_newProjectLanguage(std::move(parts.newProjectLanguage)), m_legacyCatalogue(parts.legacyCatalogue) {}
+      m_newProjectLanguage(std::move(parts.newProjectLanguage)), m_ownedLegacyCatalogue(std::move(parts.ownedLegacyCatalogue)),
+      m_legacyCatalogue(parts.legacyCatalogue ? parts.legacyCatalogue : m_ownedLegacyCatalogue.get()) {}
 
 DesignerSession DesignerSession::ForProgram(MessageSink& sink, Prompt& prompt,
                                             std::optional<LanguageDefaults> newProjectLanguage) {
     SessionParts parts;
     parts.plcFolder = LibraryFolder() / "plc";
     parts.hardwareFolder = LibraryFolder() / "hardware";
+    parts.ownedLegacyCatalogue = std::make_unique<LegacyPlcCatalogueFile>(LibraryFolder() / "plc" / "legacy-plcs.xml", sink);
     parts.fonts = std::make_unique<FreeTypeFontEngine>(LibraryFolder() / "fonts" / "fonts.conf");
     parts.newProjectLanguage =
         newProjectLanguage ? std::move(*newProjectLanguage) : SystemLanguageDefaults(parts.fonts.get());

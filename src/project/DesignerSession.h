@@ -25,11 +25,11 @@
 #include "plc/PortProtocols.h"
 #include "plc/ProtocolLibrary.h"
 #include "project/DesignerOptions.h"
+#include "project/LegacyPlcCatalogue.h"
 
 namespace balsar {
 
 class CMirloProject;
-class LegacyPlcCatalogue;
 class MessageSink;
 class Prompt;
 
@@ -48,8 +48,10 @@ struct SessionParts {
     // The first language of a new project.
     LanguageDefaults newProjectLanguage{};
     // The older PLC catalogue the legacy XML import looks "PLCID" up in (not
-    // owned); null: none.
+    // owned); null: the owned one below, if any.
     const LegacyPlcCatalogue* legacyCatalogue = nullptr;
+    // A catalogue the session keeps (ForProgram: lib/plc/legacy-plcs.xml).
+    std::unique_ptr<LegacyPlcCatalogue> ownedLegacyCatalogue{};
 };
 
 class DesignerSession {
@@ -97,7 +99,7 @@ public:
     // Operating-system fonts; null when the session has none.
     FontEngine* Fonts() const { return m_fonts.get(); }
     const LanguageDefaults& NewProjectLanguage() const { return m_newProjectLanguage; }
-    // Null when there is none (nothing in this suite fills one).
+    // Null when there is none.
     const LegacyPlcCatalogue* LegacyCatalogue() const { return m_legacyCatalogue; }
 
     // The panel size: the current model's resolution, or 128 x 64 when the
@@ -128,6 +130,7 @@ private:
     bool m_hasModel = false;
     std::unique_ptr<FontEngine> m_fonts;
     const LanguageDefaults m_newProjectLanguage;
+    std::unique_ptr<LegacyPlcCatalogue> m_ownedLegacyCatalogue;
     const LegacyPlcCatalogue* m_legacyCatalogue;
 };
 
