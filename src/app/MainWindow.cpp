@@ -13,15 +13,15 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPainter>
 #include <QScrollArea>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/AppStrings.h"
+#include "app/CommandIcons.h"
 #include "app/CommandTable.h"
+#include "app/MainToolBars.h"
 #include "app/QtProcessLauncher.h"
 #include "app/RecentProjects.h"
 #include "base/MessageSink.h"
@@ -42,6 +42,7 @@
 #include "editor/ScreenEditor.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementKinds.h"
+#include "icons/SuiteIcons.h"
 
 namespace balsar::app {
 
@@ -52,48 +53,6 @@ using editor::CentreMode;
 namespace {
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-// A small picture for commands without a standard icon: the first letters
-// of its text.
-QIcon LetterIcon(const QString& letters) {
-    QPixmap pixmap(20, 20);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QColor(40, 40, 120));
-    QFont font = p.font();
-    font.setPixelSize(letters.size() > 2 ? 8 : 10);
-    p.setFont(font);
-    p.drawRect(0, 0, 19, 19);
-    p.drawText(pixmap.rect(), Qt::AlignCenter, letters);
-    return QIcon(pixmap);
-}
-
-QIcon IconFor(const CommandSpec& command, QStyle* style) {
-    switch (command.id) {
-    case kNewProject:
-        return style->standardIcon(QStyle::SP_FileIcon);
-    case kOpenProject:
-        return style->standardIcon(QStyle::SP_DialogOpenButton);
-    case kSaveProject:
-        return style->standardIcon(QStyle::SP_DialogSaveButton);
-    case kDelete:
-        return style->standardIcon(QStyle::SP_TrashIcon);
-    case kManual:
-        return style->standardIcon(QStyle::SP_DialogHelpButton);
-    default:
-        break;
-    }
-    if (command.bar == Bar::None) {
-        return {};
-    }
-    QString text = QString::fromUtf8(command.text);
-    text.remove(QLatin1Char('&'));
-    const qsizetype paren = text.indexOf(QLatin1Char('('));
-    if (paren > 0) {
-        text = text.left(paren);
-    }
-    return LetterIcon(text.left(2));
-}
 
 } // namespace
 
@@ -145,7 +104,10 @@ MainWindow::MainWindow(DesignerServices& services, QWidget* parent)
     connect(m_tree, &editor::ProjectTree::communicationRequested, this, &MainWindow::CommunicationWithDialog);
 
     setAcceptDrops(true);
-    setFixedSize(kWidth, kHeight);
+    // Opens at the designed size; larger screens may give it more room.
+    setMinimumSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
+    setWindowIcon(icons::Program("balsar"));
     RefreshRecent();
     AfterProjectChange();
 }
@@ -172,15 +134,8 @@ void MainWindow::BuildCommands() {
     for (const auto& [menu, title] : menuTitles) {
         menus[menu] = menuBar()->addMenu(Text(title));
     }
-    QToolBar* mainBar = addToolBar(Text(texts::kToolbarMain));
-    QToolBar* alignBar = addToolBar(Text(texts::kToolbarAlign));
-    QToolBar* toolsBar = addToolBar(Text(texts::kToolbarTools));
-    for (QToolBar* bar : {mainBar, alignBar, toolsBar}) {
-        bar->setIconSize(QSize(20, 20));
-        bar->setMovable(false);
-    }
     for (const CommandSpec& command : CommandTable()) {
-        auto* action = new QAction(IconFor(command, style()), Text(command.text), this);
+        auto* action = new QAction(CommandIcon(command.id), Text(command.text), this);
         action->setObjectName(QStringLiteral("command%1").arg(command.id));
         QList<QKeySequence> keys;
         for (const QString& key : Text(command.keys).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
@@ -194,15 +149,6 @@ void MainWindow::BuildCommands() {
         m_actions[id] = action;
         if (command.menu != Menu::None) {
             menus[command.menu]->addAction(action);
-        }
-        QToolBar* bar = command.bar == Bar::Main ? mainBar : command.bar == Bar::Align ? alignBar
-                                                      : command.bar == Bar::Tools ? toolsBar
-                                                                               : nullptr;
-        if (bar != nullptr) {
-            if (command.separatorBefore && !bar->actions().isEmpty()) {
-                bar->addSeparator();
-            }
-            bar->addAction(action);
         }
         if (command.id == kSaveProjectAs) {
             QMenu* project = menus[Menu::Project];
@@ -219,6 +165,7 @@ void MainWindow::BuildCommands() {
         }
     }
     m_actions[kLabels]->setCheckable(true);
+    BuildToolBars(*this, m_actions);
 }
 
 void MainWindow::Run(int id) {

@@ -3,6 +3,7 @@
 #include <QTranslator>
 
 #include "app/AppStrings.h"
+#include "app/MainToolBars.h"
 #include "app/MainWindow.h"
 #include "app/QtMessages.h"
 #include "base/ProgramPaths.h"
@@ -10,6 +11,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(balsar::app::texts::kAppName));
+    // Ties the windows to balsar.desktop (its icon and name in the shell).
+    QApplication::setDesktopFileName(QStringLiteral("balsar"));
     // An optional translation of the whole user interface; running without
     // one is normal.
     QTranslator translator;
@@ -21,6 +24,8 @@ int main(int argc, char** argv) {
     balsar::app::QtPrompt prompt;
     balsar::app::DesignerServices services(sink, prompt);
     balsar::app::MainWindow window(services);
+    using balsar::app::RestoreWindowLayout;
+    using balsar::app::SaveWindowLayout;
     sink.SetParent(&window);
     prompt.SetParent(&window);
 
@@ -28,6 +33,9 @@ int main(int argc, char** argv) {
     if (arguments.size() > 1) {
         window.OpenProjectPath(arguments.at(1));
     }
+    RestoreWindowLayout(window);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    SaveWindowLayout(window);
+    return status;
 }
