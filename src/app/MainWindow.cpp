@@ -22,6 +22,7 @@
 #include "app/CommandIcons.h"
 #include "app/CommandTable.h"
 #include "app/MainToolBars.h"
+#include "app/ProjectFolders.h"
 #include "app/QtProcessLauncher.h"
 #include "app/RecentProjects.h"
 #include "base/MessageSink.h"
@@ -427,6 +428,7 @@ bool MainWindow::OpenProjectPath(const QString& path) {
     const bool opened = m_services.doc.OpenProject(absolute.toStdString());
     if (opened) {
         RememberRecent(absolute);
+        RememberProjectFile(absolute.toStdString());
     }
     if (opened || (hadProject && m_services.doc.Project() == nullptr)) {
         m_mousePane->clear();
@@ -503,7 +505,7 @@ void MainWindow::ImportLegacyProject() {
 void MainWindow::OpenWithDialog() {
     const QString path =
         QFileDialog::getOpenFileName(this, Text(Action(kOpenProject)->text().toUtf8().constData()).remove('&'),
-                                     QString(), Text(texts::kFileFilter) + QStringLiteral(";;*"));
+                                     DialogStartFolder(m_services.doc), Text(texts::kFileFilter) + QStringLiteral(";;*"));
     if (!path.isEmpty()) {
         OpenProjectPath(path);
     }
@@ -516,7 +518,8 @@ void MainWindow::SaveAsWithDialog() {
     }
     const QString proposed = QString::fromStdString(project->GetProjectName()) + QStringLiteral("_1") +
                              Text(texts::kProjectExtension);
-    const QString path = QFileDialog::getSaveFileName(this, QString(), proposed, Text(texts::kFileFilter), nullptr,
+    const QString path = QFileDialog::getSaveFileName(this, QString(), QDir(DialogStartFolder(m_services.doc)).filePath(proposed),
+                                                      Text(texts::kFileFilter), nullptr,
                                                       QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty()) {
         SaveProjectAsPath(path);
@@ -586,8 +589,9 @@ void MainWindow::NewProjectWithWizard() {
     if (!CloseProject()) {
         return;
     }
-    if (dialogs::ShowNewProjectWizard(this, m_services.doc, m_services.session, ProgramFolder())) {
+    if (dialogs::ShowNewProjectWizard(this, m_services.doc, m_services.session, ProposedProjectParent())) {
         RememberRecent(QString::fromStdString(m_services.doc.DocumentPath()));
+        RememberProjectFile(m_services.doc.DocumentPath());
     }
     AfterProjectChange();
     m_tree->Rebuild();
