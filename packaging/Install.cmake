@@ -54,7 +54,10 @@ install(FILES ${CMAKE_SOURCE_DIR}/lib/udev/70-caldo-panel.rules DESTINATION lib/
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${BALSAR_DOC_DIR})
 file(GLOB balsar_notes ${CMAKE_SOURCE_DIR}/docs/*.md)
 install(FILES ${balsar_notes} DESTINATION ${BALSAR_DOC_DIR}/notes)
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/manual/ DESTINATION ${BALSAR_DOC_DIR}/manual)
+# The manual's sources beside the HTML that docs/manual/CMakeLists.txt
+# installs (index.html is what the Help command opens).
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/manual/ DESTINATION ${BALSAR_DOC_DIR}/manual
+        PATTERN CMakeLists.txt EXCLUDE)
 
 if(BALSAR_GUI)
   install(FILES ${CMAKE_SOURCE_DIR}/packaging/desktop/balsar.desktop

@@ -559,15 +559,19 @@ void MainWindow::ScreenPropertiesWithDialog() {
 }
 
 QString MainWindow::ManualPath() {
-    const QString installed =
-        QString::fromStdString((ProgramFolder() / "docs" / "manual" / "README.md").string());
-    if (QFileInfo::exists(installed)) {
-        return installed;
+    // The HTML manual the build and the installation put beside the program
+    // (also when BALSAR_HOME names another library folder), else the
+    // markdown source of a source tree.
+    for (const std::filesystem::path& folder : {ProgramFolder(), ExecutableFolder()}) {
+        const QString html = QString::fromStdString((folder / "docs" / "manual" / "index.html").string());
+        if (QFileInfo::exists(html)) {
+            return html;
+        }
     }
 #ifdef BALSAR_SOURCE_DIR
     return QStringLiteral(BALSAR_SOURCE_DIR "/docs/manual/README.md");
 #else
-    return installed;
+    return QString::fromStdString((ProgramFolder() / "docs" / "manual" / "index.html").string());
 #endif
 }
 

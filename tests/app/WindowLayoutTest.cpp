@@ -4,6 +4,9 @@
 // remembered.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
@@ -214,4 +217,19 @@ TEST_F(Layout, ProjectTreeShowsEachElementWithItsKindsPicture) {
         }
     }
     EXPECT_GT(elements, 5);
+}
+
+TEST(Manual, TheHelpCommandOpensTheHtmlManualBesideTheProgram) {
+    // The test runs with BALSAR_HOME=<build>/bin, where the build wrote the
+    // manual's HTML.
+    const QString path = MainWindow::ManualPath();
+    EXPECT_TRUE(path.endsWith(QStringLiteral("/docs/manual/index.html"))) << path.toStdString();
+    QFile page(path);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(html.contains(QStringLiteral("<table>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("src=\"images/main-window.png\"")));
+    // Links between pages lead to their HTML, and pictures are beside them.
+    EXPECT_FALSE(html.contains(QStringLiteral(".md\"")));
+    EXPECT_TRUE(QFileInfo::exists(QFileInfo(path).dir().filePath(QStringLiteral("images/main-window.png"))));
 }
