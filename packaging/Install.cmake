@@ -66,7 +66,7 @@ if(BALSAR_GUI)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 endif()
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/mime/balsar.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/icons/apps/ ${CMAKE_SOURCE_DIR}/data/icons/mimetypes
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/icons/apps ${CMAKE_SOURCE_DIR}/data/icons/mimetypes
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable
         FILES_MATCHING PATTERN "*.svg")
 
