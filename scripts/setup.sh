@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-svg-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libpugixml-dev nlohmann-json3-dev
   libfontconfig-dev libfreetype-dev fonts-wqy-zenhei fonts-dejavu-core
@@ -15,6 +15,8 @@ packages=(
   libusb-1.0-0-dev
   libmodbus-dev
   umockdev libumockdev-dev gir1.2-umockdev-1.0
+  cmark-gfm desktop-file-utils shared-mime-info dpkg-dev file
+  clang libclang-rt-dev
 )
 
 missing=()

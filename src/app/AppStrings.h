@@ -27,5 +27,7 @@ inline constexpr const char* kRedo = "重做(&R)";
 inline constexpr const char* kToolbarMain = "标准";
 inline constexpr const char* kToolbarAlign = "排列";
 inline constexpr const char* kToolbarTools = "工具";
+inline constexpr const char* kToolbarElements = "元件";
+inline constexpr const char* kToolbarSettings = "设置";
 
 } // namespace balsar::app::texts

@@ -13,15 +13,16 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPainter>
 #include <QScrollArea>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/AppStrings.h"
+#include "app/CommandIcons.h"
 #include "app/CommandTable.h"
+#include "app/MainToolBars.h"
+#include "app/ProjectFolders.h"
 #include "app/QtProcessLauncher.h"
 #include "app/RecentProjects.h"
 #include "base/MessageSink.h"
@@ -45,6 +46,7 @@
 #include "elements/ElementKinds.h"
 #include "i18n/LanguageMenu.h"
 #include "i18n/UiText.h"
+#include "icons/SuiteIcons.h"
 
 namespace balsar::app {
 
@@ -55,48 +57,6 @@ using editor::CentreMode;
 namespace {
 
 QString Text(const char* utf8) { return i18n::Ui(utf8); }
-
-// A small picture for commands without a standard icon: the first letters
-// of its text.
-QIcon LetterIcon(const QString& letters) {
-    QPixmap pixmap(20, 20);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QColor(40, 40, 120));
-    QFont font = p.font();
-    font.setPixelSize(letters.size() > 2 ? 8 : 10);
-    p.setFont(font);
-    p.drawRect(0, 0, 19, 19);
-    p.drawText(pixmap.rect(), Qt::AlignCenter, letters);
-    return QIcon(pixmap);
-}
-
-QIcon IconFor(const CommandSpec& command, QStyle* style) {
-    switch (command.id) {
-    case kNewProject:
-        return style->standardIcon(QStyle::SP_FileIcon);
-    case kOpenProject:
-        return style->standardIcon(QStyle::SP_DialogOpenButton);
-    case kSaveProject:
-        return style->standardIcon(QStyle::SP_DialogSaveButton);
-    case kDelete:
-        return style->standardIcon(QStyle::SP_TrashIcon);
-    case kManual:
-        return style->standardIcon(QStyle::SP_DialogHelpButton);
-    default:
-        break;
-    }
-    if (command.bar == Bar::None) {
-        return {};
-    }
-    QString text = Text(command.text);
-    text.remove(QLatin1Char('&'));
-    const qsizetype paren = text.indexOf(QLatin1Char('('));
-    if (paren > 0) {
-        text = text.left(paren);
-    }
-    return LetterIcon(text.left(2));
-}
 
 } // namespace
 
@@ -150,7 +110,10 @@ MainWindow::MainWindow(DesignerServices& services, QWidget* parent)
     connect(m_tree, &editor::ProjectTree::communicationRequested, this, &MainWindow::CommunicationWithDialog);
 
     setAcceptDrops(true);
-    setFixedSize(kWidth, kHeight);
+    // Opens at the designed size; larger screens may give it more room.
+    setMinimumSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
+    setWindowIcon(icons::Program("balsar"));
     RefreshRecent();
     AfterProjectChange();
 }
@@ -177,15 +140,8 @@ void MainWindow::BuildCommands() {
     for (const auto& [menu, title] : menuTitles) {
         menus[menu] = menuBar()->addMenu(Text(title));
     }
-    QToolBar* mainBar = addToolBar(Text(texts::kToolbarMain));
-    QToolBar* alignBar = addToolBar(Text(texts::kToolbarAlign));
-    QToolBar* toolsBar = addToolBar(Text(texts::kToolbarTools));
-    for (QToolBar* bar : {mainBar, alignBar, toolsBar}) {
-        bar->setIconSize(QSize(20, 20));
-        bar->setMovable(false);
-    }
     for (const CommandSpec& command : CommandTable()) {
-        auto* action = new QAction(IconFor(command, style()), Text(command.text), this);
+        auto* action = new QAction(CommandIcon(command.id), Text(command.text), this);
         action->setObjectName(QStringLiteral("command%1").arg(command.id));
         QList<QKeySequence> keys;
         for (const QString& key : Text(command.keys).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
@@ -199,15 +155,6 @@ void MainWindow::BuildCommands() {
         m_actions[id] = action;
         if (command.menu != Menu::None) {
             menus[command.menu]->addAction(action);
-        }
-        QToolBar* bar = command.bar == Bar::Main ? mainBar : command.bar == Bar::Align ? alignBar
-                                                      : command.bar == Bar::Tools ? toolsBar
-                                                                               : nullptr;
-        if (bar != nullptr) {
-            if (command.separatorBefore && !bar->actions().isEmpty()) {
-                bar->addSeparator();
-            }
-            bar->addAction(action);
         }
         if (command.id == kSaveProjectAs) {
             QMenu* project = menus[Menu::Project];
@@ -225,6 +172,7 @@ void MainWindow::BuildCommands() {
     }
     m_actions[kLabels]->setCheckable(true);
     menus[Menu::Help]->addMenu(i18n::MakeLanguageMenu(this));
+    BuildToolBars(*this, m_actions);
 }
 
 void MainWindow::Run(int id) {
@@ -487,6 +435,7 @@ bool MainWindow::OpenProjectPath(const QString& path) {
     const bool opened = m_services.doc.OpenProject(absolute.toStdString());
     if (opened) {
         RememberRecent(absolute);
+        RememberProjectFile(absolute.toStdString());
     }
     if (opened || (hadProject && m_services.doc.Project() == nullptr)) {
         m_mousePane->clear();
@@ -564,7 +513,7 @@ void MainWindow::ImportLegacyProject() {
 void MainWindow::OpenWithDialog() {
     const QString path =
         QFileDialog::getOpenFileName(this, Text(Action(kOpenProject)->text().toUtf8().constData()).remove('&'),
-                                     QString(), Text(texts::kFileFilter) + QStringLiteral(";;*"));
+                                     DialogStartFolder(m_services.doc), Text(texts::kFileFilter) + QStringLiteral(";;*"));
     if (!path.isEmpty()) {
         OpenProjectPath(path);
     }
@@ -577,7 +526,8 @@ void MainWindow::SaveAsWithDialog() {
     }
     const QString proposed = QString::fromStdString(project->GetProjectName()) + QStringLiteral("_1") +
                              Text(texts::kProjectExtension);
-    const QString path = QFileDialog::getSaveFileName(this, QString(), proposed, Text(texts::kFileFilter), nullptr,
+    const QString path = QFileDialog::getSaveFileName(this, QString(), QDir(DialogStartFolder(m_services.doc)).filePath(proposed),
+                                                      Text(texts::kFileFilter), nullptr,
                                                       QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty()) {
         SaveProjectAsPath(path);
@@ -617,15 +567,19 @@ void MainWindow::ScreenPropertiesWithDialog() {
 }
 
 QString MainWindow::ManualPath() {
-    const QString installed =
-        QString::fromStdString((ProgramFolder() / "docs" / "manual" / "README.md").string());
-    if (QFileInfo::exists(installed)) {
-        return installed;
+    // The HTML manual the build and the installation put beside the program
+    // (also when BALSAR_HOME names another library folder), else the
+    // markdown source of a source tree.
+    for (const std::filesystem::path& folder : {ProgramFolder(), ExecutableFolder()}) {
+        const QString html = QString::fromStdString((folder / "docs" / "manual" / "index.html").string());
+        if (QFileInfo::exists(html)) {
+            return html;
+        }
     }
 #ifdef BALSAR_SOURCE_DIR
     return QStringLiteral(BALSAR_SOURCE_DIR "/docs/manual/README.md");
 #else
-    return installed;
+    return QString::fromStdString((ProgramFolder() / "docs" / "manual" / "index.html").string());
 #endif
 }
 
@@ -647,8 +601,9 @@ void MainWindow::NewProjectWithWizard() {
     if (!CloseProject()) {
         return;
     }
-    if (dialogs::ShowNewProjectWizard(this, m_services.doc, m_services.session, ProgramFolder())) {
+    if (dialogs::ShowNewProjectWizard(this, m_services.doc, m_services.session, ProposedProjectParent())) {
         RememberRecent(QString::fromStdString(m_services.doc.DocumentPath()));
+        RememberProjectFile(m_services.doc.DocumentPath());
     }
     AfterProjectChange();
     m_tree->Rebuild();

@@ -49,8 +49,8 @@ public:
     editor::CanvasWidget* Canvas() const { return m_canvas; }
     QLabel* MousePane() const { return m_mousePane; }
     ProjectTextActions* ProjectText() const { return m_projectText; }
-    // The user manual's file: docs/manual/README.md beside the program or in
-    // the source tree.
+    // The user manual's file: docs/manual/index.html beside the program (built
+    // from docs/manual), else the markdown in the source tree.
     static QString ManualPath();
 
 public slots:

@@ -149,12 +149,12 @@ PortSettings ProtocolPage::Ports() {
     return settings;
 }
 
-NewProjectWizard::NewProjectWizard(CMirloDoc& doc, DesignerSession& session, const std::filesystem::path& programFolder,
+NewProjectWizard::NewProjectWizard(CMirloDoc& doc, DesignerSession& session, const std::filesystem::path& parentFolder,
                                    QWidget* parent)
     : QWizard(parent), m_doc(doc), m_session(session) {
     setOption(QWizard::HaveFinishButtonOnEarlyPages);
     setOption(QWizard::NoBackButtonOnStartPage);
-    m_namePage = new NamePage(DefaultParentFolder(programFolder), this);
+    m_namePage = new NamePage(parentFolder, this);
     m_modelPage = new ModelPage(session.Models(), session.sink, this);
     m_protocolPage = new ProtocolPage(*m_modelPage, session, this);
     // Finish is offered on every page; the later pages keep their defaults.
@@ -193,8 +193,8 @@ void NewProjectWizard::accept() {
 }
 
 bool ShowNewProjectWizard(QWidget* parent, CMirloDoc& doc, DesignerSession& session,
-                          const std::filesystem::path& programFolder) {
-    NewProjectWizard wizard(doc, session, programFolder, parent);
+                          const std::filesystem::path& parentFolder) {
+    NewProjectWizard wizard(doc, session, parentFolder, parent);
     return wizard.exec() == QDialog::Accepted;
 }
 

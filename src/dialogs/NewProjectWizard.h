@@ -97,7 +97,9 @@ private:
 class NewProjectWizard : public QWizard {
     Q_OBJECT
 public:
-    NewProjectWizard(CMirloDoc& doc, DesignerSession& session, const std::filesystem::path& programFolder,
+    // The name page starts at `parentFolder`, the folder the project's own
+    // folder will be made in.
+    NewProjectWizard(CMirloDoc& doc, DesignerSession& session, const std::filesystem::path& parentFolder,
                      QWidget* parent = nullptr);
 
     // What Finish hands to the finish sequence.
@@ -117,8 +119,9 @@ private:
     ProtocolPage* m_protocolPage;
 };
 
-// Runs the wizard; true when a project was created and opened.
+// Runs the wizard starting at `parentFolder`; true when a project was
+// created and opened.
 bool ShowNewProjectWizard(QWidget* parent, CMirloDoc& doc, DesignerSession& session,
-                          const std::filesystem::path& programFolder);
+                          const std::filesystem::path& parentFolder);
 
 } // namespace balsar::dialogs

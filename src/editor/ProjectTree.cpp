@@ -8,6 +8,7 @@
 #include "editor/EditorStrings.h"
 #include "editor/ScreenEditor.h"
 #include "hardware/HardwareModel.h"
+#include "icons/SuiteIcons.h"
 #include "plc/PortProtocols.h"
 #include "plc/ProtocolLibrary.h"
 #include "project/DesignerSession.h"
@@ -111,7 +112,7 @@ void ProjectTree::Rebuild() {
     if (project != nullptr) {
         const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
         const QIcon settingsIcon = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
-        const QIcon screenIcon = style()->standardIcon(QStyle::SP_FileIcon);
+        const QIcon screenIcon = icons::Screen();
         const QIcon portIcon = style()->standardIcon(QStyle::SP_DriveNetIcon);
         m_communication = MakeItem(invisibleRootItem(), Text(texts::kTreeCommunication), Role::Communication);
         m_communication->setIcon(0, portIcon);
@@ -150,7 +151,8 @@ void ProjectTree::Rebuild() {
                 const int32_t kind = elements[i]->GetKind();
                 const char* tag = kind >= 0 && kind <= 10 ? texts::kTreeTags[kind] : "";
                 MakeItem(screenItem, QStringLiteral("%1%2").arg(Text(tag)).arg(elements[i]->GetID()),
-                         Role::Element, screen->GetNumber(), static_cast<int>(i));
+                         Role::Element, screen->GetNumber(), static_cast<int>(i))
+                    ->setIcon(0, icons::ElementKind(kind));
             }
         }
         m_communication->setExpanded(commExpanded);

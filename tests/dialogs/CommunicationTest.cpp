@@ -160,7 +160,7 @@ TEST(NewProjectWizard, NameEnablesNextAndFinishCreatesTheProject) {
     f.doc.ClearProject();
     const std::filesystem::path parent = f.folder.Path() / "work";
     std::filesystem::create_directories(parent);
-    NewProjectWizard wizard(f.doc, f.session, f.folder.Path());
+    NewProjectWizard wizard(f.doc, f.session, f.folder.Path() / "projects");
     wizard.show();
     NamePage* names = wizard.Names();
     EXPECT_EQ(names->LocationEdit()->text().toStdString(), (f.folder.Path() / "projects").string() + "/");
