@@ -127,9 +127,14 @@ TEST(PortChange, WhichPortsCountAsChanged) {
     // A new protocol on an enabled port.
     after.protocolId[0] = 2;
     EXPECT_EQ(ChangedPorts(before, after), (std::array<bool, 4>{true, false, false, false}));
-    // Disabling port 1 at the same time: only port 1 is flagged.
+    // Disabling port 1 at the same time: port 0's new protocol still counts.
     after.enabled[1] = 0;
-    EXPECT_EQ(ChangedPorts(before, after), (std::array<bool, 4>{false, true, false, false}));
+    EXPECT_EQ(ChangedPorts(before, after), (std::array<bool, 4>{true, true, false, false}));
+    // Enabling port 2 while port 0 changes its protocol: both are flagged.
+    after = before;
+    after.protocolId[0] = 2;
+    after.enabled[2] = 1;
+    EXPECT_EQ(ChangedPorts(before, after), (std::array<bool, 4>{true, false, true, false}));
     // A protocol ID changing on a port that stays unused does not count.
     after = before;
     after.protocolId[2] = 9;
