@@ -19,6 +19,11 @@ Answer AskAndPress(const char* text, Buttons buttons, Qt::Key key) {
     QtPrompt prompt;
     QTimer::singleShot(0, [key] {
         QWidget* box = QApplication::activeModalWidget();
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (box == nullptr && qobject_cast<QMessageBox*>(widget) != nullptr && widget->isVisible()) {
+                box = widget;
+            }
+        }
         ASSERT_NE(box, nullptr);
         QTest::keyClick(box, key);
     });
