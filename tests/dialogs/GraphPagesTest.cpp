@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QUndoStack>
+#include <QPushButton>
 #include <fstream>
 #include <gtest/gtest.h>
 
