@@ -35,6 +35,7 @@
 #include "dialogs/GlobalSettingsDialog.h"
 #include "dialogs/LanguageDialog.h"
 #include "dialogs/NewProjectWizard.h"
+#include "dialogs/SerialTaskDialog.h"
 #include "editor/CanvasWidget.h"
 #include "editor/PictureInsert.h"
 #include "app/ProjectTextActions.h"
@@ -184,31 +185,37 @@ void MainWindow::Run(int id) {
         NewProjectWithWizard();
         return;
     case kGlobalSettings:
-        if (dialogs::ShowGlobalSettingsDialog(this, doc, session)) {
-            AfterSettingsChange();
-        }
+        ed.BeginSettingsChange();
+        dialogs::ShowGlobalSettingsDialog(this, doc, session);
+        AfterSettingsChange(id);
         return;
     case kAlarmSettings:
         if (dialogs::EventListDialog* dialog = dialogs::ShowEventListDialog(this, doc, session)) {
-            connect(dialog, &dialogs::ItemListDialog::applied, this, &MainWindow::AfterSettingsChange,
+            // The dialog stays open beside the editor: its OK is the step.
+            dialog->disconnect(this);
+            connect(dialog, &dialogs::ItemListDialog::aboutToApply, &ed, &editor::ScreenEditor::BeginSettingsChange,
                     Qt::UniqueConnection);
+            connect(dialog, &dialogs::ItemListDialog::applied, this, [this] { AfterSettingsChange(kAlarmSettings); });
         }
         return;
     case kLanguageSettings:
-        if (dialogs::ShowLanguageDialog(this, doc, session.Fonts(), session.sink)) {
-            AfterSettingsChange();
-        }
+        ed.BeginSettingsChange();
+        dialogs::ShowLanguageDialog(this, doc, session.Fonts(), session.sink);
+        AfterSettingsChange(id);
         return;
     case kDataTransfer:
-        if (dialogs::ShowDataTransferDialog(this, doc, session)) {
-            AfterSettingsChange();
-        }
+        ed.BeginSettingsChange();
+        dialogs::ShowDataTransferDialog(this, doc, session);
+        AfterSettingsChange(id);
         return;
     case kCommunication:
         CommunicationWithDialog(0);
         return;
     case kHiddenCommand:
         dialogs::ShowSerialPortDialog(this, session.options);
+        return;
+    case kUploadDownload:
+        SerialTaskWithDialog();
         return;
     case kOpenProject:
         OpenWithDialog();
@@ -352,10 +359,13 @@ void MainWindow::UpdateCommandStates() {
             action->setEnabled(on);
         }
     };
-    // Commands whose features other parts of the designer bring.
-    for (int id : {kUploadDownload, kToolbarCommand3, kToolbarCommand4}) {
-        enable(id, false);
+    // Tools 3 and 4 have no work: hidden, not shown disabled.
+    for (int id : {kToolbarCommand3, kToolbarCommand4}) {
+        if (QAction* action = Action(id)) {
+            action->setVisible(false);
+        }
     }
+    enable(kUploadDownload, true);
     enable(kNewProject, true);
     enable(kHiddenCommand, true);
     for (int id : {kOfflineSimulation, kDownload, kSimulator, kGlobalSettings, kAlarmSettings, kLanguageSettings,
@@ -613,11 +623,10 @@ void MainWindow::CommunicationWithDialog(int page) {
     if (m_services.doc.Project() == nullptr) {
         return;
     }
-    if (dialogs::ShowCommunicationDialog(this, m_services.doc, m_services.session, page)) {
-        AfterSettingsChange();
-        m_editor->Changed(true);
-        m_tree->Rebuild();
-    }
+    m_editor->BeginSettingsChange();
+    dialogs::ShowCommunicationDialog(this, m_services.doc, m_services.session, page);
+    AfterSettingsChange(kCommunication);
+    m_tree->Rebuild();
 }
 
 void MainWindow::EditElementAt(int index) {
@@ -633,13 +642,10 @@ void MainWindow::EditElementAt(int index) {
                                            });
 }
 
-void MainWindow::AfterSettingsChange() {
-    // A settings dialog changed the project outside the undo history: no
-    // undo position is the saved state any more until the next save.
-    if (m_services.doc.IsModified()) {
-        m_editor->UndoStack()->resetClean();
-    }
-    m_editor->Changed(false);
+void MainWindow::AfterSettingsChange(int command) {
+    // The dialog's change, if any, becomes one undo step.
+    m_editor->EndSettingsChange(m_actions.contains(command) ? m_actions[command]->text().remove(QLatin1Char('&'))
+                                                           : QString());
     RefreshTitle();
 }
 
@@ -666,6 +672,19 @@ void MainWindow::RunTool(int id) {
         m_editor->UndoStack()->setClean();
     }
     RefreshTitle();
+}
+
+void MainWindow::SerialTaskWithDialog() {
+    SerialTask task;
+    if (!dialogs::ShowSerialTaskDialog(this, QDir::currentPath().toStdString(), task)) {
+        return;
+    }
+    QtProcessLauncher launcher;
+    ToolEnvironment env{m_services.doc, m_services.session, launcher, ProgramFolder(),
+                        qEnvironmentVariable("PATH").toStdString(), ExecutableFolder()};
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    SerialTaskCommand(env, task);
+    QApplication::restoreOverrideCursor();
 }
 
 void MainWindow::NotAvailable() { statusBar()->showMessage(Text(texts::kNotAvailable), 3000); }

@@ -76,6 +76,8 @@ private:
     void ShowManual();
     void ShowAbout();
     void NotAvailable();
+    // The upload/download task: its dialog, then the serial tool.
+    void SerialTaskWithDialog();
     // Download, Offline simulation or Simulator through the outside programs.
     void RunTool(int id);
     // New project: closes the open one, then runs the new-project wizard.
@@ -83,7 +85,7 @@ private:
     // The communication settings, opened on a port's page.
     void CommunicationWithDialog(int page);
     // Refreshes the views after a settings dialog changed the project.
-    void AfterSettingsChange();
+    void AfterSettingsChange(int command);
     // The property dialog of an element of the current screen, as one undo step.
     void EditElementAt(int index);
 

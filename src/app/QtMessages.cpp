@@ -24,13 +24,25 @@ void QtMessageSink::Message(const std::string& text, MessageKind kind, const std
 }
 
 Answer QtPrompt::Ask(const std::string& text, Buttons buttons, const std::string& caption) {
+    // Enter presses the safe answer: a Yes/No or OK/Cancel question of the
+    // designer confirms something that replaces, deletes or drops the
+    // user's work, so No (Cancel) is the default; the save question's
+    // default is Yes (save), its escape Cancel.
     QMessageBox::StandardButtons set = QMessageBox::Yes | QMessageBox::No;
+    QMessageBox::StandardButton preferred = QMessageBox::No;
+    QMessageBox::StandardButton escape = QMessageBox::No;
     if (buttons == Buttons::YesNoCancel) {
         set |= QMessageBox::Cancel;
+        preferred = QMessageBox::Yes;
+        escape = QMessageBox::Cancel;
     } else if (buttons == Buttons::OkCancel) {
         set = QMessageBox::Ok | QMessageBox::Cancel;
+        preferred = QMessageBox::Cancel;
+        escape = QMessageBox::Cancel;
     }
     QMessageBox box(QMessageBox::Question, Caption(caption), i18n::UiMessage(text), set, m_parent);
+    box.setDefaultButton(preferred);
+    box.setEscapeButton(escape);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

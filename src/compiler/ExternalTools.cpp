@@ -131,14 +131,14 @@ std::string DefaultSerialTaskTarget(const std::filesystem::path& currentFolder) 
 
 bool SerialTaskCommand(ToolEnvironment& env, const SerialTask& task) {
     const int port = task.portIndex + 1;
-    if (!task.download) {
-        return StartAndWait(env, SerialUploadCommand(task.targetFile, port));
-    }
-    if (!StartAndWait(env, SerialDownloadCommand(task.targetFile, port))) {
+    const ToolCommand command =
+        task.download ? SerialDownloadCommand(task.targetFile, port) : SerialUploadCommand(task.targetFile, port);
+    // A tool that is not installed is said; the user's file stays where it
+    // is after a download (it is theirs, not a scratch copy).
+    if (!StartAndWait(env, command)) {
+        ReportStartFailure(env, programs::kSerialTool);
         return false;
     }
-    std::error_code ec;
-    std::filesystem::remove(task.targetFile, ec);
     return true;
 }
 

@@ -76,8 +76,8 @@ struct SerialTask {
 };
 // The dialog's initial target file: "<current folder>/upload.dat".
 std::string DefaultSerialTaskTarget(const std::filesystem::path& currentFolder);
-// Starts the serial tool for the task and waits for it; after a download
-// the target file is deleted. A failed start shows nothing.
+// Starts the serial tool for the task and waits for it. A failed start
+// shows "未能正常启动" with the tool's name; the target file is kept.
 bool SerialTaskCommand(ToolEnvironment& env, const SerialTask& task);
 
 } // namespace balsar

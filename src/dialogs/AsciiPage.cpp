@@ -42,7 +42,7 @@ AsciiPage::AsciiPage(CAsciiGE& element, const PageContext& pageContext, QWidget*
     connect(m_size, &QComboBox::activated, this, [this](int index) {
         m_ascii.SetSizeIndex(index);
         // A larger size may hold fewer characters on the screen.
-        const CharCountRange range = AsciiCharCountRange(index, m_page.screenWidth);
+        const CharCountRange range = CountRange();
         if (m_ascii.GetCharCount() > range.largest) {
             m_ascii.SetCharCount(range.largest);
         }
@@ -58,6 +58,8 @@ AsciiPage::AsciiPage(CAsciiGE& element, const PageContext& pageContext, QWidget*
     connect(m_count, &QSpinBox::valueChanged, this, [this](int count) {
         if (!m_loading && count != m_ascii.GetCharCount()) {
             m_ascii.SetCharCount(count);
+            // The registers read are as many words as the characters need.
+            m_address->FixTextLength(count);
             emit changed();
         }
     });
@@ -69,11 +71,16 @@ void AsciiPage::Load() {
     m_loading = true;
     m_size->setCurrentIndex(m_ascii.GetSizeIndex());
     m_reverse->setChecked(m_ascii.GetReverse() != 0);
-    const CharCountRange range = AsciiCharCountRange(m_ascii.GetSizeIndex(), m_page.screenWidth);
+    const CharCountRange range = CountRange();
     m_count->setRange(range.lowest, range.largest);
     m_count->setValue(m_ascii.GetCharCount());
-    m_address->Refresh();
+    m_address->FixTextLength(m_ascii.GetCharCount());
     m_loading = false;
+}
+
+CharCountRange AsciiPage::CountRange() const {
+    return AsciiCharCountRange(m_ascii.GetSizeIndex(), m_page.screenWidth, m_ascii.GetLeft(),
+                               m_ascii.GetDoubleSize() != 0);
 }
 
 } // namespace balsar::dialogs

@@ -9,6 +9,7 @@ class QSpinBox;
 
 namespace balsar {
 class CAsciiGE;
+struct CharCountRange;
 }
 
 namespace balsar::dialogs {
@@ -27,6 +28,8 @@ public:
     AddressPanelWidget* Address() const { return m_address; }
 
 private:
+    CharCountRange CountRange() const;
+
     CAsciiGE& m_ascii;
     bool m_loading = false;
     QComboBox* m_size;

@@ -9,6 +9,7 @@
 #include "dialogs/BarPageScaleBox.h"
 #include "dialogs/DialogStrings.h"
 #include "dialogs/QtText.h"
+#include "project/DesignerSession.h"
 #include "elements/CBarGE.h"
 #include "elements/GraphKindStrings.h"
 
@@ -18,6 +19,7 @@ BarPage::BarPage(CBarGE& element, const PageContext& pageContext, QWidget* paren
     : ElementPage(element, pageContext, parent), m_bar(element) {
     auto* grid = new QGridLayout(this);
     m_scale = new BarPageScaleBox(element.Scale(), this);
+    m_scale->SetMessageSink(&pageContext.session.sink);
     m_direction = new QComboBox(this);
     for (const char* name : strings::kBarDirections) {
         m_direction->addItem(Q(name));

@@ -5,7 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "base/MessageSink.h"
+#include "base/Text.h"
 #include "dialogs/QtText.h"
+#include "plc/PlcStrings.h"
 #include "elements/GraphKindStrings.h"
 #include "elements/GraphScale.h"
 
@@ -13,6 +16,13 @@ namespace balsar::dialogs {
 
 QString ScaleText(double value) {
     return QString::asprintf(strings::kScaleValueFormat, value);
+}
+
+QString ScaleText(double value, int32_t dataType) {
+    if (dataType == SCALE_FLOAT || dataType == SCALE_DOUBLE) {
+        return ScaleText(value);
+    }
+    return QString::number(static_cast<qint64>(value));
 }
 
 BarPageScaleBox::BarPageScaleBox(GraphScale& scale, QWidget* parent) : QWidget(parent), m_scale(scale) {
@@ -54,8 +64,8 @@ void BarPageScaleBox::Load() {
     }
     m_width->setCurrentIndex(std::max(0, m_width->findData(m_scale.dataWidth)));
     m_width->setEnabled(!ScaleWidthLocked(m_scale.dataType));
-    m_zero->setText(ScaleText(m_scale.zeroScale));
-    m_full->setText(ScaleText(m_scale.fullScale));
+    m_zero->setText(ScaleText(m_scale.zeroScale, m_scale.dataType));
+    m_full->setText(ScaleText(m_scale.fullScale, m_scale.dataType));
 }
 
 void BarPageScaleBox::TakeValue(QLineEdit* edit, bool full) {
@@ -63,13 +73,23 @@ void BarPageScaleBox::TakeValue(QLineEdit* edit, bool full) {
     const double value = edit->text().trimmed().toDouble(&ok);
     const double before = full ? m_scale.fullScale : m_scale.zeroScale;
     if (ok && (full ? TrySetFullScale(m_scale, value) : TrySetZeroScale(m_scale, value))) {
-        edit->setText(ScaleText(full ? m_scale.fullScale : m_scale.zeroScale));
+        edit->setText(ScaleText(full ? m_scale.fullScale : m_scale.zeroScale, m_scale.dataType));
         if (value != before) {
             emit changed();
         }
         return;
     }
-    edit->setText(ScaleText(before));
+    edit->setText(ScaleText(before, m_scale.dataType));
+    if (m_sink != nullptr) {
+        // Say which values the edit takes instead of snapping back silently.
+        const ScaleRange range = ScaleRangeOf(m_scale.dataType, m_scale.dataWidth);
+        const double lowest = full ? m_scale.zeroScale : range.lowest;
+        const double largest = full ? range.largest : m_scale.fullScale;
+        m_sink->Message(Format("%s ( %s-%s )", balsar::texts::kInputOutOfRangeAllowed,
+                               ScaleText(lowest, m_scale.dataType).toStdString().c_str(),
+                               ScaleText(largest, m_scale.dataType).toStdString().c_str()),
+                        MessageKind::Warning, balsar::texts::kInputOutOfRangeCaption);
+    }
 }
 
 } // namespace balsar::dialogs

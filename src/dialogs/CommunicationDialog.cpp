@@ -62,6 +62,11 @@ CommunicationDialog::CommunicationDialog(CMirloDoc& doc, DesignerSession& sessio
 }
 
 void CommunicationDialog::accept() {
+    for (PortPageWidget* page : m_pages) {
+        if (page != nullptr && !page->CheckStation()) {
+            return;
+        }
+    }
     for (size_t i = 0; i < m_pages.size(); ++i) {
         if (m_pages[i] != nullptr) {
             m_pages[i]->Store(m_settings.ports[i]);

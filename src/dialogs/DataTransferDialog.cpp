@@ -36,10 +36,26 @@ QStringList DataTransferDialog::RowTexts(int row) const {
 
 bool DataTransferDialog::EditItem(int row) {
     const bool adding = row < 0;
-    const DataTransferItem start = adding ? DataTransferItem() : m_list.items[static_cast<size_t>(row)];
+    DataTransferItem start = adding ? DataTransferItem() : m_list.items[static_cast<size_t>(row)];
+    if (adding) {
+        start.timed = 1; // a new item starts as a timed transfer, not without a mode
+    }
     DataTransferItemDialog dialog(start, m_doc.Project(), m_session, this);
+    if (adding) {
+        // A duplicate is refused while the item dialog is still open, so
+        // what the user typed stays there to be changed.
+        dialog.SetAcceptCheck([this](const DataTransferItem& item) {
+            for (const DataTransferItem& existing : m_list.items) {
+                if (existing.SameAs(item, Protocols())) {
+                    ReportDuplicate();
+                    return false;
+                }
+            }
+            return true;
+        });
+    }
     const bool ok = runItemDialog ? runItemDialog(dialog) : dialog.exec() == QDialog::Accepted;
-    return ok && StoreEditedItem(m_list, row, dialog.Item());
+    return ok && dialog.result() == QDialog::Accepted && StoreEditedItem(m_list, row, dialog.Item());
 }
 
 void DataTransferDialog::RemoveItem(int row) { m_list.items.erase(m_list.items.begin() + row); }

@@ -124,17 +124,22 @@ void DataTransferItemDialog::UpdateEnabling() {
 }
 
 void DataTransferItemDialog::accept() {
+    DataTransferItem item = m_item;
     if (m_timed->isChecked()) {
-        m_item.timed = 1;
-        m_item.triggerType = 0;
+        item.timed = 1;
+        item.triggerType = 0;
     } else if (m_triggered->isChecked()) {
-        m_item.timed = 0;
-        m_item.triggerType = m_triggerType->currentIndex() + 1;
+        item.timed = 0;
+        item.triggerType = m_triggerType->currentIndex() + 1;
     }
-    m_item.period = static_cast<int32_t>(m_period->Edit()->Value());
-    m_item.executions = static_cast<uint16_t>(m_executions->Edit()->Value());
-    m_item.validWindow = static_cast<uint16_t>(NumberOf(m_window, 0));
-    m_item.count = static_cast<uint16_t>(m_count->Edit()->Value());
+    item.period = static_cast<int32_t>(m_period->Edit()->Value());
+    item.executions = static_cast<uint16_t>(m_executions->Edit()->Value());
+    item.validWindow = static_cast<uint16_t>(NumberOf(m_window, 0));
+    item.count = static_cast<uint16_t>(m_count->Edit()->Value());
+    if (m_acceptCheck && !m_acceptCheck(item)) {
+        return;
+    }
+    m_item = item;
     QDialog::accept();
 }
 

@@ -2,6 +2,7 @@
 // "数据传输设定": when an item runs (timed or on a trigger bit), how often and
 // on which screen, and the block it copies between two addresses.
 #include <QDialog>
+#include <functional>
 
 #include "project/DataTransferList.h"
 
@@ -24,6 +25,9 @@ public:
     DataTransferItemDialog(const DataTransferItem& item, const CMirloProject* project, DesignerSession& session,
                            QWidget* parent = nullptr);
 
+    // OK closes the dialog only when the check accepts the item; a refused
+    // item (a duplicate in the list) keeps the dialog open with its input.
+    void SetAcceptCheck(std::function<bool(const DataTransferItem&)> check) { m_acceptCheck = std::move(check); }
     void accept() override;
     const DataTransferItem& Item() const { return m_item; }
 
@@ -44,6 +48,7 @@ private:
     void UpdateEnabling();
 
     DataTransferItem m_item;
+    std::function<bool(const DataTransferItem&)> m_acceptCheck;
     QRadioButton* m_timed;
     QRadioButton* m_triggered;
     QComboBox* m_triggerType;

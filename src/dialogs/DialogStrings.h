@@ -57,6 +57,7 @@ inline constexpr const char* kTriggerOff = "置0时触发(OFF触发)";
 inline constexpr const char* kWhenValue = "当地址值";
 inline constexpr const char* kComparisons[] = {"<", ">", "==", "<>", ">=", "<="};
 inline constexpr const char* kRange = "取值范围";
+inline constexpr const char* kChoosePicture = "更换图片...";
 inline constexpr const char* kLower = "下限";
 inline constexpr const char* kUpper = "上限";
 inline constexpr const char* kTriggerBuzzer = "触发蜂鸣器";
@@ -107,6 +108,15 @@ inline constexpr const char* kParity = "奇偶校验";
 inline constexpr const char* kStopBits = "停止位";
 inline constexpr const char* kSlaveStation = "从设备号";
 inline constexpr const char* kCompatibleModels = "兼容型号";
+
+// The upload/download task.
+inline constexpr const char* kSerialTaskCaption = "Mission";
+inline constexpr const char* kSerialTaskFile = "文件";
+inline constexpr const char* kSerialTaskDirection = "方向";
+inline constexpr const char* kSerialTaskUpload = "上传";
+inline constexpr const char* kSerialTaskDownload = "下载";
+inline constexpr const char* kSerialTaskLine = "通讯参数";
+inline constexpr const char* kSerialTaskPort = "串口";
 inline constexpr const char* kAdvanced = "高级设定";
 inline constexpr const char* kRestoreDefaults = "恢复默认";
 inline constexpr const char* kAdvancedCaption = "通讯高级设置";

@@ -6,6 +6,7 @@
 namespace balsar {
 class CGraphElement;
 class CMirloProject;
+class CSingleColorBitmapLib;
 class DesignerSession;
 } // namespace balsar
 
@@ -17,6 +18,8 @@ struct PageContext {
     const CMirloProject* project;
     int screenWidth;
     int screenHeight;
+    // Where a picture page puts a newly chosen bitmap (null: no choice).
+    CSingleColorBitmapLib* bitmapLibrary = nullptr;
 };
 
 class ElementPage : public QWidget {

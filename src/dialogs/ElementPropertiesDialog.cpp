@@ -140,7 +140,8 @@ std::unique_ptr<CGraphElement> EditElementProperties(QWidget* parent, const CGra
     if (!ElementPropertiesDialog::HasPage(element.GetKind())) {
         return nullptr;
     }
-    const PageContext pageContext{session, doc.Project(), doc.PanelWidth(), doc.PanelHeight()};
+    const PageContext pageContext{session, doc.Project(), doc.PanelWidth(), doc.PanelHeight(),
+                                  doc.Project() != nullptr ? &doc.Project()->bitmapLibrary : nullptr};
     ElementPropertiesDialog dialog(element, pageContext, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return nullptr;

@@ -1,6 +1,7 @@
 #include "dialogs/EventListDialog.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QComboBox>
 #include <QFontDialog>
 #include <QToolButton>
@@ -9,6 +10,7 @@
 #include <QPointer>
 
 #include "base/MessageSink.h"
+#include "base/Prompt.h"
 #include "dialogs/DialogStrings.h"
 #include "dialogs/EventItemDialog.h"
 #include "dialogs/FontChoices.h"
@@ -16,6 +18,7 @@
 #include "dialogs/QtText.h"
 #include "dialogs/ScreenChoices.h"
 #include "elements/ElementStrings.h"
+#include "elements/TextAttributes.h"
 #include "project/CMirloDoc.h"
 #include "project/DesignerSession.h"
 #include "project/SettingsStrings.h"
@@ -39,6 +42,7 @@ EventListDialog::EventListDialog(CMirloDoc& doc, DesignerSession& session, QWidg
         m_size->addItem(QString::fromLatin1(size));
     }
     m_size->setCurrentIndex(std::clamp(m_list.fontSizeIndex, 0, 4));
+    m_sizeShown = m_size->currentIndex();
     m_language = new QComboBox(this);
     const int languages = project ? project->languages.Count() : 0;
     for (int i = 0; i < languages; ++i) {
@@ -83,7 +87,14 @@ EventListDialog::EventListDialog(CMirloDoc& doc, DesignerSession& session, QWidg
     grid->addWidget(m_alarmScreen, 2, 1);
     grid->addWidget(m_autoPopup, 2, 2, 1, 2);
 
-    connect(m_size, &QComboBox::activated, this, [this] {
+    connect(m_size, &QComboBox::activated, this, [this](int index) {
+        // Size 8 shows English only: Chinese in the messages would be lost,
+        // so ask first, as the element pages do.
+        if (index == 0 && !KeepEnglishMessages()) {
+            m_size->setCurrentIndex(m_sizeShown);
+            return;
+        }
+        m_sizeShown = index;
         MarkChanged();
         UpdateEnabling();
     });
@@ -97,6 +108,22 @@ EventListDialog::EventListDialog(CMirloDoc& doc, DesignerSession& session, QWidg
     connect(m_autoPopup, &QCheckBox::toggled, this, [this] { MarkChanged(); });
     UpdateEnabling();
     Populate();
+}
+
+bool EventListDialog::KeepEnglishMessages() {
+    const bool anyOther = std::any_of(m_list.items.begin(), m_list.items.end(),
+                                      [](const EventItem& item) { return CountNonAscii(item.message) > 0; });
+    if (!anyOther) {
+        return true;
+    }
+    if (m_session.prompt.Ask(strings::kNonAsciiLost, Buttons::YesNo) != Answer::Yes) {
+        return false;
+    }
+    for (EventItem& item : m_list.items) {
+        item.message = KeepVisibleAscii(item.message);
+    }
+    Populate();
+    return true;
 }
 
 void EventListDialog::FillFonts() {

@@ -45,7 +45,12 @@ private:
     void UpdateEnabling();
 
     CMirloDoc& m_doc;
+    // Size 8 with messages in other scripts: the question; on Yes the
+    // messages keep their English characters. False when refused.
+    bool KeepEnglishMessages();
+
     EventList m_list;
+    int m_sizeShown = 0;
     QComboBox* m_size;
     QComboBox* m_language;
     QComboBox* m_font;

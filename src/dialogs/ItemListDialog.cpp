@@ -99,6 +99,7 @@ void ItemListDialog::OnModify() {
 }
 
 void ItemListDialog::accept() {
+    emit aboutToApply();
     Apply();
     m_changed = false;
     QDialog::accept();

@@ -31,6 +31,8 @@ public:
     void reject() override;
 
 signals:
+    // OK is about to store the dialog's items in the project.
+    void aboutToApply();
     // OK stored the dialog's items in the project.
     void applied();
 

@@ -1,12 +1,17 @@
 #include "dialogs/PicturePage.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QGridLayout>
+#include <QPushButton>
 #include <QLabel>
 #include <QSlider>
 #include <QSpinBox>
 
+#include "base/MessageSink.h"
+#include "dialogs/DialogStrings.h"
 #include "dialogs/QtText.h"
+#include "project/DesignerSession.h"
 #include "elements/CPictureGE.h"
 #include "elements/GraphKindStrings.h"
 
@@ -39,7 +44,17 @@ PicturePage::PicturePage(CPictureGE& element, const PageContext& pageContext, QW
     grid->addWidget(m_thresholdSpin, 2, 3);
     grid->addWidget(m_compress, 3, 0, 1, 2);
     grid->addWidget(m_reverse, 3, 2, 1, 2);
-    grid->setRowStretch(4, 1);
+    m_choose = new QPushButton(Q(texts::kChoosePicture), this);
+    m_choose->setEnabled(pageContext.bitmapLibrary != nullptr);
+    grid->addWidget(m_choose, 4, 0, 1, 2);
+    grid->setRowStretch(5, 1);
+    connect(m_choose, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
+                                                          QStringLiteral("bitmap files (*.bmp)"));
+        if (!path.isEmpty()) {
+            TakeBitmapFile(path.toStdString());
+        }
+    });
     for (QSpinBox* spin : {m_x, m_y, m_width, m_height}) {
         connect(spin, &QSpinBox::valueChanged, this, &PicturePage::OnGeometry);
     }
@@ -78,6 +93,21 @@ void PicturePage::Load() {
     m_compress->setChecked(m_picture.compress != 0);
     m_reverse->setChecked(m_picture.GetReverse() != 0);
     m_loading = false;
+}
+
+bool PicturePage::TakeBitmapFile(const std::string& path) {
+    if (m_page.bitmapLibrary == nullptr) {
+        return false;
+    }
+    std::string message;
+    if (!ReplacePictureBitmap(m_picture, path, *m_page.bitmapLibrary, m_page.screenWidth, m_page.screenHeight,
+                              message)) {
+        m_page.session.sink.Message(message, MessageKind::Error);
+        return false;
+    }
+    Load();
+    emit changed();
+    return true;
 }
 
 void PicturePage::OnGeometry() {

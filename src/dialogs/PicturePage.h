@@ -1,10 +1,14 @@
 #pragma once
 // The picture's page ("图片属性"): position and size kept inside the panel
 // (at least 16 by 16), the threshold slider ("阀值:") with its spin,
-// "压缩" and "反相". Every change shows at once.
+// "压缩" and "反相", and "更换图片..." to take another BMP file. Every change
+// shows at once.
+#include <string>
+
 #include "dialogs/ElementPage.h"
 
 class QCheckBox;
+class QPushButton;
 class QSlider;
 class QSpinBox;
 
@@ -28,6 +32,10 @@ public:
     QSpinBox* ThresholdSpin() const { return m_thresholdSpin; }
     QCheckBox* Compress() const { return m_compress; }
     QCheckBox* Reverse() const { return m_reverse; }
+    QPushButton* ChooseBitmap() const { return m_choose; }
+    // Takes another BMP file (the button asks for it); false with the
+    // file's message when it is refused.
+    bool TakeBitmapFile(const std::string& path);
 
 private:
     void OnGeometry();
@@ -43,6 +51,7 @@ private:
     QSpinBox* m_thresholdSpin;
     QCheckBox* m_compress;
     QCheckBox* m_reverse;
+    QPushButton* m_choose;
 };
 
 } // namespace balsar::dialogs

@@ -88,6 +88,7 @@ PortPageWidget::PortPageWidget(const ProtocolLibrary& library, SerialOptions opt
     connect(m_station, &QLineEdit::editingFinished, this, [this] {
         m_page.SetStationText(S(m_station->text()));
         m_page.StationFocusLost();
+        m_page.CheckStation(m_sink);
         m_station->setText(Q(m_page.StationText()));
     });
     connect(m_restore, &QPushButton::clicked, this, [this] {
@@ -114,6 +115,16 @@ void PortPageWidget::TakeLists() {
     m_page.stopBits = m_stopBits->currentIndex();
 }
 
+bool PortPageWidget::CheckStation() {
+    m_page.SetStationText(S(m_station->text()));
+    if (m_page.CheckStation(m_sink)) {
+        return true;
+    }
+    m_station->setText(Q(m_page.StationText()));
+    m_station->setFocus();
+    return false;
+}
+
 void PortPageWidget::Store(CPortCom& port) {
     TakeLists();
     m_page.SetStationText(S(m_station->text()));
@@ -123,7 +134,7 @@ void PortPageWidget::Store(CPortCom& port) {
 void PortPageWidget::Refresh() {
     m_refreshing = true;
     const bool used = m_page.Used();
-    m_manufacturer->setCurrentIndex(used ? m_page.Manufacturer() : 0);
+    m_manufacturer->setCurrentIndex(m_page.ManufacturerChoice());
     Fill(m_device, m_page.Devices());
     m_device->setCurrentIndex(used ? m_page.Device() : -1);
     m_serialType->setCurrentIndex(m_serialType->findText(Q(m_page.serialTypeText)));

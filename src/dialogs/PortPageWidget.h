@@ -26,6 +26,9 @@ public:
     // Shows a stored port.
     void Open(const CPortCom& port);
     // Writes the page into a port (its index is kept).
+    // The station within the protocol's range; otherwise the message, the
+    // nearest allowed number in the field and false (OK then waits).
+    bool CheckStation();
     void Store(CPortCom& port);
     const PortPage& Page() const { return m_page; }
 

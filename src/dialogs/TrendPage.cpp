@@ -11,6 +11,7 @@
 #include "dialogs/AddressPanelWidget.h"
 #include "dialogs/BarPageScaleBox.h"
 #include "dialogs/QtText.h"
+#include "project/DesignerSession.h"
 #include "elements/CTrendGE.h"
 #include "elements/GraphKindStrings.h"
 
@@ -35,6 +36,7 @@ TrendPage::TrendPage(CTrendGE& element, const PageContext& pageContext, QWidget*
     : ElementPage(element, pageContext, parent), m_trend(element) {
     auto* grid = new QGridLayout(this);
     m_scale = new BarPageScaleBox(element.Scale(), this);
+    m_scale->SetMessageSink(&pageContext.session.sink);
     m_points = new RuleSpin(
         [this](int count, int steps) { return StepPointCount(count, steps, m_trend.GetWidth()); }, this);
     m_sampling = new RuleSpin([](int sampling, int steps) { return StepSampling(sampling, steps); }, this);

@@ -215,8 +215,9 @@ Offset CentreOffset(const PanelRect& selectionUnion, CentreMode mode, int screen
 
 Offset NextPasteOffset(Offset running, bool sameScreen, const PanelRect& groupUnion, int screenWidth,
                        int screenHeight) {
-    Offset o = running;
+    Offset o{};
     if (sameScreen) {
+        o = running;
         o.dx += kGrid;
         o.dy += kGrid;
     }
@@ -228,5 +229,7 @@ Offset NextPasteOffset(Offset running, bool sameScreen, const PanelRect& groupUn
 }
 
 bool TrendAllowed(int trendsOnScreen) { return trendsOnScreen < kMaxTrendsPerScreen; }
+
+bool TrendsAllowed(int trendsOnScreen, int added) { return added <= 0 || trendsOnScreen + added <= kMaxTrendsPerScreen; }
 
 } // namespace balsar::editor

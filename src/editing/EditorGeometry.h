@@ -83,11 +83,14 @@ std::vector<Offset> DistributeOffsets(const std::vector<PanelRect>& rects, bool 
 // The common move centring the union on the screen.
 Offset CentreOffset(const PanelRect& selectionUnion, CentreMode mode, int screenWidth, int screenHeight);
 // The offset of the next paste. Pasting back into the screen the block came
-// from adds (4, 4) to the running offset; a group that would then reach
+// from adds (4, 4) to the running offset; pasting into another screen keeps
+// the copied coordinates (offset 0, 0). A group that would then reach
 // beyond the screen is moved to start at the origin instead.
 Offset NextPasteOffset(Offset running, bool sameScreen, const PanelRect& groupUnion, int screenWidth,
                        int screenHeight);
 // A screen holding this many trend graphs takes another one.
 bool TrendAllowed(int trendsOnScreen);
+// A screen holding this many trend graphs takes that many more (a paste).
+bool TrendsAllowed(int trendsOnScreen, int added);
 
 } // namespace balsar::editor

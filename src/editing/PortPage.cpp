@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/MessageSink.h"
+#include "base/Text.h"
 #include "plc/CommuUtils.h"
 #include "plc/PlcStrings.h"
 #include "plc/ProtocolKeywords.h"
@@ -134,6 +135,20 @@ void PortPage::StationFocusLost() {
     if (m_stationText.empty()) {
         m_stationText.assign(1, '1');
     }
+}
+
+bool PortPage::CheckStation(MessageSink& sink) {
+    if (!StationEnabled() || m_protocol.stationMax < m_protocol.stationMin) {
+        return true;
+    }
+    const int64_t value = m_stationText.empty() ? 1 : LeadingInt(m_stationText);
+    if (value >= m_protocol.stationMin && value <= m_protocol.stationMax) {
+        return true;
+    }
+    sink.Message(Format("%s ( %d-%d )", texts::kInputOutOfRangeAllowed, m_protocol.stationMin, m_protocol.stationMax),
+                 MessageKind::Warning, texts::kInputOutOfRangeCaption);
+    m_stationText = std::to_string(std::clamp<int64_t>(value, m_protocol.stationMin, m_protocol.stationMax));
+    return false;
 }
 
 std::array<std::string, 7> PortPage::CompatibleModelLines() const {

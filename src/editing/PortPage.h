@@ -48,6 +48,9 @@ public:
     void Open(const CPortCom& stored, MessageSink& sink);
     // Position in ManufacturerChoices(); 0 marks the port not used.
     void ChooseManufacturer(int choice, MessageSink& sink);
+    // The position in ManufacturerChoices() of the chosen manufacturer; 0
+    // when the port is not used.
+    int ManufacturerChoice() const { return m_used && m_manufacturer >= 0 ? m_manufacturer + 1 : 0; }
     // Loads the chosen protocol and applies its defaults. False (page
     // unchanged) when the file fails.
     bool ChooseDevice(int device, MessageSink& sink);
@@ -59,6 +62,10 @@ public:
     bool StationEnabled() const { return m_used && m_protocol.isSlave != 0; }
     void SetStationText(const std::string& text) { m_stationText = text; }
     void StationFocusLost();
+    // A station outside the protocol's range shows "输入越界,可输入范围
+    // ( min-max )" and the field takes the nearest allowed number. True
+    // when the field was within the range (or is not used).
+    bool CheckStation(MessageSink& sink);
     const std::string& StationText() const { return m_stationText; }
     // The first seven compatible models, empty lines after the last.
     std::array<std::string, 7> CompatibleModelLines() const;

@@ -15,6 +15,7 @@
 #include "editor/commands/MoveElementsCommand.h"
 #include "editor/commands/ResizeElementCommand.h"
 #include "editor/commands/StackOrderCommand.h"
+#include "editor/commands/SettingsChangeCommand.h"
 #include "editor/commands/SwapPortsCommand.h"
 #include "editor/commands/ToggleLabelsCommand.h"
 #include "elements/CPictureGE.h"
@@ -415,8 +416,14 @@ void ScreenEditor::Paste() {
         return;
     }
     std::vector<PanelRect> rects;
+    int trends = 0;
     for (const auto& element : block->elements) {
         rects.push_back(element->Rect());
+        trends += element->GetKind() == KIND_TREND ? 1 : 0;
+    }
+    if (!TrendsAllowed(screen->CountTrends(), trends)) {
+        m_session.sink.Message(texts::kTooManyTrends, MessageKind::Warning);
+        return;
     }
     const bool sameScreen =
         block->projectPath == m_doc.Project()->GetProjectPath() && block->screenNumber == screen->GetNumber();
@@ -439,13 +446,15 @@ void ScreenEditor::ResizeStep(CGraphElement* element, int handle, int dx, int dy
         return;
     }
     const PanelRect before = element->Rect();
+    std::unique_ptr<CGraphElement> state = element->Clone();
     element->DragHandle(handle, dx, dy, ScreenWidth(), ScreenHeight());
     const PanelRect after = element->Rect();
     if (before.left == after.left && before.top == after.top && before.right == after.right &&
         before.bottom == after.bottom) {
         return;
     }
-    m_undo.push(new ResizeElementCommand(*this, screen->GetNumber(), index, before, after, gesture));
+    m_undo.push(new ResizeElementCommand(*this, screen->GetNumber(), index, std::move(state), element->Clone(),
+                                         gesture));
 }
 
 void ScreenEditor::ToggleLabels() {
@@ -458,6 +467,30 @@ void ScreenEditor::SwapPorts(int a, int b) {
     if (m_doc.Project() != nullptr) {
         m_undo.push(new SwapPortsCommand(*this, a, b));
     }
+}
+
+void ScreenEditor::BeginSettingsChange() {
+    m_settingsBefore.reset();
+    if (m_doc.Project() != nullptr) {
+        m_settingsBefore = ProjectStateSnapshot::Take(*m_doc.Project());
+    }
+}
+
+void ScreenEditor::EndSettingsChange(const QString& text) {
+    std::optional<ProjectStateSnapshot> before = std::move(m_settingsBefore);
+    m_settingsBefore.reset();
+    if (!before || m_doc.Project() == nullptr) {
+        return;
+    }
+    ProjectStateSnapshot after = ProjectStateSnapshot::Take(*m_doc.Project());
+    if (after != *before) {
+        m_undo.push(new SettingsChangeCommand(*this, text, std::move(*before), std::move(after)));
+    } else {
+        // Nothing changed: the undo history's clean state stays the truth.
+        m_doc.SetModifiedFlag(!m_undo.isClean());
+        emit modifiedChanged();
+    }
+    Changed(true);
 }
 
 } // namespace balsar::editor

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "editing/EditorSelection.h"
 #include "elements/PanelCanvas.h"
 #include "project/CMirloDoc.h"
+#include "project/ProjectStateSnapshot.h"
 
 namespace balsar {
 class ClassRegistry;
@@ -93,6 +95,11 @@ public:
     void ToggleLabels();
     // Exchanges COM0 and COM1 of the project.
     void SwapPorts(int a, int b);
+    // A settings dialog's change as one undo step: Begin before the dialog
+    // touches the project, End once it applied (or did not apply) its
+    // change. End pushes a step only when the project changed.
+    void BeginSettingsChange();
+    void EndSettingsChange(const QString& text);
 
     // What the commands need.
     bool HasScreen() const { return Screen() != nullptr; }
@@ -132,6 +139,7 @@ private:
     // picture with its chosen bitmap).
     std::unique_ptr<CGraphElement> m_toolElement;
     Offset m_pasteOffset{};
+    std::optional<ProjectStateSnapshot> m_settingsBefore;
 };
 
 } // namespace balsar::editor

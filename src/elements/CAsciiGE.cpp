@@ -48,9 +48,12 @@ void CAsciiGE::Serialize(Archive& ar) {
 std::string CAsciiGE::Sample() const { return std::string(static_cast<size_t>(std::max(m_charCount, 0)), 'A'); }
 
 void CAsciiGE::RecalcSize() {
+    // Double size stays on through a new size or count: the new size is
+    // doubled as ChangeDoubleSize would.
+    const int factor = m_doubleSize != 0 ? 2 : 1;
     const int pixelSize = PixelSizeOfIndex(ClampSizeIndex(m_sizeIndex));
-    m_height = pixelSize;
-    m_width = static_cast<int32_t>(Sample().size()) * dotmatrix::GlyphWidth(pixelSize);
+    m_height = pixelSize * factor;
+    m_width = static_cast<int32_t>(Sample().size()) * dotmatrix::GlyphWidth(pixelSize) * factor;
 }
 
 void CAsciiGE::SetSizeIndex(int32_t index) {
@@ -91,9 +94,11 @@ void CAsciiGE::Draw(PanelCanvas& canvas, FontEngine* fonts) const {
                    PixelSizeOfIndex(ClampSizeIndex(m_sizeIndex)), kAsciiFontMode);
 }
 
-CharCountRange AsciiCharCountRange(int32_t sizeIndex, int screenWidth) {
-    const int glyphWidth = dotmatrix::GlyphWidth(PixelSizeOfIndex(ClampSizeIndex(sizeIndex)));
-    const int fitting = glyphWidth > 0 ? screenWidth / glyphWidth : 1;
+CharCountRange AsciiCharCountRange(int32_t sizeIndex, int screenWidth, int left, bool doubleSize) {
+    const int glyphWidth =
+        dotmatrix::GlyphWidth(PixelSizeOfIndex(ClampSizeIndex(sizeIndex))) * (doubleSize ? 2 : 1);
+    const int room = screenWidth - std::max(left, 0);
+    const int fitting = glyphWidth > 0 ? room / glyphWidth : 1;
     return CharCountRange{1, std::max(1, std::min(CAsciiGE::kMaxCharCount, fitting))};
 }
 

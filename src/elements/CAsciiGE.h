@@ -28,7 +28,7 @@ public:
     void ResetAddress() override { m_addr.ResetIfPortChanged(); }
     void SwapPorts(int32_t a, int32_t b) override { m_addr.SwapPorts(a, b); }
 
-    // Each stores and recomputes the size.
+    // Each stores and recomputes the size (doubled while double size is on).
     void SetSizeIndex(int32_t index);
     void SetCharCount(int32_t count);
     int32_t GetSizeIndex() const { return m_sizeIndex; }
@@ -49,11 +49,12 @@ private:
 };
 
 // The character counts the page offers for a size on a screen: at least 1,
-// at most what the record holds and what fits the screen's width.
+// at most what the record holds and what fits between the element's left
+// edge and the screen's right edge (glyphs twice as wide in double size).
 struct CharCountRange {
     int32_t lowest = 1;
     int32_t largest = 1;
 };
-CharCountRange AsciiCharCountRange(int32_t sizeIndex, int screenWidth);
+CharCountRange AsciiCharCountRange(int32_t sizeIndex, int screenWidth, int left = 0, bool doubleSize = false);
 
 } // namespace balsar

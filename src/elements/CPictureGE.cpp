@@ -245,6 +245,25 @@ PicturePlacement PlacePictureFromFile(const std::string& path, CSingleColorBitma
     return placement;
 }
 
+bool ReplacePictureBitmap(CPictureGE& picture, const std::string& path, CSingleColorBitmapLib& library,
+                          int screenWidth, int screenHeight, std::string& message) {
+    PicturePlacement placement = PlacePictureFromFile(path, library, screenWidth, screenHeight);
+    if (placement.picture == nullptr) {
+        message = placement.message;
+        return false;
+    }
+    const CPictureGE& chosen = *placement.picture;
+    picture.bitmapId = chosen.bitmapId;
+    picture.sourcePixels = chosen.sourcePixels;
+    picture.SetSourceNames(chosen.SourcePath(), chosen.FileName());
+    picture.SetLibrary(&library);
+    picture.SetWidth(chosen.GetWidth());
+    picture.SetHeight(chosen.GetHeight());
+    picture.SetTopLeft(std::min(picture.GetLeft(), screenWidth - chosen.GetWidth()),
+                       std::min(picture.GetTop(), screenHeight - chosen.GetHeight()));
+    return true;
+}
+
 PicturePageLimits PictureLimits(const CGraphElement& picture, int screenWidth, int screenHeight) {
     const int min = CPictureGE::kMinPageSize;
     return PicturePageLimits{PageRange{0, screenWidth - picture.GetWidth()},

@@ -83,6 +83,13 @@ private:
     ProjectLink<const CSingleColorBitmapLib> m_library;
 };
 
+// Another BMP file for a placed picture (its page): the bitmap goes into
+// the library and the picture takes its ID, size and source, staying where
+// it is as far as the new size lets it stay on the screen. False, with the
+// picture unchanged and the message to show, when the file is refused.
+bool ReplacePictureBitmap(CPictureGE& picture, const std::string& path, CSingleColorBitmapLib& library,
+                          int screenWidth, int screenHeight, std::string& message);
+
 // What the editor does with a BMP file chosen for a new picture.
 struct PicturePlacement {
     // The picture, sized as its bitmap, or null with the message to show.

@@ -1,5 +1,7 @@
 #include "elements/CSingleColorBitmapLib.h"
 
+#include <cstdint>
+
 #include <algorithm>
 #include <set>
 
@@ -58,12 +60,21 @@ int32_t CSingleColorBitmapLib::DecodeBitmap(const std::vector<uint8_t>& file, CS
     }
     const auto width = static_cast<int32_t>(ReadU32(file, info + 4));
     const auto height = static_cast<int32_t>(ReadU32(file, info + 8));
-    const auto imageSize = static_cast<int32_t>(ReadU32(file, info + 20));
+    auto imageSize = static_cast<int32_t>(ReadU32(file, info + 20));
     const uint32_t dataOffset = ReadU32(file, 10);
     // Sizes the bitmap record cannot hold, rows that do not fit the stated
     // image size and pixel data beyond the end of the file are refused.
-    if (width <= 0 || height <= 0 || imageSize <= 0 || width > 0xFFFF || height > 0xFFFF) {
+    if (width <= 0 || height <= 0 || imageSize < 0 || width > 0xFFFF || height > 0xFFFF) {
         return kNotBitmap;
+    }
+    if (imageSize == 0) {
+        // Uncompressed bitmaps may leave the image size 0: rows of whole
+        // 32-bit words, as the key and lamp pictures are read.
+        const int64_t size = (static_cast<int64_t>(width) + 31) / 32 * 4 * height;
+        if (size > INT32_MAX) {
+            return kNotBitmap;
+        }
+        imageSize = static_cast<int32_t>(size);
     }
     const size_t rowBytes = (static_cast<size_t>(width) + 7) / 8;
     const size_t stride = static_cast<size_t>(imageSize) / static_cast<size_t>(height);
@@ -166,10 +177,35 @@ uint32_t CSingleColorBitmapLib::CompileBitmapLibItem(CompileContext& context, in
 }
 
 void CSingleColorBitmapLib::Serialize(Archive& ar) {
-    if (ar.IsStoring()) {
-        std::erase_if(m_SingleColorBitmapList, [](const auto& item) { return item->useCount == 0; });
-    }
     int32_t version = 1;
+    if (ar.IsLoading()) {
+        ar.Value(version);
+        ar.ObjectList(m_SingleColorBitmapList);
+        return;
+    }
+    // The file gets only the entries a picture of the project uses; the
+    // others stay in memory, because a deleted, cut or undone picture on the
+    // undo history still refers to its entry by ID.
+    std::vector<std::unique_ptr<CSingleColorBitmapLibItem>> all = std::move(m_SingleColorBitmapList);
+    m_SingleColorBitmapList.clear();
+    for (auto& item : all) {
+        if (item->useCount > 0) {
+            m_SingleColorBitmapList.push_back(std::move(item));
+        }
+    }
+    struct PutBack {
+        std::vector<std::unique_ptr<CSingleColorBitmapLibItem>>& all;
+        std::vector<std::unique_ptr<CSingleColorBitmapLibItem>>& list;
+        ~PutBack() {
+            size_t next = 0;
+            for (auto& slot : all) {
+                if (!slot) {
+                    slot = std::move(list[next++]);
+                }
+            }
+            list = std::move(all);
+        }
+    } putBack{all, m_SingleColorBitmapList};
     ar.Value(version);
     ar.ObjectList(m_SingleColorBitmapList);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The project's monochrome bitmap library. Pictures refer to entries by ID;
-// each bitmap is kept once. Entries no picture used during the last save are
-// dropped when the library is written.
+// each bitmap is kept once. A project file holds only the entries its
+// pictures use; the others stay in memory until the project is closed, for
+// the pictures the undo history may bring back.
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,8 +49,8 @@ public:
     // Sets the entry's lit pixels to `lit`, its top-left corner at the
     // rectangle's, clipped to the rectangle. An unknown ID draws nothing.
     void DrawItem(int32_t id, PanelCanvas& canvas, const PanelRect& rect, bool lit) const;
-    // Storing drops unused entries first, then writes version 1 and the list;
-    // loading replaces the entries.
+    // Storing writes version 1 and the entries in use (the unused ones stay
+    // in the library); loading replaces the entries.
     void Serialize(Archive& ar);
     // The entry's bitmap record (1, 16-bit width and height, rows), written
     // once per image under "BITMAP_LIB_ITEM_<ID>". 0 for an unknown ID.

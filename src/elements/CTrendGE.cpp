@@ -132,6 +132,9 @@ int CTrendGE::HitHandle(int x, int y) {
 
 void CTrendGE::DragHandle(int handle, int dx, int dy, int screenWidth, int screenHeight) {
     DragElementEdge(*this, handle, dx, dy, kMinWidth, kMinHeight, screenWidth, screenHeight);
+    // A narrower plot holds fewer points: the count follows the width at
+    // once, not only when the page opens.
+    pointCount = LimitPointCount(pointCount, m_width);
 }
 
 int32_t StepPointCount(int32_t count, int delta, int32_t width) {

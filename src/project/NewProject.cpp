@@ -175,18 +175,20 @@ NewProjectResult FinishNewProject(CMirloDoc& doc, DesignerSession& session, cons
 bool TakeNewProject(CMirloDoc& doc, std::unique_ptr<CMirloProject> project) {
     const std::string path = project->GetProjectPath();
     doc.SetProject(std::move(project));
-    if (!doc.OnSaveDocument(path)) {
-        doc.ClearProject();
-        return false;
-    }
-    std::error_code ec;
-    fs::current_path(fs::path(path).parent_path(), ec);
+    // Screen 1 first, then the save: the file on disk is the project as
+    // opened, so closing it unchanged asks nothing.
     auto screen = std::make_unique<CHMIFrame>();
     screen->SetNumber(1);
     screen->SetUpKeyTarget(0);
     screen->SetDownKeyTarget(2);
     screen->SetDescription("");
     doc.AddScreen(std::move(screen));
+    if (!doc.OnSaveDocument(path)) {
+        doc.ClearProject();
+        return false;
+    }
+    std::error_code ec;
+    fs::current_path(fs::path(path).parent_path(), ec);
     return true;
 }
 

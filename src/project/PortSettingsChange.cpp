@@ -42,16 +42,14 @@ PortSettings CurrentPortSettings(const CMirloProject& project) {
 }
 
 std::array<bool, 4> ChangedPorts(const PortSnapshot& before, const PortSnapshot& after) {
+    // Every port whose enabled state changed, and every port that was in use
+    // and got another protocol, whatever else changed in the same OK: its
+    // addresses may name registers the new protocol does not have.
     std::array<bool, 4> changed{};
-    bool anyEnabledChanged = false;
     for (size_t i = 0; i < changed.size(); ++i) {
-        changed[i] = (before.enabled[i] != 0) != (after.enabled[i] != 0);
-        anyEnabledChanged = anyEnabledChanged || changed[i];
-    }
-    if (!anyEnabledChanged) {
-        for (size_t i = 0; i < changed.size(); ++i) {
-            changed[i] = before.enabled[i] != 0 && before.protocolId[i] != after.protocolId[i];
-        }
+        const bool enabledChanged = (before.enabled[i] != 0) != (after.enabled[i] != 0);
+        const bool protocolChanged = before.enabled[i] != 0 && before.protocolId[i] != after.protocolId[i];
+        changed[i] = enabledChanged || protocolChanged;
     }
     return changed;
 }

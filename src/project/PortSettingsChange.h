@@ -24,8 +24,9 @@ struct PortSnapshot {
 PortSnapshot NotePorts(const CMirloProject& project);
 PortSnapshot NotePorts(const std::array<CPortCom, 3>& ports, const CPortCan& can);
 
-// A port changed when its enabled flag changed. Only when no enabled flag
-// changed, a port enabled before changed when its protocol ID did.
+// A port changed when its enabled flag changed, or when it was enabled
+// before and its protocol ID changed (also when other ports' enabled flags
+// changed in the same step).
 std::array<bool, 4> ChangedPorts(const PortSnapshot& before, const PortSnapshot& after);
 
 // The new settings the dialog produced.

@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QUndoStack>
+#include <QPushButton>
+#include <fstream>
 #include <gtest/gtest.h>
 
 #include "DialogFixture.h"
@@ -19,6 +21,7 @@
 #include "dialogs/ElementPropertiesDialog.h"
 #include "dialogs/EventListPage.h"
 #include "dialogs/PicturePage.h"
+#include "elements/BmpTestFiles.h"
 #include "dialogs/TrendPage.h"
 #include "elements/CAsciiGE.h"
 #include "elements/CBarGE.h"
@@ -76,19 +79,23 @@ TEST(BarPage, TypeAndWidthKeepTheScaleInItsRange) {
     page.show();
     BarPageScaleBox* scale = page.Scale();
     EXPECT_EQ(Entries(scale->Width()), (QStringList{"单字", "双字"}));
-    EXPECT_EQ(scale->FullScale()->text(), "999.000000");
-    EXPECT_EQ(scale->ZeroScale()->text(), "0.000000");
+    EXPECT_EQ(scale->FullScale()->text(), "999");
+    EXPECT_EQ(scale->ZeroScale()->text(), "0");
 
     // Signed one word: 40000 is too large, a zero above the full scale is
     // not taken either; the edits show the old values again.
     TypeInto(scale->FullScale(), "40000");
     EXPECT_EQ(bar.Scale().fullScale, 999.0);
-    EXPECT_EQ(scale->FullScale()->text(), "999.000000");
+    EXPECT_EQ(scale->FullScale()->text(), "999");
     TypeInto(scale->ZeroScale(), "1000");
     EXPECT_EQ(bar.Scale().zeroScale, 0.0);
-    EXPECT_EQ(scale->ZeroScale()->text(), "0.000000");
+    EXPECT_EQ(scale->ZeroScale()->text(), "0");
     TypeInto(scale->ZeroScale(), "abc");
-    EXPECT_EQ(scale->ZeroScale()->text(), "0.000000");
+    EXPECT_EQ(scale->ZeroScale()->text(), "0");
+    // Each refusal says what the edit takes.
+    EXPECT_EQ(f.Messages(), (std::vector<std::string>{"输入越界,可输入范围 ( 0-32767 )",
+                                                      "输入越界,可输入范围 ( -32768-999 )",
+                                                      "输入越界,可输入范围 ( -32768-999 )"}));
 
     // Two words take them; back to one word pulls both to the range's ends.
     Choose(scale->Width(), "双字");
@@ -99,13 +106,13 @@ TEST(BarPage, TypeAndWidthKeepTheScaleInItsRange) {
     Choose(scale->Width(), "单字");
     EXPECT_EQ(bar.Scale().fullScale, 32767.0);
     EXPECT_EQ(bar.Scale().zeroScale, -32768.0);
-    EXPECT_EQ(scale->FullScale()->text(), "32767.000000");
-    EXPECT_EQ(scale->ZeroScale()->text(), "-32768.000000");
+    EXPECT_EQ(scale->FullScale()->text(), "32767");
+    EXPECT_EQ(scale->ZeroScale()->text(), "-32768");
 
     // Unsigned: the negative zero scale becomes 0.
     Choose(scale->Type(), "十进制无符号数");
     EXPECT_EQ(bar.Scale().zeroScale, 0.0);
-    EXPECT_EQ(scale->ZeroScale()->text(), "0.000000");
+    EXPECT_EQ(scale->ZeroScale()->text(), "0");
 
     // Floats fix the width: two words for single, "4WORD" for double.
     Choose(scale->Type(), "单精度浮点");
@@ -158,6 +165,39 @@ TEST(TrendPage, PointCountFollowsTheWidthAndSamplingStaysPositive) {
     EXPECT_EQ(trend.Scale().fullScale, 999.0);
     Choose(page.Scale()->Type(), "双精度浮点");
     EXPECT_EQ(trend.Scale().dataWidth, SCALE_FOUR_WORDS);
+}
+
+// Another bitmap for a placed picture: it takes the new size and stays
+// where it is as far as the screen lets it; a refused file changes nothing.
+TEST(PicturePage, AnotherBitmapCanBeChosen) {
+    GraphPageFixture f;
+    CPictureGE picture;
+    picture.SetTopLeft(100, 40);
+    picture.SetWidth(16);
+    picture.SetHeight(16);
+    PageContext context = f.Context();
+    context.bitmapLibrary = &f.Project().bitmapLibrary;
+    PicturePage page(picture, context);
+    page.show();
+    ASSERT_TRUE(page.ChooseBitmap()->isEnabled());
+    test::BmpLayout wide;
+    wide.width = 40;
+    wide.height = 2;
+    const std::string path = f.folder.File("wide.bmp");
+    const std::vector<uint8_t> file = test::MakeBmp(wide, std::vector<uint8_t>(16, 0));
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()),
+                                                static_cast<std::streamsize>(file.size()));
+    ASSERT_TRUE(page.TakeBitmapFile(path));
+    EXPECT_EQ(picture.GetWidth(), 40);
+    EXPECT_EQ(picture.GetHeight(), 2);
+    EXPECT_EQ(picture.GetLeft(), 88);
+    EXPECT_EQ(picture.GetTop(), 40);
+    EXPECT_EQ(picture.FileName(), "wide.bmp");
+    ASSERT_NE(f.Project().bitmapLibrary.FindItem(picture.bitmapId), nullptr);
+    EXPECT_EQ(page.PictureWidth()->value(), 40);
+    EXPECT_FALSE(page.TakeBitmapFile(f.folder.File("missing.bmp")));
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"载入图片失败"});
+    EXPECT_EQ(picture.GetWidth(), 40);
 }
 
 TEST(PicturePage, GeometryStaysInsideThePanelAndTheSwitchesAreKept) {
@@ -253,6 +293,24 @@ TEST(AsciiPage, SizeAndCountResizeTheElementWithinTheScreen) {
     EXPECT_EQ(page.CharCount()->value(), 16);
     Click(page.Reverse());
     EXPECT_EQ(ascii.GetReverse(), 1);
+}
+
+// The count limit starts at the element's X; the address reads as many
+// words as the characters need.
+TEST(AsciiPage, CountFitsFromXAndTheWordCountFollowsIt) {
+    GraphPageFixture f;
+    CAsciiGE ascii;
+    ascii.SetLeft(100);
+    AsciiPage page(ascii, f.Context());
+    page.show();
+    EXPECT_EQ(page.CharCount()->maximum(), 3); // 28 pixels left of 8-pixel glyphs
+    EXPECT_EQ(ascii.Address().wordCount, 2);
+    ascii.SetLeft(0);
+    page.Load();
+    page.CharCount()->setValue(7);
+    EXPECT_EQ(ascii.Address().wordCount, 4);
+    page.CharCount()->setValue(10);
+    EXPECT_EQ(ascii.Address().wordCount, 5);
 }
 
 TEST(ElementPropertiesDialog, GraphKindsHaveTheirPageAndOneUndoStep) {

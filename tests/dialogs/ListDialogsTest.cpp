@@ -137,6 +137,33 @@ TEST(EventListDialog, AddDeleteModifyAndOk) {
     EXPECT_TRUE(f.doc.IsModified());
 }
 
+// Size 8 with a Chinese message asks first: No keeps the size and the
+// message, Yes keeps only the English characters.
+TEST(EventListDialog, SizeEightWithChineseMessagesAsksFirst) {
+    DialogFixture f;
+    EventListDialog dialog(f.doc, f.session);
+    dialog.show();
+    Choose(dialog.SizeBox(), 2);
+    dialog.runItemDialog = [](EventItemDialog& item) {
+        item.Message()->setText(QStringLiteral("门 open")); // typed keys are ASCII only
+        item.accept();
+        return item.result() == QDialog::Accepted;
+    };
+    Click(dialog.AddButton());
+    ASSERT_EQ(dialog.List()->topLevelItemCount(), 1);
+    const int before = dialog.SizeBox()->currentIndex();
+    f.prompt.Script(Answer::No);
+    Choose(dialog.SizeBox(), "8(仅限英文)");
+    ASSERT_EQ(f.prompt.Questions().size(), 1u);
+    EXPECT_EQ(f.prompt.Questions()[0].text, "所有非英文字符将丢失，是否继续？");
+    EXPECT_EQ(dialog.SizeBox()->currentIndex(), before);
+    EXPECT_EQ(dialog.List()->topLevelItem(0)->text(3), "门 open");
+    f.prompt.Script(Answer::Yes);
+    Choose(dialog.SizeBox(), "8(仅限英文)");
+    EXPECT_EQ(dialog.SizeBox()->currentIndex(), 0);
+    EXPECT_EQ(dialog.List()->topLevelItem(0)->text(3), " open");
+}
+
 TEST(DataTransferItemDialog, TriggerRadiosDecideModeAndControls) {
     DialogFixture f;
     DataTransferItem start;
@@ -225,6 +252,42 @@ TEST(DataTransferDialog, ListRowsDuplicatesAndOk) {
     EXPECT_EQ(f.Project().dataTransfers.items[0].count, 7);
     EXPECT_EQ(f.Project().dataTransfers.items[0].timed, 1);
     EXPECT_TRUE(f.doc.IsModified());
+}
+
+// A duplicate is refused while the item dialog stays open with what was
+// typed; a new item starts as a timed transfer.
+TEST(DataTransferDialog, ADuplicateKeepsTheItemDialogOpenWithItsInput) {
+    DialogFixture f;
+    DataTransferDialog dialog(f.doc, f.session);
+    dialog.show();
+    bool startedTimed = false;
+    dialog.runItemDialog = [&](DataTransferItemDialog& item) {
+        startedTimed = item.Timed()->isChecked();
+        TypeInto(item.Count()->Edit(), "5");
+        item.accept();
+        return item.result() == QDialog::Accepted;
+    };
+    Click(dialog.AddButton());
+    EXPECT_TRUE(startedTimed);
+    ASSERT_EQ(dialog.List()->topLevelItemCount(), 1);
+    bool closed = true;
+    int64_t kept = 0;
+    dialog.runItemDialog = [&](DataTransferItemDialog& item) {
+        TypeInto(item.Count()->Edit(), "5");
+        item.accept();
+        closed = item.result() == QDialog::Accepted;
+        kept = item.Count()->Edit()->Value();
+        // The user changes the count and tries again.
+        TypeInto(item.Count()->Edit(), "6");
+        item.accept();
+        return item.result() == QDialog::Accepted;
+    };
+    Click(dialog.AddButton());
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(kept, 5);
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"报警设置条目已存在"});
+    ASSERT_EQ(dialog.List()->topLevelItemCount(), 2);
+    EXPECT_EQ(dialog.List()->topLevelItem(1)->text(4), "6");
 }
 
 } // namespace

@@ -174,12 +174,20 @@ TEST(EditorGeometry, PasteOffsetsGrowByFourAndResetAtTheEdge) {
     const PanelRect edge = R(100, 20, 26, 8);
     EXPECT_EQ(NextPasteOffset({}, true, edge, W, H), (Offset{-100, -20}));
     EXPECT_EQ(NextPasteOffset({}, false, R(10, 60, 10, 10), W, H), (Offset{-10, -60}));
+    // After pastes into the source screen, another screen still gets the
+    // copied coordinates, not the running offset.
+    EXPECT_EQ(NextPasteOffset({8, 8}, false, group, W, H), (Offset{0, 0}));
 }
 
 TEST(EditorGeometry, FifthTrendIsRefused) {
     EXPECT_TRUE(TrendAllowed(0));
     EXPECT_TRUE(TrendAllowed(3));
     EXPECT_FALSE(TrendAllowed(4));
+    // A paste brings several at once: all of them must fit.
+    EXPECT_TRUE(TrendsAllowed(2, 2));
+    EXPECT_FALSE(TrendsAllowed(3, 2));
+    EXPECT_FALSE(TrendsAllowed(0, 5));
+    EXPECT_TRUE(TrendsAllowed(4, 0));
 }
 
 TEST(EditorGeometry, RectangleHelpers) {

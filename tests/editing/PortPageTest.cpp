@@ -127,6 +127,40 @@ TEST(PortPage, OpenShowsTheStoredPortOrNotUsed) {
     EXPECT_EQ(again.enabled, 0);
 }
 
+// The manufacturer list shows the chosen manufacturer, not the entry above
+// it; a station outside the protocol's range is named and pulled into it.
+TEST(PortPage, ManufacturerChoiceAndStationRange) {
+    Library lib;
+    PortPage page(lib.library, SerialOptions{});
+    const std::vector<std::string> manufacturers = page.ManufacturerChoices();
+    EXPECT_EQ(page.ManufacturerChoice(), 0);
+    page.ChooseManufacturer(1, lib.sink);
+    EXPECT_EQ(page.ManufacturerChoice(), 1);
+    EXPECT_EQ(manufacturers[static_cast<size_t>(page.ManufacturerChoice())], "Modbus");
+    CPortCom stored(0);
+    stored.enabled = 1;
+    stored.protocolId = 30;
+    page.Open(stored, lib.sink);
+    EXPECT_EQ(manufacturers[static_cast<size_t>(page.ManufacturerChoice())], "DF1 (file-based registers)");
+
+    page.ChooseManufacturer(1, lib.sink); // Modbus RTU master: stations 1 to 247
+    ASSERT_TRUE(page.StationEnabled());
+    page.SetStationText("17");
+    EXPECT_TRUE(page.CheckStation(lib.sink));
+    EXPECT_TRUE(lib.sink.Texts().empty());
+    page.SetStationText("0");
+    EXPECT_FALSE(page.CheckStation(lib.sink));
+    EXPECT_EQ(page.StationText(), "1");
+    page.SetStationText("300");
+    EXPECT_FALSE(page.CheckStation(lib.sink));
+    EXPECT_EQ(page.StationText(), "247");
+    EXPECT_EQ(lib.sink.Texts(), (std::vector<std::string>(2, "输入越界,可输入范围 ( 1-247 )")));
+    // A port not used checks nothing.
+    page.ChooseManufacturer(0, lib.sink);
+    page.SetStationText("300");
+    EXPECT_TRUE(page.CheckStation(lib.sink));
+}
+
 TEST(PortPage, PcSerialPortChoice) {
     EXPECT_EQ(PcComPortChoices().size(), 9u);
     EXPECT_EQ(PcComPortChoices()[8], "com9");

@@ -121,6 +121,25 @@ TEST_F(GraphKinds, FifthTrendOnAScreenIsRefused) {
     EXPECT_EQ(editor->Selection().Items(), (std::vector<CGraphElement*>{fourth}));
 }
 
+TEST_F(GraphKinds, APasteThatWouldMakeAFifthTrendIsRefused) {
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(editor->ArmTool(KIND_TREND));
+        ASSERT_NE(ClickInsert(0, 0), nullptr);
+    }
+    editor->Selection().Set({Elements()[0].get(), Elements()[1].get()});
+    editor->Copy();
+    const int steps = editor->UndoStack()->count();
+    editor->Paste();
+    EXPECT_EQ(Elements().size(), 3u);
+    EXPECT_EQ(editor->UndoStack()->count(), steps);
+    EXPECT_TRUE(sink.Contains("每页只允许放置4个趋势图!"));
+    // One more fits.
+    editor->Selection().Set({Elements()[0].get()});
+    editor->Copy();
+    editor->Paste();
+    EXPECT_EQ(Elements().size(), 4u);
+}
+
 TEST_F(GraphKinds, PictureToolTakesItsBitmapFromTheChosenFile) {
     // 8 x 1, the four left pixels stored with palette index 0 (lit).
     const std::string path = WriteBmp("four.bmp", BmpLayout{}, {0x0F, 0, 0, 0});
@@ -153,6 +172,44 @@ TEST_F(GraphKinds, PictureToolTakesItsBitmapFromTheChosenFile) {
     EXPECT_EQ(again->bitmapId, 1);
     EXPECT_EQ(doc.Project()->bitmapLibrary.Items().size(), 1u);
     EXPECT_TRUE(sink.Texts().empty());
+}
+
+// A save while the picture sits only on the undo history (deleted, cut or
+// an undone insert) must not cost the picture its bitmap.
+TEST_F(GraphKinds, APictureOnlyTheUndoHistoryHoldsKeepsItsBitmapAcrossSaves) {
+    const std::string path = WriteBmp("four.bmp", BmpLayout{}, {0x0F, 0, 0, 0});
+    const std::string project = folder.File("pictures.ZPJ");
+    const auto lit = [&] { return editor::RenderScreenImage(*editor).pixel(20, 28) == editor::kLitColour; };
+    const std::vector<std::string> ways{"delete", "cut", "undone insert"};
+    for (const std::string& how : ways) {
+        SCOPED_TRACE(how);
+        if (how != ways.front()) {
+            editor->Selection().Set({doc.CurrentScreen()->GetElements().back().get()});
+            editor->DeleteSelection();
+        }
+        ASSERT_TRUE(editor->ArmPicture(path));
+        auto* picture = As<CPictureGE>(ClickInsert(21, 29));
+        ASSERT_NE(picture, nullptr);
+        ASSERT_TRUE(lit());
+        if (how == "undone insert") {
+            editor->UndoStack()->undo();
+        } else {
+            editor->Selection().Set({picture});
+            how == "cut" ? editor->Cut() : editor->DeleteSelection();
+        }
+        ASSERT_FALSE(lit());
+        ASSERT_TRUE(doc.SaveToFile(project, true));
+        how == "undone insert" ? editor->UndoStack()->redo() : editor->UndoStack()->undo();
+        EXPECT_TRUE(lit()) << "the picture came back blank";
+    }
+    // Saved with the picture back, the file carries its bitmap.
+    ASSERT_TRUE(doc.SaveToFile(project, true));
+    ASSERT_TRUE(doc.CloseProject());
+    ASSERT_TRUE(doc.OpenProject(project));
+    const auto* reopened = As<CPictureGE>(doc.Project()->Screens().front()->GetElements().back().get());
+    ASSERT_NE(reopened, nullptr);
+    ASSERT_NE(doc.Project()->bitmapLibrary.FindItem(reopened->bitmapId), nullptr);
+    EXPECT_EQ(doc.Project()->bitmapLibrary.FindItem(reopened->bitmapId)->data.front(), 0x0F);
 }
 
 TEST_F(GraphKinds, RefusedBitmapFilesShowTheirMessageAndArmNothing) {

@@ -239,6 +239,15 @@ TEST_F(Undo, PasteOffsetsAndPasteIntoAnotherScreen) {
     ASSERT_EQ(doc.CurrentScreen()->GetElements().size(), 1u);
     EXPECT_EQ(doc.CurrentScreen()->GetElements()[0]->GetLeft(), 16);
     EXPECT_EQ(doc.CurrentScreen()->GetElements()[0]->GetName(), "REG0");
+    // Pasted again on its own screen, then on another one without a new
+    // copy: there the copied coordinates are kept, not the running offset.
+    editor->ShowScreen(doc.FindScreen(1));
+    editor->Paste();
+    EXPECT_EQ(doc.CurrentScreen()->GetElements().back()->GetLeft(), 20);
+    editor->ShowScreen(doc.FindScreen(3));
+    editor->Paste();
+    EXPECT_EQ(doc.CurrentScreen()->GetElements().back()->GetLeft(), 16);
+    EXPECT_EQ(doc.CurrentScreen()->GetElements().back()->GetTop(), 16);
     // Clipboard data of another kind is not pasted.
     QApplication::clipboard()->setText(QStringLiteral("text"));
     EXPECT_FALSE(editor->CanPaste());

@@ -126,5 +126,29 @@ TEST(AsciiElement, ArchiveAndPageRange) {
     EXPECT_EQ(AsciiCharCountRange(0, 2000).largest, 255);
 }
 
+// A new size or count keeps double size; the count limit counts from the
+// element's left edge, so the string never runs past the screen.
+TEST(AsciiElement, DoubleSizeSurvivesNewSizeAndCountAndTheLimitStartsAtX) {
+    CAsciiGE ascii; // 3 characters at 16 pixels: 24 x 16
+    ascii.ChangeDoubleSize(true, 128, 64);
+    ASSERT_EQ(ascii.GetWidth(), 48);
+    ascii.SetCharCount(5);
+    EXPECT_EQ(ascii.GetDoubleSize(), 1);
+    EXPECT_EQ(ascii.GetWidth(), 80);
+    EXPECT_EQ(ascii.GetHeight(), 32);
+    ascii.SetSizeIndex(0); // 8 pixels, glyphs 6 wide
+    EXPECT_EQ(ascii.GetWidth(), 60);
+    EXPECT_EQ(ascii.GetHeight(), 16);
+    ascii.ChangeDoubleSize(false, 128, 64);
+    EXPECT_EQ(ascii.GetWidth(), 30);
+    EXPECT_EQ(ascii.GetHeight(), 8);
+
+    // 8-pixel glyphs at x 100 on 128 pixels: 28 pixels left, 3 characters.
+    EXPECT_EQ(AsciiCharCountRange(2, 128, 100).largest, 3);
+    EXPECT_EQ(AsciiCharCountRange(2, 128, 100, true).largest, 1);
+    EXPECT_EQ(AsciiCharCountRange(0, 128, 10, true).largest, 9);
+    EXPECT_EQ(AsciiCharCountRange(2, 128, 127).largest, 1); // never below 1
+}
+
 } // namespace
 } // namespace balsar

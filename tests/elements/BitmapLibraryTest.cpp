@@ -111,8 +111,8 @@ TEST(BitmapLibrary, RefusesFilesThatAreNotOneBitOrLie) {
     layout.height = -1; // top-down files are not taken
     EXPECT_EQ(refused(layout, "00000000"), CSingleColorBitmapLib::kNotBitmap);
     layout = BmpLayout{};
-    layout.imageSize = 0;
-    EXPECT_EQ(refused(layout, "00000000"), CSingleColorBitmapLib::kNotBitmap);
+    layout.imageSize = 0; // rows taken as whole words: 4 bytes needed, 3 present
+    EXPECT_EQ(refused(layout, "000000"), CSingleColorBitmapLib::kNotBitmap);
     layout = BmpLayout{};
     layout.width = 64; // 8 bytes a row do not fit a 4-byte image
     EXPECT_EQ(refused(layout, "00000000"), CSingleColorBitmapLib::kNotBitmap);
@@ -128,6 +128,23 @@ TEST(BitmapLibrary, RefusesFilesThatAreNotOneBitOrLie) {
     layout.height = 0x7FFFFFFF; // huge: the stride is 0
     EXPECT_EQ(refused(layout, "00000000"), CSingleColorBitmapLib::kNotBitmap);
     EXPECT_TRUE(library.Items().empty());
+}
+
+// Uncompressed files may leave the image size 0; the rows are then whole
+// 32-bit words, as the key and lamp pictures are read.
+TEST(BitmapLibrary, AnImageSizeOfZeroIsTakenFromTheRows) {
+    CSingleColorBitmapLib library;
+    BmpLayout layout;
+    layout.width = 40; // 5 bytes a row, stored in 8
+    layout.height = 2;
+    layout.imageSize = 0;
+    EXPECT_EQ(library.LoadFromBytes(MakeBmp(layout, Hex("0F00000000000000 FFFFFFFFFF000000"))), 1);
+    const CSingleColorBitmapLibItem* item = library.FindItem(1);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->width, 40);
+    EXPECT_EQ(item->height, 2);
+    // Top row first, bits reversed and inverted.
+    EXPECT_EQ(item->data, Hex("0000000000 0FFFFFFFFF"));
 }
 
 TEST(BitmapLibrary, DrawsLitPixelsClippedToTheRectangle) {

@@ -133,6 +133,20 @@ TEST(TrendGraph, HandlesKeepSixteenPixels) {
     EXPECT_EQ(trend.GetWidth(), 26);
 }
 
+TEST(TrendGraph, AHandleResizeReLimitsThePointCount) {
+    CTrendGE trend;
+    trend.SetLeft(10);
+    trend.SetTop(10);
+    trend.SetWidth(60);
+    trend.SetHeight(20);
+    trend.pointCount = 50;
+    trend.DragHandle(2, -30, 0, 128, 64); // 30 wide: at most 27 points
+    EXPECT_EQ(trend.GetWidth(), 30);
+    EXPECT_EQ(trend.pointCount, 27);
+    trend.DragHandle(2, 40, 0, 128, 64); // wider again: the count stays
+    EXPECT_EQ(trend.pointCount, 27);
+}
+
 TEST(TrendGraph, PageSpins) {
     // A trend 40 pixels wide accepts 3 to 37 points.
     int32_t count = 20;

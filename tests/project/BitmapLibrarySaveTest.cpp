@@ -52,5 +52,37 @@ TEST(BitmapLibrarySave, UnusedEntryIsGoneAfterSaveAndReload) {
     EXPECT_EQ(picture->Library(), &reloaded.bitmapLibrary);
 }
 
+// The file leaves the unused entry out, but the library keeps it: a picture
+// on the undo history refers to it by ID and may come back after the save.
+TEST(BitmapLibrarySave, AnUnusedEntryStaysInMemoryInItsPlace) {
+    CMirloProject project;
+    const int32_t first = AddEntry(project.bitmapLibrary, 0x01);
+    const int32_t unused = AddEntry(project.bitmapLibrary, 0x02);
+    const int32_t last = AddEntry(project.bitmapLibrary, 0x03);
+    auto screen = std::make_unique<CHMIFrame>();
+    screen->AddElement(Picture(first));
+    screen->AddElement(Picture(last));
+    project.AddScreen(std::move(screen));
+
+    Archive out;
+    project.Serialize(out);
+    const auto& items = project.bitmapLibrary.Items();
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0]->id, first);
+    EXPECT_EQ(items[1]->id, unused);
+    EXPECT_EQ(items[2]->id, last);
+    EXPECT_EQ(project.bitmapLibrary.FindItem(unused)->data, std::vector<uint8_t>{0x02});
+
+    Archive in(out.Data(), CoreClassRegistry());
+    CMirloProject reloaded;
+    reloaded.Serialize(in);
+    EXPECT_EQ(reloaded.bitmapLibrary.Items().size(), 2u);
+    EXPECT_EQ(reloaded.bitmapLibrary.FindItem(unused), nullptr);
+    // Writing twice gives the same bytes: the kept entry changes nothing.
+    Archive again;
+    project.Serialize(again);
+    EXPECT_EQ(again.Data(), out.Data());
+}
+
 } // namespace
 } // namespace balsar

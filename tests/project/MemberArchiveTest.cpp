@@ -257,7 +257,7 @@ TEST(DataTransferArchive, ItemLayoutAndRoundTrip) {
     EXPECT_EQ(loaded, list);
 }
 
-TEST(BitmapLibraryArchive, UnusedEntriesAreDroppedOnStore) {
+TEST(BitmapLibraryArchive, UnusedEntriesAreLeftOutOfTheStoredForm) {
     CSingleColorBitmapLib library;
     for (uint8_t pattern : {0x0F, 0xF0, 0x3C}) {
         auto item = std::make_unique<CSingleColorBitmapLibItem>();
@@ -281,7 +281,10 @@ TEST(BitmapLibraryArchive, UnusedEntriesAreDroppedOnStore) {
                          "FFFF 0000 1900 4353696E676C65436F6C6F724269746D61704C69624974656D"
                          "01000000 01000000 01000000 08000000 01000000 0100 0F"
                          "0180 01000000 03000000 02000000 08000000 01000000 0100 3C"));
-    ASSERT_EQ(library.Items().size(), 2u);
+    // The unused entry stays in memory (a picture on the undo history may
+    // still need it); only the stored form leaves it out.
+    ASSERT_EQ(library.Items().size(), 3u);
+    EXPECT_NE(library.FindItem(2), nullptr);
     CSingleColorBitmapLib loaded;
     Load(loaded, bytes);
     ASSERT_EQ(loaded.Items().size(), 2u);

@@ -122,6 +122,10 @@ TEST_F(NewProjectTest, WithoutATemplateTheProjectHasScreen1TheModelAndThePorts) 
     EXPECT_EQ(protocols.PortProtocol(0)->id, 30);
     // One model installed: no model question.
     EXPECT_TRUE(prompt.Questions().empty());
+    // Not modified, and the file is the project: closing asks nothing.
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_TRUE(prompt.Questions().empty());
 }
 
 TEST_F(NewProjectTest, WithSeveralModelsTheModelQuestionIsAskedAndNoWritesNothing) {
@@ -202,6 +206,8 @@ TEST_F(NewProjectTest, WithATemplateTheProjectIsTheTemplateWithTheChosenPorts) {
     ASSERT_TRUE(reread.OnOpenDocument(project.GetProjectPath()));
     EXPECT_EQ(reread.Project()->GetPort(0)->protocolId, 30);
     EXPECT_EQ(reread.Project()->Screens().size(), 3u);
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_TRUE(prompt.Questions().empty()) << "an unchanged new project closes without a question";
 }
 
 } // namespace

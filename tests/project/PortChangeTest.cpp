@@ -127,9 +127,14 @@ TEST(PortChange, WhichPortsCountAsChanged) {
     // A new protocol on an enabled port.
     after.protocolId[0] = 2;
     EXPECT_EQ(ChangedPorts(before, after), (std::array<bool, 4>{true, false, false, false}));
-    // Disabling port 1 at the same time: only port 1 is flagged.
+    // Disabling port 1 at the same time: port 0's new protocol still counts.
     after.enabled[1] = 0;
-    EXPECT_EQ(ChangedPorts(before, after), (std::array<bool, 4>{false, true, false, false}));
+    EXPECT_EQ(ChangedPorts(before, after), (std::array<bool, 4>{true, true, false, false}));
+    // Enabling port 2 while port 0 changes its protocol: both are flagged.
+    after = before;
+    after.protocolId[0] = 2;
+    after.enabled[2] = 1;
+    EXPECT_EQ(ChangedPorts(before, after), (std::array<bool, 4>{true, false, true, false}));
     // A protocol ID changing on a port that stays unused does not count.
     after = before;
     after.protocolId[2] = 9;
@@ -197,12 +202,14 @@ TEST(PortChange, DisablingAPortResetsItsAddresses) {
     Fixture f;
     PortSettings settings = CurrentPortSettings(f.Project());
     settings.ports[0].enabled = 0;
-    settings.ports[1].protocolId = 2;  // not flagged: an enabled flag changed
+    settings.ports[1].protocolId = 2;  // flagged too, though an enabled flag changed
     f.prompt.Script(Answer::Yes);
     ASSERT_TRUE(ApplyPortSettings(f.doc, settings, f.session));
     EXPECT_EQ(f.Project().eventList.items[1].address, CAddr(WIDTH_BIT));
     EXPECT_EQ(f.twoElement->first, CAddr(WIDTH_BIT));
-    EXPECT_EQ(f.Project().settings.controlAddress, On(1, WIDTH_WORD, "4X", 10));
+    // Port 1's new protocol may lack register 4X: its addresses are reset.
+    EXPECT_EQ(f.Project().settings.controlAddress, CAddr(WIDTH_WORD));
+    EXPECT_EQ(f.registerElement->Address(), CAddr(WIDTH_WORD));
 }
 
 TEST(PortSwap, MovesEveryAddressAndExchangesThePorts) {

@@ -110,8 +110,8 @@ TEST(ProjectFile, EveryMemberSurvivesSaveLoadSave) {
     doc.SetProject(RichProject());
     const std::string first = f.folder.File("rich.ZPJ");
     ASSERT_TRUE(doc.SaveToFile(first, true));
-    // The bitmap entry no picture uses is dropped by the save.
-    EXPECT_TRUE(doc.Project()->bitmapLibrary.Items().empty());
+    // The bitmap entry no picture uses stays in memory but not in the file.
+    EXPECT_EQ(doc.Project()->bitmapLibrary.Items().size(), 1u);
 
     CMirloDoc other(f.session, test::TestRegistry());
     ASSERT_TRUE(other.OnOpenDocument(first));
@@ -129,6 +129,7 @@ TEST(ProjectFile, EveryMemberSurvivesSaveLoadSave) {
     EXPECT_EQ(p.eventList, doc.Project()->eventList);
     EXPECT_EQ(p.dataTransfers, doc.Project()->dataTransfers);
     EXPECT_EQ(other.CurrentScreen(), p.Screens()[0].get());
+    EXPECT_TRUE(p.bitmapLibrary.Items().empty()) << "the unused entry is not in the file";
 
     const std::string second = f.folder.File("again.ZPJ");
     ASSERT_TRUE(other.SaveToFile(second, false));

@@ -5,35 +5,42 @@
 
 namespace balsar::editor {
 
-ResizeElementCommand::ResizeElementCommand(ScreenEditor& editor, uint16_t screen, int index, const PanelRect& before,
-                                           const PanelRect& after, int gesture)
+ResizeElementCommand::ResizeElementCommand(ScreenEditor& editor, uint16_t screen, int index,
+                                           std::unique_ptr<CGraphElement> before,
+                                           std::unique_ptr<CGraphElement> after, int gesture)
     : QUndoCommand(QString::fromUtf8(texts::kUndoResize)), m_editor(editor), m_screen(screen), m_index(index),
-      m_before(before), m_after(after), m_gesture(gesture) {}
+      m_before(std::move(before)), m_after(std::move(after)), m_gesture(gesture) {}
 
-void ResizeElementCommand::Apply(const PanelRect& rect) {
+void ResizeElementCommand::Apply(const CGraphElement& state) {
     CHMIFrame* screen = m_editor.ScreenByNumber(m_screen);
     if (screen == nullptr || m_index < 0 || static_cast<size_t>(m_index) >= screen->GetElements().size()) {
         return;
     }
     CGraphElement& e = *screen->GetElements()[static_cast<size_t>(m_index)];
-    e.SetTopLeft(rect.left, rect.top);
-    e.SetWidth(rect.right - rect.left);
-    e.SetHeight(rect.bottom - rect.top);
+    e.CopyFrom(state);
     m_editor.SelectIndexes(m_screen, {m_index});
     m_editor.Changed(false);
     emit m_editor.geometryChanged(e.GetWidth(), e.GetHeight());
 }
 
-void ResizeElementCommand::redo() { Apply(m_after); }
+void ResizeElementCommand::redo() {
+    if (m_after) {
+        Apply(*m_after);
+    }
+}
 
-void ResizeElementCommand::undo() { Apply(m_before); }
+void ResizeElementCommand::undo() {
+    if (m_before) {
+        Apply(*m_before);
+    }
+}
 
 bool ResizeElementCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = dynamic_cast<const ResizeElementCommand*>(other);
     if (next == nullptr || next->m_gesture != m_gesture || next->m_screen != m_screen || next->m_index != m_index) {
         return false;
     }
-    m_after = next->m_after;
+    m_after = next->m_after ? next->m_after->Clone() : nullptr;
     return true;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
-// Changes the rectangle of one element by its resize handle. The steps of
-// one resize gesture merge into one.
+// Changes one element by its resize handle: its rectangle and what follows
+// from it (a trend's point count). The steps of one resize gesture merge
+// into one.
 #include <QUndoCommand>
+#include <memory>
 
-#include "elements/PanelCanvas.h"
+#include "elements/CGraphElement.h"
 
 namespace balsar::editor {
 
@@ -11,21 +13,21 @@ class ScreenEditor;
 
 class ResizeElementCommand : public QUndoCommand {
 public:
-    ResizeElementCommand(ScreenEditor& editor, uint16_t screen, int index, const PanelRect& before,
-                         const PanelRect& after, int gesture);
+    ResizeElementCommand(ScreenEditor& editor, uint16_t screen, int index, std::unique_ptr<CGraphElement> before,
+                         std::unique_ptr<CGraphElement> after, int gesture);
     void redo() override;
     void undo() override;
     int id() const override { return 2; }
     bool mergeWith(const QUndoCommand* other) override;
 
 private:
-    void Apply(const PanelRect& rect);
+    void Apply(const CGraphElement& state);
 
     ScreenEditor& m_editor;
     uint16_t m_screen;
     int m_index;
-    PanelRect m_before;
-    PanelRect m_after;
+    std::unique_ptr<CGraphElement> m_before;
+    std::unique_ptr<CGraphElement> m_after;
     int m_gesture;
 };
 
