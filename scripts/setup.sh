@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
   libpugixml-dev nlohmann-json3-dev
-  libfontconfig-dev libfreetype-dev fonts-wqy-zenhei fonts-dejavu-core
+  libfontconfig-dev libfreetype-dev fonts-wqy-zenhei fonts-dejavu-core fonts-liberation2
   libicu-dev
   libusb-1.0-0-dev
   libmodbus-dev
