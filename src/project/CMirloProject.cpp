@@ -62,12 +62,13 @@ void CMirloProject::Serialize(Archive& ar) {
         SortScreens();
     }
     settings.Serialize(ar);
-    eventList.Serialize(ar);
-    if (ar.IsLoading() && eventList.font.empty() && languages.Count() > 0) {
-        // A list from an older file takes the font of the project's own
-        // first language, not that of the machine it is opened on.
+    if (ar.IsLoading() && languages.Count() > 0) {
+        // A list from an older file carries no font: it takes the font of
+        // the project's own first language, not that of the machine it is
+        // opened on. A newer list reads its own over this.
         eventList.font = languages.GetFontName(0);
     }
+    eventList.Serialize(ar);
     if (version >= 4) {
         bitmapLibrary.Serialize(ar);
     }

@@ -40,11 +40,6 @@ void EventList::Serialize(Archive& ar) {
         item.Serialize(ar);
     }
     if (version < 2) {
-        // An older list carries no settings; the font is left empty for the
-        // owner to fill from its own languages (see CMirloProject).
-        if (ar.IsLoading()) {
-            font.clear();
-        }
         return;
     }
     ar.Value(fontSizeIndex);

@@ -63,7 +63,7 @@ public:
     explicit EventList(std::string fontName = {}) : font(std::move(fontName)) {}
 
     // Version 2 with the list settings; a version-1 list has items only and
-    // loads with an empty font.
+    // keeps the settings it had.
     void Serialize(Archive& ar);
     // Appends the item (1), or refuses it (0) when an equal item is there.
     int AddItem(const EventItem& item, const PortProtocols* protocols = nullptr);
