@@ -14,7 +14,9 @@ bin=build/release/bin
 mkdir -p examples/demo
 "$bin/demo-generator" examples/demo/demo.ZPJ
 "$bin/balsar-cli" info examples/demo/demo.ZPJ
-"$bin/balsar-cli" compile examples/demo/demo.ZPJ
+# The project check lists every problem the demo has (none); a finding stops here.
+"$bin/balsar-cli" check examples/demo/demo.ZPJ
+"$bin/balsar-cli" compile examples/demo/demo.ZPJ --strict
 # The demo travels into the simulated panel over UDP on loopback.
 scripts/demo-download.sh "$bin" udp
 # The offline simulator shows what the panel shows: every screen as a PNG.

@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-svg-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libpugixml-dev nlohmann-json3-dev
-  libfontconfig-dev libfreetype-dev fonts-wqy-zenhei fonts-dejavu-core
+  libfontconfig-dev libfreetype-dev fonts-wqy-zenhei fonts-dejavu-core fonts-liberation2
   libicu-dev
   libusb-1.0-0-dev
   libmodbus-dev

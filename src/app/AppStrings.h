@@ -30,4 +30,16 @@ inline constexpr const char* kToolbarTools = "工具";
 inline constexpr const char* kToolbarElements = "元件";
 inline constexpr const char* kToolbarSettings = "设置";
 
+// The check pane.
+inline constexpr const char* kCheckCommand = "检查工程";
+inline constexpr const char* kCheckPaneTitle = "检查";
+inline constexpr const char* kCheckSeverity = "类别";
+inline constexpr const char* kCheckCode = "代码";
+inline constexpr const char* kCheckPlace = "位置";
+inline constexpr const char* kCheckMessage = "说明";
+inline constexpr const char* kCheckError = "错误";
+inline constexpr const char* kCheckWarning = "警告";
+inline constexpr const char* kCheckClean = "没有发现问题";
+inline constexpr const char* kCheckStopsDownload = "工程有错误，未下载：请看“检查”窗格";
+
 } // namespace balsar::app::texts

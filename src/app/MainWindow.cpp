@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppStrings.h"
+#include "app/CheckDock.h"
 #include "app/CommandIcons.h"
 #include "app/CommandTable.h"
 #include "app/MainToolBars.h"
@@ -27,6 +28,7 @@
 #include "app/RecentProjects.h"
 #include "base/MessageSink.h"
 #include "base/ProgramPaths.h"
+#include "check/ProjectCheck.h"
 #include "compiler/ExternalTools.h"
 #include "dialogs/CommunicationDialog.h"
 #include "dialogs/DataTransferDialog.h"
@@ -83,6 +85,21 @@ MainWindow::MainWindow(DesignerServices& services, QWidget* parent)
     BuildCommands();
     m_projectText = new ProjectTextActions(*this, services.doc, services.session, *m_editor, Text(texts::kMenuProject),
                                            [this](const QString& path) { return CloseProject() && OpenProjectPath(path); });
+
+    // The check pane, filled by 检查工程 and by every compile.
+    m_checkDock = new CheckDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_checkDock);
+    m_checkDock->hide();
+    connect(m_checkDock, &CheckDock::findingActivated, this, &MainWindow::GoToFinding);
+    auto* checkAction = new QAction(Text(texts::kCheckCommand), this);
+    checkAction->setObjectName(QStringLiteral("checkProject"));
+    checkAction->setIcon(icons::Themed("dialog-information", "actions/balsar-about"));
+    connect(checkAction, &QAction::triggered, this, [this] { CheckProjectNow(); });
+    for (QAction* menu : menuBar()->actions()) {
+        if (menu->menu() != nullptr && menu->text() == Text(texts::kMenuTools)) {
+            menu->menu()->addAction(checkAction);
+        }
+    }
 
     m_mousePane = new QLabel(this);
     m_mousePane->setFixedWidth(150);
@@ -654,9 +671,19 @@ void MainWindow::RunTool(int id) {
         return;
     }
     QtProcessLauncher launcher;
+    // The compile's findings are the check's (shown in the pane below), not
+    // pop-ups.
+    FindingList compiled;
     ToolEnvironment env{m_services.doc, m_services.session, launcher, ProgramFolder(),
-                        qEnvironmentVariable("PATH").toStdString(), ExecutableFolder()};
+                        qEnvironmentVariable("PATH").toStdString(), ExecutableFolder(), &compiled};
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool clean = CheckProjectNow();
+    if (id == kDownload && !clean) {
+        // An image with errors would fail on the panel: nothing is sent.
+        QApplication::restoreOverrideCursor();
+        statusBar()->showMessage(Text(texts::kCheckStopsDownload), 10000);
+        return;
+    }
     if (id == kDownload) {
         DownloadCommand(env);
     } else if (id == kOfflineSimulation) {
@@ -685,6 +712,36 @@ void MainWindow::SerialTaskWithDialog() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     SerialTaskCommand(env, task);
     QApplication::restoreOverrideCursor();
+}
+
+bool MainWindow::CheckProjectNow() {
+    const CMirloProject* project = m_services.doc.Project();
+    if (project == nullptr) {
+        return false;
+    }
+    const CheckResult result = CheckProject(*project, m_services.session, ProgramFolder());
+    m_checkDock->ShowFindings(result.findings);
+    return !result.HasErrors();
+}
+
+void MainWindow::GoToFinding(const FindingPlace& place) {
+    const CMirloProject* project = m_services.doc.Project();
+    if (project == nullptr || place.screen < 0) {
+        return;
+    }
+    CHMIFrame* screen = project->FindScreen(static_cast<uint16_t>(place.screen));
+    if (screen == nullptr) {
+        return;
+    }
+    if (place.kind == FindingPlace::Kind::Element) {
+        for (const auto& element : screen->GetElements()) {
+            if (element->GetKind() == place.elementKind && element->GetID() == place.elementId) {
+                m_editor->SelectElement(screen, element.get());
+                return;
+            }
+        }
+    }
+    m_editor->ShowScreen(screen);
 }
 
 void MainWindow::NotAvailable() { statusBar()->showMessage(Text(texts::kNotAvailable), 3000); }

@@ -12,6 +12,10 @@
 class QAction;
 class QLabel;
 
+namespace balsar {
+struct FindingPlace;
+}
+
 namespace balsar::editor {
 class CanvasWidget;
 class ProjectTree;
@@ -49,6 +53,7 @@ public:
     editor::CanvasWidget* Canvas() const { return m_canvas; }
     QLabel* MousePane() const { return m_mousePane; }
     ProjectTextActions* ProjectText() const { return m_projectText; }
+    class CheckDock* CheckPane() const { return m_checkDock; }
     // The user manual's file: docs/manual/index.html beside the program (built
     // from docs/manual), else the markdown in the source tree.
     static QString ManualPath();
@@ -80,6 +85,11 @@ private:
     void SerialTaskWithDialog();
     // Download, Offline simulation or Simulator through the outside programs.
     void RunTool(int id);
+    // Checks the open project and shows the findings in the check pane;
+    // true when there are no errors.
+    bool CheckProjectNow();
+    // Selects the element of a finding on its screen (or shows the screen).
+    void GoToFinding(const FindingPlace& place);
     // New project: closes the open one, then runs the new-project wizard.
     void NewProjectWithWizard();
     // The communication settings, opened on a port's page.
@@ -96,6 +106,7 @@ private:
     editor::CanvasWidget* m_canvas = nullptr;
     QLabel* m_mousePane = nullptr;
     ProjectTextActions* m_projectText = nullptr;
+    class CheckDock* m_checkDock = nullptr;
     std::map<int, QAction*> m_actions;
     QList<QAction*> m_recentActions;
     QString m_startFolder;

@@ -6,7 +6,10 @@
 #include <sstream>
 
 #include "base/MessageSink.h"
+#include "base/ProgramPaths.h"
 #include "base/Prompt.h"
+#include "check/ProjectCheck.h"
+#include "cli/CliCheck.h"
 #include "cli/CliCommands.h"
 #include "cli/CliProjectText.h"
 #include "cli/CliStreamSink.h"
@@ -36,8 +39,10 @@ constexpr const char* kUsage =
     "usage: balsar-cli <command> ...\n"
     "  new NAME --folder DIR --model ID [--port N=PROTOCOL_ID ...]\n"
     "                                   create DIR/NAME/NAME.ZPJ and print its path\n"
-    "  compile PROJECT.ZPJ              write <folder>/<name>.bin~ and print its path\n"
-    "  package PROJECT.ZPJ              compile and write <folder>/<name>.qk; print its path\n"
+    "  check PROJECT.ZPJ [--json]       list the project's problems (exit 1 with errors)\n"
+    "  compile PROJECT.ZPJ [--strict]   write <folder>/<name>.bin~ and print its path; problems on\n"
+    "                                   stderr, errors fail (with --strict warnings too)\n"
+    "  package PROJECT.ZPJ [--strict]   compile and write <folder>/<name>.qk; print its path\n"
     "  info PROJECT.ZPJ [--json]        model, ports, languages, screens and element counts\n"
     "  save PROJECT.ZPJ [--as NEW.ZPJ]  load and save again in the current file version\n"
     "  export PROJECT.ZPJ OUT.json      the project as JSON text (\"-\" for standard output)\n"
@@ -204,7 +209,7 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
         return (command == "strings" ? RunStringsCommand : RunImportLegacyCommand)({args.begin() + 1, args.end()}, out, err);
     }
     if (command != "compile" && command != "package" && command != "info" && command != "save" &&
-        command != "export" && command != "xref") {
+        command != "export" && command != "xref" && command != "check") {
         err << "unknown command: " << command << '\n' << kUsage;
         return 2;
     }
@@ -214,11 +219,14 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     const std::string projectPath = AbsolutePath(args[1]);
     bool json = false;
+    bool strict = false;
     std::string saveAs;
     std::string exportPath;
     for (size_t i = 2; i < args.size(); ++i) {
-        if ((command == "info" || command == "xref") && args[i] == "--json") {
+        if ((command == "info" || command == "xref" || command == "check") && args[i] == "--json") {
             json = true;
+        } else if ((command == "compile" || command == "package") && args[i] == "--strict") {
+            strict = true;
         } else if (command == "save" && args[i] == "--as" && i + 1 < args.size()) {
             saveAs = AbsolutePath(args[++i]);
         } else if (command == "export" && exportPath.empty()) {
@@ -255,13 +263,20 @@ int RunBalsarCli(const std::vector<std::string>& args, std::ostream& out, std::o
         out << target << '\n';
         return 0;
     }
+    if (command == "check") {
+        return RunCheckCommand(doc, session, json, out);
+    }
+    // Compile and package tell every problem the project has; an image
+    // with errors is not written.
+    const CheckResult checked = CheckProject(*doc.Project(), session, ProgramFolder());
+    if (!AcceptFindings(checked, strict, err)) {
+        return 1;
+    }
     if (command == "package") {
         return RunPackageCommand(doc, session, out);
     }
-    CMirloProject& project = *doc.Project();
-    const Image image = CompileProject(project, CompileInputs{sink, session.PanelWidth(), session.PanelHeight(),
-                                                              &session.PortDescriptions(), session.Fonts()});
-    if (!WriteCompileOutput(project.GetCompileOutputPath(), image, sink)) {
+    const CMirloProject& project = *doc.Project();
+    if (!WriteCompileOutput(project.GetCompileOutputPath(), checked.image, sink)) {
         return 1;
     }
     out << project.GetCompileOutputPath() << '\n';

@@ -35,7 +35,7 @@ void ReportStartFailure(ToolEnvironment& env, const char* program) {
 
 } // namespace
 
-bool CompileToFile(CMirloDoc& doc, const DesignerSession& session) {
+bool CompileToFile(CMirloDoc& doc, const DesignerSession& session, FindingList* findings) {
     CMirloProject* project = doc.Project();
     if (project == nullptr || project->GetProjectPath().empty()) {
         return false;
@@ -43,8 +43,8 @@ bool CompileToFile(CMirloDoc& doc, const DesignerSession& session) {
     // A failed save is reported by the document; the image is compiled from
     // the project in memory all the same.
     doc.OnSaveDocument(project->GetProjectPath());
-    const CompileInputs inputs{session.sink, session.PanelWidth(), session.PanelHeight(), &session.PortDescriptions(),
-                               session.Fonts()};
+    const CompileInputs inputs{session.sink,           session.PanelWidth(), session.PanelHeight(),
+                               &session.PortDescriptions(), session.Fonts(),   findings};
     const Image image = CompileProject(*project, inputs);
     return WriteCompileOutput(project->GetCompileOutputPath(), image, session.sink);
 }
@@ -72,7 +72,7 @@ bool MakeDownloadPackage(const CMirloDoc& doc, const DesignerSession& session,
 }
 
 bool DownloadCommand(ToolEnvironment& env) {
-    if (!CompileToFile(env.doc, env.session)) {
+    if (!CompileToFile(env.doc, env.session, env.findings)) {
         return false;
     }
     if (!MakeDownloadPackage(env.doc, env.session, env.programFolder)) {
@@ -93,7 +93,7 @@ bool OfflineSimulationCommand(ToolEnvironment& env) {
     HardwareModel model;
     env.session.Models().LoadModelById(model, project->panelModelId, env.session.sink);
     const std::string picture = model.name + ".bmp";
-    CompileToFile(env.doc, env.session);
+    CompileToFile(env.doc, env.session, env.findings);
     const ToolCommand command =
         OfflineSimulatorCommand(project->panelModelId, project->GetCompileOutputPath(), model.encoder, picture);
     if (!Start(env, command)) {
@@ -104,7 +104,7 @@ bool OfflineSimulationCommand(ToolEnvironment& env) {
 }
 
 bool SimulatorCommand(ToolEnvironment& env) {
-    const bool compiled = CompileToFile(env.doc, env.session);
+    const bool compiled = CompileToFile(env.doc, env.session, env.findings);
     if (compiled && !Start(env, SimulatorCommand(env.doc.Project()->GetCompileOutputPath()))) {
         // Said, like the other simulator: a silent failure leaves the user
         // waiting for a window that never comes.

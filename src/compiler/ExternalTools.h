@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "elements/CompileFinding.h"
+
 namespace balsar {
 
 class CMirloDoc;
@@ -29,13 +31,17 @@ struct ToolEnvironment {
     // download tool) are looked for there first, even when the program
     // folder points elsewhere (BALSAR_HOME). Empty: not searched.
     std::filesystem::path executableFolder = {};
+    // Where the compile lists what it found (the designer's check pane);
+    // null: its warnings go to the session's sink.
+    FindingList* findings = nullptr;
 };
 
 // Saves the project to its own path, compiles it and writes the compile
 // output file (<folder>/<name>.bin~) with the session's panel size, port
 // descriptions and fonts. False, with "Create Compile File Failed!", when
-// that file cannot be written; false without a project.
-bool CompileToFile(CMirloDoc& doc, const DesignerSession& session);
+// that file cannot be written; false without a project. What the compile
+// finds goes to findings (when given), else to the sink.
+bool CompileToFile(CMirloDoc& doc, const DesignerSession& session, FindingList* findings = nullptr);
 
 // Builds the project's package (<folder>/<name>.qk) from the compile output
 // already on disk. On failure "制作下载文件包失败！" follows the reason and no

@@ -1,15 +1,37 @@
 #include "compiler/ImageCompiler.h"
 
+#include <algorithm>
+
 #include "base/FileIo.h"
 #include "base/MessageSink.h"
+#include "elements/ElementStrings.h"
+#include "elements/FindingStrings.h"
+#include "elements/Languages.h"
 #include "project/CMirloProject.h"
 
 namespace balsar {
 
-ImageCompiler::ImageCompiler(CMirloProject& project, Image& image, const CompileInputs& inputs)
+std::vector<std::string> FallbackFaces(const CMirloProject& project, FontEngine* fonts) {
+    std::vector<std::string> faces;
+    const auto add = [&faces](const std::string& face) {
+        if (!face.empty() && std::find(faces.begin(), faces.end(), face) == faces.end()) {
+            faces.push_back(face);
+        }
+    };
+    for (int i = 0; i < project.languages.Count(); ++i) {
+        add(DefaultFontOfLanguage(fonts, project.languages.GetLangID(i)));
+    }
+    add(strings::kDefaultFace);
+    add(strings::kFallbackFace);
+    return faces;
+}
+
+ImageCompiler::ImageCompiler(const CMirloProject& project, Image& image, const CompileInputs& inputs)
     : m_project(project), m_context(image, inputs.sink, inputs.panelWidth, inputs.panelHeight) {
     m_context.portProtocols = inputs.portProtocols;
     m_context.fontEngine = inputs.fontEngine;
+    m_context.findings = inputs.findings;
+    m_context.fallbackFaces = FallbackFaces(project, inputs.fontEngine);
     m_context.bitmapLibrary = &project.bitmapLibrary;
     m_trendChannels.BuildChannels(project.Screens(), inputs.portProtocols);
     m_context.trendChannels = &m_trendChannels;
@@ -49,6 +71,7 @@ uint32_t ImageCompiler::Checksum(const Image& image) {
 }
 
 void ImageCompiler::WriteSection(int index) {
+    m_context.place = FindingPlace::OfListItem(strings::kListSettings, 0);
     switch (index) {
     case SECTION_SETTINGS:
         m_project.settings.Compile(m_context);
@@ -110,7 +133,7 @@ void ImageCompiler::WriteScreenBlock() {
     }
 }
 
-Image CompileProject(CMirloProject& project, const CompileInputs& inputs) {
+Image CompileProject(const CMirloProject& project, const CompileInputs& inputs) {
     Image image;
     ImageCompiler compiler(project, image, inputs);
     compiler.Compile();

@@ -4,6 +4,7 @@
 // then the total length and a checksum over everything after the header.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/ByteWriter.h"
 #include "elements/CompileContext.h"
@@ -18,14 +19,16 @@ class PortProtocols;
 
 // What a compile reads besides the project: where messages go, the panel
 // size the screen records carry, the protocol descriptions of the four
-// ports (address records; may be null) and the fonts of non-built-in
-// glyphs (may be null).
+// ports (address records; may be null), the fonts of non-built-in glyphs
+// (may be null) and where the problems the compile finds are listed (null:
+// they go to the sink as warnings).
 struct CompileInputs {
     MessageSink& sink;
     int panelWidth = 128;
     int panelHeight = 64;
     const PortProtocols* portProtocols = nullptr;
     FontEngine* fontEngine = nullptr;
+    FindingList* findings = nullptr;
 };
 
 class ImageCompiler {
@@ -45,13 +48,12 @@ public:
     };
 
     // The image is emptied and the compile state starts afresh. Compiling
-    // may adjust the project (addresses whose register type the port's
-    // protocol no longer has are reset; a missing alarm screen is replaced),
-    // so the project is not const.
-    ImageCompiler(CMirloProject& project, Image& image, const CompileInputs& inputs);
+    // never changes the project.
+    ImageCompiler(const CMirloProject& project, Image& image, const CompileInputs& inputs);
 
-    // Fills the image. Never fails; out-of-range values are reported through
-    // the sink and compiled as 0.
+    // Fills the image. Never fails: what cannot be compiled as it stands is
+    // compiled as its documented fall-back (an undefined address as LW 0, a
+    // missing glyph as "?", a position cut to the panel) and reported.
     void Compile();
 
     // Sum of every byte from offset 24 to the end, modulo 2^32.
@@ -62,13 +64,17 @@ private:
     void WritePortBlock();
     void WriteScreenBlock();
 
-    CMirloProject& m_project;
+    const CMirloProject& m_project;
     TrendChannelTable m_trendChannels;
     CompileContext m_context;
 };
 
 // One call: compile a project into a fresh image.
-Image CompileProject(CMirloProject& project, const CompileInputs& inputs);
+Image CompileProject(const CMirloProject& project, const CompileInputs& inputs);
+
+// The faces a compile falls back to: the default face of each of the
+// project's languages, then the default Chinese and Western faces.
+std::vector<std::string> FallbackFaces(const CMirloProject& project, FontEngine* fonts);
 
 // Writes the image to the compile output file, replacing it. False (with
 // "Create Compile File Failed!") when the file cannot be written.

@@ -7,6 +7,7 @@
 #include "base/Text.h"
 #include "base/Utf.h"
 #include "elements/CompileContext.h"
+#include "elements/FindingStrings.h"
 #include "elements/ElementKinds.h"
 #include "elements/GlyphSource.h"
 #include "elements/ImageRecords.h"
@@ -221,9 +222,8 @@ void CDynamicText::Compile(CompileContext& context) const {
     std::map<int32_t, std::string> states = StateMap();
     if (states.size() > kMaxCompiledStates) {
         const auto first = std::next(states.begin(), static_cast<std::ptrdiff_t>(kMaxCompiledStates));
-        context.sink.Message(
-            Format(strings::kTooManyStates, GetName().c_str(), static_cast<int>(first->first)),
-            MessageKind::Warning);
+        ReportFinding(context, Severity::Warning, strings::kCodeTooManyStates,
+                      Format(strings::kFindTooManyStates, static_cast<int>(first->first)));
         states.erase(first, states.end());
     }
 

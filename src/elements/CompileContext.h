@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "base/ByteWriter.h"
+#include "elements/CompileFinding.h"
 
 namespace balsar {
 
@@ -39,6 +41,15 @@ struct CompileContext {
     // Trend channels of the project, built before the screens are compiled
     // so that trend records can name their channel; null counts as none.
     const TrendChannelTable* trendChannels = nullptr;
+    // Faces a text's glyphs come from when its own face cannot be used or
+    // lacks a character, in order (the default faces of the project's
+    // languages).
+    std::vector<std::string> fallbackFaces;
+    // Where the compile reports what it found; null: warnings go to the sink.
+    FindingList* findings = nullptr;
+    // What is being compiled (the screen element, the list item), for the
+    // places of findings.
+    FindingPlace place;
 };
 
 } // namespace balsar

@@ -28,8 +28,6 @@ inline constexpr const char* kCannotOpenBitmap = "[CGraphElement::LoadSingleColo
 inline constexpr const char* kNotBitmap = "[CGraphElement::LoadSingleColorBitmap]Not bmp file: %s";
 inline constexpr const char* kNotSingleColorBitmap =
     "[CGraphElement::LoadSingleColorBitmap]Not single color bmp file: %s";
-inline constexpr const char* kTextTruncated =
-    "[CGraphElement::CompileTextTable]%s: text longer than 255 characters, only the first 255 are compiled: %s";
 inline constexpr const char* kNoPositionNode = "GE find 'Position' node failure!";
 
 } // namespace balsar::strings

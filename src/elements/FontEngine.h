@@ -47,6 +47,10 @@ public:
     // advance and exactly the pixel size high. False when the font cannot
     // be used (the glyph is then left empty).
     virtual bool RenderGlyph(const FittedFont& font, char32_t ch, Glyph& out) = 0;
+    // True when the font a face resolves to has a glyph of its own for the
+    // character (not the face's "missing" glyph). An engine that cannot tell
+    // answers true.
+    virtual bool Covers(const std::string& /*face*/, char32_t /*ch*/) { return true; }
     // Families of outline fonts that serve a Windows character set (1: all
     // fonts), each name once, sorted; face names aliased to such a family
     // are listed as well.

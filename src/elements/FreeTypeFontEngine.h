@@ -32,7 +32,7 @@ public:
     // The font file a face name resolves to; empty when none.
     std::filesystem::path FontFile(const std::string& face);
     // True when the font a face resolves to has a glyph for the character.
-    bool Covers(const std::string& face, char32_t ch);
+    bool Covers(const std::string& face, char32_t ch) override;
     // Face names the alias file defines.
     const std::vector<std::string>& AliasNames() const;
 

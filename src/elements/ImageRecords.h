@@ -71,9 +71,20 @@ template <class OffsetOf> void AppendOffsetTable(Image& image, size_t count, Off
 // font mode decides when the built-in font is used (1: size 8 only, 2: sizes
 // 8, 12 and 16). `owner` names who asked, for messages.
 //
-// Glyph record: 7, width, height, rows. A character the source cannot render
-// leaves the kind byte 7 written and returns 0.
+// Reports a finding at the context's current place with the given field
+// (the place's own field when empty); without a findings list a warning
+// goes to the sink.
+void ReportFinding(CompileContext& context, Severity severity, const char* code, const std::string& message,
+                   const std::string& field = {});
+
+// Glyph record: 7, width, height, rows. Always a full record: a character
+// the face cannot give comes from a fallback face or is substituted (see
+// ResolveGlyph); the texts' compile reports which.
 uint32_t CompileChar(CompileContext& context, char32_t ch, const std::string& font, int size, int fontMode);
+// The texts below report, at the context's place, characters whose glyphs
+// came from a fallback face or were substituted, a face that cannot be
+// used, and a text over 255 characters.
+//
 // Text record: 6 and the offset of the text's character table. Empty text:
 // 0, nothing written.
 uint32_t CompileText(CompileContext& context, std::string_view text, const std::string& font, int size,
@@ -94,7 +105,8 @@ uint32_t CompileBitmapFile(CompileContext& context, const std::string& path);
 uint32_t CompileBitmapFileAsChar(CompileContext& context, const std::string& path);
 
 // The 4-byte position record of a rectangle: left, top, right - 1,
-// bottom - 1.
+// bottom - 1. A rectangle reaching past the panel is cut to it (a byte
+// would wrap) and reported.
 void CompilePositionRecord(CompileContext& context, const PanelRect& rect);
 // The element head: the compiled kind byte of the kind code (0 for kinds
 // without one) and the link counter (32-bit big-endian); the counter then

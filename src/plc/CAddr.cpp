@@ -153,13 +153,6 @@ bool CAddr::IsDefinedFor(const PortProtocols* protocols) const {
     return port == PORT_LOCAL || FindRegisterType(protocols) != nullptr;
 }
 
-void CAddr::Compile(Image& image, const PortProtocols* protocols, MessageSink& sink) {
-    if (!IsDefinedFor(protocols)) {
-        Reset(width, PORT_LOCAL);
-    }
-    WriteRecord(image, protocols, sink);
-}
-
 void CAddr::Compile(Image& image, const PortProtocols* protocols, MessageSink& sink) const {
     if (IsDefinedFor(protocols)) {
         WriteRecord(image, protocols, sink);

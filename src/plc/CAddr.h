@@ -70,10 +70,8 @@ public:
 
     // Appends the 12-byte record. An address on a PLC port whose register
     // type the port's protocol does not define (or with no protocol at all)
-    // is first reset to the LOCAL default of its width.
-    void Compile(Image& image, const PortProtocols* protocols, MessageSink& sink);
-    // The same bytes, for owners that compile from a const model: the reset
-    // applies to a working copy only.
+    // is compiled as the LOCAL default of its width; the address itself is
+    // never changed (the project check reports such addresses).
     void Compile(Image& image, const PortProtocols* protocols, MessageSink& sink) const;
     // True when the address can be compiled as it stands: on LOCAL, or on a
     // PLC port whose protocol defines its register type.

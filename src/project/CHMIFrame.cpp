@@ -209,8 +209,11 @@ void CHMIFrame::Compile(CompileContext& context) const {
     for (size_t i = 0; i < m_elements.size(); ++i) {
         PadTo4(image);
         WriteAt(image, offsetTable + 4 * i, static_cast<uint32_t>(image.size()), 4);
-        m_elements[i]->Compile(context);
+        const CGraphElement& element = *m_elements[i];
+        context.place = FindingPlace::OfElement(m_number, element.GetKind(), element.GetID());
+        element.Compile(context);
     }
+    context.place = FindingPlace::OfScreen(m_number);
 }
 
 void CHMIFrame::ResetAddresses() {

@@ -56,7 +56,18 @@ void CMirloProject::Serialize(Archive& ar) {
     m_portCan.Serialize(ar);
     languages.Serialize(ar);
     ar.ObjectList(m_screens);
+    if (ar.IsLoading()) {
+        // The image lists screens in ascending number whatever order a file
+        // holds them in.
+        SortScreens();
+    }
     settings.Serialize(ar);
+    if (ar.IsLoading() && languages.Count() > 0) {
+        // A list from an older file carries no font: it takes the font of
+        // the project's own first language, not that of the machine it is
+        // opened on. A newer list reads its own over this.
+        eventList.font = languages.GetFontName(0);
+    }
     eventList.Serialize(ar);
     if (version >= 4) {
         bitmapLibrary.Serialize(ar);

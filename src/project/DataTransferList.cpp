@@ -3,6 +3,7 @@
 #include "base/Archive.h"
 #include "base/MessageSink.h"
 #include "elements/CompileContext.h"
+#include "elements/FindingStrings.h"
 #include "plc/AddressText.h"
 #include "project/SettingsStrings.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 // Compiles a source or destination address with its count field replaced
 // by the number of values transferred.
-void CompileTransferAddress(CAddr& address, uint16_t count, CompileContext& context) {
+void CompileTransferAddress(const CAddr& address, uint16_t count, CompileContext& context) {
     const size_t at = context.image.size();
     address.Compile(context.image, context.portProtocols, context.sink);
     const uint32_t units = address.width == WIDTH_DWORD ? (static_cast<uint32_t>(count) + 1) / 2 : count;
@@ -47,7 +48,7 @@ uint32_t DataTransferItem::CompiledFlags() const {
     return flags;
 }
 
-void DataTransferItem::Compile(CompileContext& context) {
+void DataTransferItem::Compile(CompileContext& context) const {
     AppendBytes(context.image, CompiledFlags(), 4);
     CompileTransferAddress(sourceAddress, count, context);
     CompileTransferAddress(destinationAddress, count, context);
@@ -105,12 +106,14 @@ void DataTransferList::Serialize(Archive& ar) {
     }
 }
 
-void DataTransferList::Compile(CompileContext& context) {
+void DataTransferList::Compile(CompileContext& context) const {
     Image& image = context.image;
     AppendBytes(image, static_cast<uint32_t>(items.size()), 4);
     size_t slot = image.size();
     AppendRepeated(image, 0, 4, items.size());
-    for (DataTransferItem& item : items) {
+    for (size_t i = 0; i < items.size(); ++i) {
+        const DataTransferItem& item = items[i];
+        context.place = FindingPlace::OfListItem(strings::kListTransfers, static_cast<int32_t>(i + 1));
         PadTo4(image);
         WriteAt(image, slot, static_cast<uint32_t>(image.size()), 4);
         slot += 4;

@@ -23,8 +23,8 @@ struct DataTransferItem {
 
     void Serialize(Archive& ar);
     // The 48-byte record. Addresses the ports' protocols do not define are
-    // reset to LOCAL defaults first.
-    void Compile(CompileContext& context);
+    // compiled as LOCAL defaults (the item keeps them as they are).
+    void Compile(CompileContext& context) const;
     uint32_t CompiledFlags() const;
     // Equal as the list sees it: the three addresses compile to the same
     // bytes and every other field matches.
@@ -57,7 +57,7 @@ class DataTransferList {
 public:
     void Serialize(Archive& ar);
     // Section 6 of the image: item count, offset table, item records.
-    void Compile(CompileContext& context);
+    void Compile(CompileContext& context) const;
     // Appends the item unless an equal one is in the list: 1 appended, 0
     // refused.
     int AddItem(const DataTransferItem& item, const PortProtocols* protocols);

@@ -4,6 +4,7 @@
 #include "base/MessageSink.h"
 #include "base/Text.h"
 #include "elements/CompileContext.h"
+#include "elements/FindingStrings.h"
 #include "elements/ImageRecords.h"
 #include "elements/TextAttributes.h"
 #include "project/CMirloProject.h"
@@ -113,27 +114,27 @@ int EventList::AddItem(const EventItem& item, const PortProtocols* protocols) {
 
 int EventList::PixelSize() const { return PixelSizeOfIndex(fontSizeIndex); }
 
-void EventList::Compile(CompileContext& context, CMirloProject& project) {
+uint16_t EventList::CompiledAlarmScreen(const CMirloProject& project) const {
+    if (project.FindScreen(static_cast<uint16_t>(alarmScreen)) != nullptr) {
+        return static_cast<uint16_t>(alarmScreen);
+    }
+    return project.Screens().empty() ? 0 : project.Screens().front()->GetNumber();
+}
+
+void EventList::Compile(CompileContext& context, const CMirloProject& project) const {
     Image& image = context.image;
     const size_t head = image.size();
     const auto count = static_cast<uint32_t>(items.size());
     AppendBytes(image, count, 4);
     AppendBytes(image, autoPopup != 0 ? 1 : 0, 2);
-    uint32_t screen = 0;
-    if (project.FindScreen(static_cast<uint16_t>(alarmScreen)) != nullptr) {
-        screen = static_cast<uint16_t>(alarmScreen);
-    } else if (!project.Screens().empty()) {
-        alarmScreen = project.Screens().front()->GetNumber();
-        screen = static_cast<uint16_t>(alarmScreen);
-    }
-    AppendBytes(image, screen, 2);
+    AppendBytes(image, CompiledAlarmScreen(project), 2);
     AppendBytes(image, 0, 4);
     const size_t slots = image.size();
     AppendRepeated(image, 0, 4, count);
 
     const int size = PixelSize();
-    const uint32_t digits =
-        CompileText(context, kDigitText, font, size, kEventFontMode, strings::kEventListName);
+    context.place = FindingPlace::OfListItem(strings::kListEvents, 0, strings::kFieldDigits);
+    const uint32_t digits = CompileText(context, kDigitText, font, size, kEventFontMode);
     WriteAt(image, head + 8, digits, 4);
 
     for (size_t i = 0; i < items.size(); ++i) {
@@ -148,8 +149,9 @@ void EventList::Compile(CompileContext& context, CMirloProject& project) {
         AppendBytes(image, 0, 2);
         item.address.Compile(image, context.portProtocols, context.sink);
         AppendBytes(image, 0, 4);
-        const std::string owner = Format("%s %d", strings::kEventListName, static_cast<int>(i + 1));
-        const uint32_t text = CompileText(context, item.message, font, size, kEventFontMode, owner);
+        context.place =
+            FindingPlace::OfListItem(strings::kListEvents, static_cast<int32_t>(i + 1), strings::kFieldMessage);
+        const uint32_t text = CompileText(context, item.message, font, size, kEventFontMode);
         WriteAt(image, record + 28, text, 4);
     }
 }

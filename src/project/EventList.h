@@ -62,15 +62,20 @@ public:
     // fontName: the default font of the project's first language.
     explicit EventList(std::string fontName = {}) : font(std::move(fontName)) {}
 
-    // Version 2 with the list settings; a version-1 list has items only.
+    // Version 2 with the list settings; a version-1 list has items only and
+    // keeps the settings it had.
     void Serialize(Archive& ar);
     // Appends the item (1), or refuses it (0) when an equal item is there.
     int AddItem(const EventItem& item, const PortProtocols* protocols = nullptr);
 
     // Section 5 of the image: count, auto popup, alarm screen, the digit
     // text record and one record per item with its message text. A stored
-    // alarm screen that no longer exists becomes the first screen.
-    void Compile(CompileContext& context, CMirloProject& project);
+    // alarm screen that no longer exists is compiled as the first screen
+    // (the list keeps its number; the project check reports it).
+    void Compile(CompileContext& context, const CMirloProject& project) const;
+    // The screen number the image carries as alarm screen: the stored one
+    // when the project has it, else the first screen's, else 0.
+    uint16_t CompiledAlarmScreen(const CMirloProject& project) const;
     // Pixel height of the list's font size.
     int PixelSize() const;
     void ResetAddresses();

@@ -38,7 +38,7 @@ void GlobalSettings::Serialize(Archive& ar) {
     controlAddress.Serialize(ar);
 }
 
-void GlobalSettings::Compile(CompileContext& context) {
+void GlobalSettings::Compile(CompileContext& context) const {
     Image& image = context.image;
     AppendBytes(image, optionFlags, 4);
     AppendBytes(image, initialScreen, 2);

@@ -27,7 +27,7 @@ public:
     void Serialize(Archive& ar);
     // Section 0 of the image: the 56-byte settings record, followed by the
     // PLC control block when a control function is on.
-    void Compile(CompileContext& context);
+    void Compile(CompileContext& context) const;
     // Address operations of the project: back to the LOCAL default, and the
     // port swap.
     // Resets the control address when it is marked as lying on a changed port.

@@ -265,7 +265,8 @@ std::unique_ptr<CMirloProject> BuildReferenceProject(FontEngine& fonts) {
         screen->SetNumber(number);
         screen->SetDescription("画面" + std::to_string(number));
         screen->SetUpKeyTarget(1);
-        screen->SetDownKeyTarget(number == 5 ? 1 : static_cast<uint16_t>(number + 1));
+        // Down leads to the next screen of the list, from the last to the first.
+        screen->SetDownKeyTarget(number == 5 ? 1 : number == 3 ? 5 : static_cast<uint16_t>(number + 1));
         switch (number) {
         case 1:
             FillTexts(*screen, fonts);

@@ -18,8 +18,9 @@ using test::CompileFixture;
 using test::Hex;
 using test::Slice;
 
+// A panel tall enough for the bars below (48 pixels high from row 20).
 Image BarRecord(const CBarGE& bar) {
-    CompileFixture f;
+    CompileFixture f(nullptr, 128, 128);
     bar.Compile(f.context);
     return f.image;
 }

@@ -132,22 +132,34 @@ TEST(FreeTypeFonts, AliasedFaceNamesResolveToInstalledFonts) {
     EXPECT_EQ(std::find(gb.begin(), gb.end(), "DejaVu Sans"), gb.end());
 }
 
-TEST(FreeTypeFonts, MissingFaceFailsCleanly) {
+TEST(FreeTypeFonts, MissingFaceFallsBackAndIsReported) {
     FreeTypeFontEngine& fonts = SharedFonts();
     EXPECT_TRUE(fonts.FontFile("No Such Face 123").empty());
     EXPECT_FALSE(fonts.Fit("No Such Face 123", 16));
     EXPECT_TRUE(fonts.FullNames("No Such Face 123").empty());
 
     CompileFixture f(&fonts);
+    FindingList findings;
+    f.context.findings = &findings;
+    f.context.fallbackFaces = {"宋体"};
     f.image.assign(4, 0);
-    EXPECT_EQ(CompileChar(f.context, U'中', "No Such Face 123", 16, 1), 0u);
-    EXPECT_EQ(f.image.size(), 5u); // the kind byte, nothing after it
-    EXPECT_EQ(f.image[4], 7);
-    // A text in that face: its table holds 0 for the failed character.
+    // The glyph comes whole from the fallback face: the same record as the
+    // fallback face's own.
+    EXPECT_EQ(CompileChar(f.context, U'中', "No Such Face 123", 16, 1), 4u);
+    const uint32_t own = CompileChar(f.context, U'中', "宋体", 16, 1);
+    EXPECT_EQ(test::Slice(f.image, 4, own - 4), test::Slice(f.image, own, own - 4));
+    EXPECT_GT(f.image[5], 0); // a drawn glyph 16 pixels high
+    EXPECT_EQ(f.image[6], 16);
+    // A text in that face: no empty slot, and the fall-back is reported.
     const uint32_t text = CompileText(f.context, "中", "No Such Face 123", 16, 1);
     const uint32_t table = ReadAt(f.image, text + 1, 4);
     EXPECT_EQ(f.image[table], 1);
-    EXPECT_EQ(ReadAt(f.image, table + 1, 4), 0u);
+    EXPECT_EQ(ReadAt(f.image, table + 1, 4), 4u);
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].code, "font-fallback");
+    EXPECT_EQ(findings[0].severity, Severity::Warning);
+    EXPECT_NE(findings[0].message.find("No Such Face 123"), std::string::npos);
+    EXPECT_TRUE(f.sink.Entries().empty());
 }
 
 TEST(FreeTypeFonts, FontGlyphRecordsAreKeyedByFaceAndSize) {

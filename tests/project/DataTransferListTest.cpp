@@ -81,7 +81,7 @@ TEST(DataTransferCompile, TriggeredItemFlagsAndDoubleWordCount) {
     EXPECT_EQ(ReadAt(image, 60, 4), 0x22u);
 }
 
-TEST(DataTransferCompile, UndefinedPlcAddressesAreResetInTheModel) {
+TEST(DataTransferCompile, UndefinedPlcAddressesCompileAsLocalAndStayInTheModel) {
     PortProtocols protocols;
     RegisterType holding;
     holding.id = 4;
@@ -102,7 +102,8 @@ TEST(DataTransferCompile, UndefinedPlcAddressesAreResetInTheModel) {
     const Image image = CompileList(list, &protocols);
     EXPECT_EQ(Image(image.begin() + 12, image.begin() + 36), Hex("03 00 00 01 04 22 0100 09000000"
                                                                  "03 00 FF 00 FF 22 0100 00000000"));
-    EXPECT_EQ(list.items[0].destinationAddress.port, PORT_LOCAL);
+    // Compiling never changes the list: the next save keeps the address.
+    EXPECT_EQ(list.items[0].destinationAddress, item.destinationAddress);
     EXPECT_EQ(list.items[0].sourceAddress.port, 0);
 }
 

@@ -125,7 +125,8 @@ TEST(EventListCompile, MissingAlarmScreenFallsBackToTheFirst) {
     f.project.eventList.alarmScreen = 12;
     f.project.eventList.Compile(f.context, f.project);
     EXPECT_EQ(ReadAt(f.image, 6, 2), 3u);
-    EXPECT_EQ(f.project.eventList.alarmScreen, 3);
+    // The list keeps what the user chose; the project check reports it.
+    EXPECT_EQ(f.project.eventList.alarmScreen, 12);
 }
 
 TEST(EventListCompile, LongMessageIsCutTo255CharactersAndReported) {
@@ -139,7 +140,7 @@ TEST(EventListCompile, LongMessageIsCutTo255CharactersAndReported) {
     const uint32_t table = ReadAt(f.image, text + 1, 4);
     EXPECT_EQ(f.image[table], 255);
     ASSERT_EQ(f.sink.Entries().size(), 1u);
-    EXPECT_NE(f.sink.Entries()[0].text.find("事件与报警列表 1"), std::string::npos);
+    EXPECT_NE(f.sink.Entries()[0].text.find("events item 1 message"), std::string::npos);
 }
 
 TEST(EventListItems, AddItemRefusesAnEqualItem) {

@@ -132,10 +132,10 @@ void FillAlarmScreen(CHMIFrame& screen) {
     auto events = std::make_unique<CEventListGE>();
     events->CoverScreen(128, 64);
     events->SetTopLeft(0, 10);
-    events->SetHeight(40);
+    events->SetHeight(36);
     events->showDate = 1;
     screen.AddElement(std::move(events));
-    screen.AddElement(JumpKey(kKeyEsc, 1, 4, 52));
+    screen.AddElement(JumpKey(kKeyEsc, 1, 4, 48));
 }
 
 // The temperature over time, and a picture from the shipped artwork.
@@ -153,7 +153,7 @@ void FillTrendScreen(CHMIFrame& screen, CSingleColorBitmapLib& bitmaps) {
         placed.picture->SetTopLeft(100, 4);
         screen.AddElement(std::move(placed.picture));
     }
-    screen.AddElement(JumpKey(kKeyEsc, 1, 4, 52));
+    screen.AddElement(JumpKey(kKeyEsc, 1, 4, 48));
 }
 
 // Settings: a panel register the operator may change.
@@ -195,12 +195,16 @@ std::unique_ptr<CMirloProject> BuildDemoProject(const LanguageDefaults& language
     com0.bitGap = 16;
     com0.commInterval = 10;
 
-    for (const ScreenPlan& plan : kScreens) {
+    // The up and down keys step through the screens in number order and wrap
+    // around at either end.
+    const size_t count = std::size(kScreens);
+    for (size_t i = 0; i < count; ++i) {
+        const ScreenPlan& plan = kScreens[i];
         auto screen = std::make_unique<CHMIFrame>();
         screen->SetNumber(plan.number);
         screen->SetDescription(plan.description);
-        screen->SetUpKeyTarget(static_cast<uint16_t>(plan.number - 1));
-        screen->SetDownKeyTarget(static_cast<uint16_t>(plan.number + 1));
+        screen->SetUpKeyTarget(kScreens[(i + count - 1) % count].number);
+        screen->SetDownKeyTarget(kScreens[(i + 1) % count].number);
         switch (plan.number) {
         case 1:
             FillStartScreen(*screen);
@@ -256,8 +260,10 @@ std::unique_ptr<CMirloProject> BuildModelTemplate(const LanguageDefaults& langua
     for (uint16_t number : {1, 2}) {
         auto screen = std::make_unique<CHMIFrame>();
         screen->SetNumber(number);
-        screen->SetUpKeyTarget(static_cast<uint16_t>(number - 1));
-        screen->SetDownKeyTarget(static_cast<uint16_t>(number + 1));
+        // Each key leads to the other screen.
+        const uint16_t other = number == 1 ? 2 : 1;
+        screen->SetUpKeyTarget(other);
+        screen->SetDownKeyTarget(other);
         screen->AddElement(Label(number == 1 ? modelName : "PAGE 2", 4, 2, 1));
         screen->AddElement(JumpKey(kKeyF1, number == 1 ? 2 : 1, 4, 44));
         project->AddScreen(std::move(screen));

@@ -1,0 +1,55 @@
+#include "app/CheckDock.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
+
+#include "app/AppStrings.h"
+
+namespace balsar::app {
+
+namespace {
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+} // namespace
+
+CheckDock::CheckDock(QWidget* parent) : QDockWidget(Text(texts::kCheckPaneTitle), parent) {
+    setObjectName(QStringLiteral("checkDock"));
+    m_rows = new QTreeWidget(this);
+    m_rows->setRootIsDecorated(false);
+    m_rows->setColumnCount(4);
+    m_rows->setHeaderLabels({Text(texts::kCheckSeverity), Text(texts::kCheckCode), Text(texts::kCheckPlace),
+                             Text(texts::kCheckMessage)});
+    m_rows->header()->setStretchLastSection(true);
+    setWidget(m_rows);
+    connect(m_rows, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
+        const int index = m_rows->indexOfTopLevelItem(item);
+        if (index >= 0 && static_cast<size_t>(index) < m_findings.size()) {
+            emit findingActivated(m_findings[static_cast<size_t>(index)].place);
+        }
+    });
+}
+
+void CheckDock::ShowFindings(const FindingList& findings) {
+    m_findings = findings;
+    m_rows->clear();
+    for (const Finding& finding : m_findings) {
+        auto* row = new QTreeWidgetItem(m_rows);
+        row->setText(0, Text(finding.severity == Severity::Error ? texts::kCheckError : texts::kCheckWarning));
+        row->setText(1, Text(finding.code));
+        row->setText(2, Text(PlaceText(finding.place)));
+        row->setText(3, Text(finding.message));
+        row->setToolTip(3, Text(finding.message));
+    }
+    if (m_findings.empty()) {
+        auto* row = new QTreeWidgetItem(m_rows);
+        row->setText(3, Text(texts::kCheckClean));
+        row->setFlags(Qt::NoItemFlags);
+    }
+    for (int column = 0; column < 3; ++column) {
+        m_rows->resizeColumnToContents(column);
+    }
+    show();
+    raise();
+}
+
+} // namespace balsar::app
