@@ -96,6 +96,69 @@
         <translation>Tools</translation>
     </message>
     <message>
+        <location filename="../src/app/AppStrings.h" line="30"/>
+        <location filename="../src/simulator/SimulatorStrings.h" line="47"/>
+        <source>元件</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AppStrings.h" line="31"/>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AppStrings.h" line="34"/>
+        <source>检查工程</source>
+        <translation>Check Project</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AppStrings.h" line="35"/>
+        <source>检查</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AppStrings.h" line="36"/>
+        <source>类别</source>
+        <translation>Severity</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AppStrings.h" line="37"/>
+        <source>代码</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AppStrings.h" line="38"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="149"/>
+        <source>位置</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AppStrings.h" line="39"/>
+        <source>说明</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AppStrings.h" line="40"/>
+        <location filename="../src/elements/GraphKindStrings.h" line="54"/>
+        <source>错误</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AppStrings.h" line="41"/>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AppStrings.h" line="42"/>
+        <source>没有发现问题</source>
+        <translation>No problems found</translation>
+    </message>
+    <message>
+        <location filename="../src/app/AppStrings.h" line="43"/>
+        <source>工程有错误，未下载：请看“检查”窗格</source>
+        <translation>The project has errors and was not downloaded: see the "Check" pane</translation>
+    </message>
+    <message>
         <location filename="../src/compiler/ToolStrings.h" line="7"/>
         <source>制作下载文件包失败！</source>
         <translation>Could not build the download package!</translation>
@@ -185,6 +248,7 @@
     <message>
         <location filename="../src/dialogs/DialogStrings.h" line="27"/>
         <location filename="../src/editor/EditorStrings.h" line="54"/>
+        <location filename="../src/app/XrefDock.cpp" line="46"/>
         <source>全局设置</source>
         <translation>Global Settings</translation>
     </message>
@@ -338,430 +402,464 @@
     </message>
     <message>
         <location filename="../src/dialogs/DialogStrings.h" line="60"/>
+        <source>更换图片...</source>
+        <translation>Change Picture...</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/DialogStrings.h" line="61"/>
         <source>下限</source>
         <translation>Lower limit</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="61"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="62"/>
         <source>上限</source>
         <translation>Upper limit</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="62"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="63"/>
         <source>触发蜂鸣器</source>
         <translation>Sound buzzer</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="64"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="65"/>
         <source>文字内容</source>
         <translation>Text</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="65"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="66"/>
         <source>信息输入不能为空</source>
         <translation>The message must not be empty</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="66"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="67"/>
         <source>字状态取值范围越界，必须在-2147483648和2147483647</source>
         <translation>Word value out of range: must lie between -2147483648 and 2147483647</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="67"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="68"/>
         <source>上限必须大于下限</source>
         <translation>The upper limit must be greater than the lower limit</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="70"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="71"/>
         <source>触发方式</source>
         <translation>Trigger mode</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="71"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="72"/>
         <source>源地址</source>
         <translation>Source address</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="72"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="73"/>
         <source>目标地址</source>
         <translation>Target address</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="73"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="74"/>
         <source>传输个数</source>
         <translation>Count</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="74"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="75"/>
         <source>执行次数</source>
         <translation>Repetitions</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="75"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="76"/>
         <source>有效窗口</source>
         <translation>Active screen</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="76"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="77"/>
         <source>定时执行</source>
         <translation>Timed</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="77"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="78"/>
         <source>触发类型</source>
         <translation>Trigger type</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="78"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="79"/>
         <source>执行周期</source>
         <translation>Period</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="80"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="81"/>
         <source>0表示一直循环运行</source>
         <translation>0 means run continuously</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="81"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="82"/>
         <source>0表示所有窗口有效</source>
         <translation>0 means all screens</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="82"/>
-        <location filename="../src/dialogs/DialogStrings.h" line="144"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="83"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="154"/>
         <source>数据类型</source>
         <translation>Data type</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="83"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="84"/>
         <source>字</source>
         <translation>Word</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="84"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="85"/>
         <source>位</source>
         <translation>Bit</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="85"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="86"/>
         <source>传输寄存器位(字)数</source>
         <translation>Bits (words) to transfer</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="86"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="87"/>
         <source>触发地址</source>
         <translation>Trigger address</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="89"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="90"/>
         <location filename="../src/editor/EditorStrings.h" line="56"/>
         <source>语言设置</source>
         <translation>Language Settings</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="90"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="91"/>
         <source>语种全局设定</source>
         <translation>Languages of the project</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="91"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="92"/>
         <source>语种</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="92"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="93"/>
         <source>默认字体</source>
         <translation>Default font</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="93"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="94"/>
         <source>使用语种数:</source>
         <translation>Languages used:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="94"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="95"/>
         <source>系统提示信息语种：</source>
         <translation>Language of system messages:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="95"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="96"/>
         <location filename="../src/i18n/I18nStrings.h" line="8"/>
         <source>中文</source>
         <translation>Chinese</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="95"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="96"/>
         <source>英文</source>
         <translation>English</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="96"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="97"/>
         <source>请至少配置一种语言！</source>
         <translation>Please configure at least one language!</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="97"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="98"/>
         <source>请选择语言！</source>
         <translation>Please choose a language!</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="98"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="99"/>
         <source>请选择字体！</source>
         <translation>Please choose a font!</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="101"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="102"/>
         <source>设备(厂商)分类</source>
         <translation>Device (maker) class</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="102"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="103"/>
         <source>设备型号</source>
         <translation>Device model</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="103"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="104"/>
         <source>通讯类型</source>
         <translation>Communication type</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="104"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="105"/>
         <source>波特率</source>
         <translation>Baud rate</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="105"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="106"/>
         <source>数据位</source>
         <translation>Data bits</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="106"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="107"/>
         <source>奇偶校验</source>
         <translation>Parity</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="107"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="108"/>
         <source>停止位</source>
         <translation>Stop bits</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="108"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="109"/>
         <source>从设备号</source>
         <translation>Slave station</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="109"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="110"/>
         <source>兼容型号</source>
         <translation>Compatible models</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="110"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="114"/>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/DialogStrings.h" line="115"/>
+        <source>方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/DialogStrings.h" line="116"/>
+        <source>上传</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/DialogStrings.h" line="117"/>
+        <location filename="../src/transfer/TransferStrings.h" line="25"/>
+        <location filename="../src/transfer/app/AppStrings.h" line="11"/>
+        <source>下载</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/DialogStrings.h" line="118"/>
+        <source>通讯参数</source>
+        <translation>Communication parameters</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/DialogStrings.h" line="119"/>
+        <location filename="../src/transfer/TransferStrings.h" line="53"/>
+        <location filename="../src/transfer/app/AppStrings.h" line="21"/>
+        <source>串口</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/DialogStrings.h" line="120"/>
         <source>高级设定</source>
         <translation>Advanced</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="111"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="121"/>
         <source>恢复默认</source>
         <translation>Defaults</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="112"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="122"/>
         <source>通讯高级设置</source>
         <translation>Advanced Communication Settings</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="113"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="123"/>
         <source>通讯超时时间(mS)</source>
         <translation>Communication timeout (ms)</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="114"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="124"/>
         <source>协议超时参数1</source>
         <translation>Protocol timeout 1</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="115"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="125"/>
         <source>协议超时参数2</source>
         <translation>Protocol timeout 2</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="116"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="126"/>
         <source>组包位寄存器间隔</source>
         <translation>Bit register gap per frame</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="117"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="127"/>
         <source>组包字寄存器间隔</source>
         <translation>Word register gap per frame</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="118"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="128"/>
         <source>位组包最大寄存器个数</source>
         <translation>Max bit registers per frame</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="119"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="129"/>
         <source>字组包最大寄存器个数</source>
         <translation>Max word registers per frame</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="120"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="130"/>
         <source>通讯时间间隔(mS)</source>
         <translation>Communication interval (ms)</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="121"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="131"/>
         <source>提示信息显示时间(S)</source>
         <translation>Message display time (s)</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="122"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="132"/>
         <source>出现错误后重试次数</source>
         <translation>Retries after an error</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="123"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="133"/>
         <source>超过重试次数后</source>
         <translation>When retries are used up</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="124"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="134"/>
         <location filename="../src/transfer/app/AppStrings.h" line="35"/>
         <source>重试</source>
         <translation>Retry</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="125"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="135"/>
         <source>切断</source>
         <translation>Disconnect</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="126"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="136"/>
         <source>恢复默认设置</source>
         <translation>Restore defaults</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="127"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="137"/>
         <source>通讯串口选择</source>
         <translation>Serial port</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="131"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="141"/>
         <source>静态文本属性</source>
         <translation>Static Text Properties</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="132"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="142"/>
         <source>寄存器属性</source>
         <translation>Register Properties</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="133"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="143"/>
         <source>文字串:</source>
         <translation>Text:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="134"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="144"/>
         <source>字号:</source>
         <translation>Font size:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="135"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="145"/>
         <source>语言:</source>
         <translation>Language:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="136"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="146"/>
         <source>字体:</source>
         <translation>Font:</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="137"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="147"/>
         <location filename="../src/elements/KeysLampsStrings.h" line="43"/>
         <source>反相显示</source>
         <translation>Inverse</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="138"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="148"/>
         <location filename="../src/elements/KeysLampsStrings.h" line="64"/>
         <source>使用点阵字库</source>
         <translation>Use dot-matrix font</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="139"/>
-        <source>位置</source>
-        <translation>Position</translation>
-    </message>
-    <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="140"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="150"/>
         <source>倍角</source>
         <translation>Double size</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="141"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="151"/>
         <source>通用属性</source>
         <translation>Common</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="142"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="152"/>
         <location filename="../src/simulator/SimulatorStrings.h" line="47"/>
         <source>寄存器</source>
         <translation>Register</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="143"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="153"/>
         <source>地址</source>
         <translation>Address</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="145"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="155"/>
         <source>数据宽度</source>
         <translation>Data width</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="146"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="156"/>
         <source>整数位数</source>
         <translation>Integer digits</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="147"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="157"/>
         <source>小数位数</source>
         <translation>Decimal digits</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="148"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="158"/>
         <source>前导零</source>
         <translation>Leading zeros</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="149"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="159"/>
         <source>允许输入</source>
         <translation>Allow input</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="150"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="160"/>
         <location filename="../src/elements/KeysLampsStrings.h" line="40"/>
         <source>密码等级</source>
         <translation>Password level</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="151"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="161"/>
         <source>输入上下限</source>
         <translation>Input limits</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="152"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="162"/>
         <source>使用比例转换</source>
         <translation>Use scaling</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="153"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="163"/>
         <location filename="../src/editor/EditorStrings.h" line="22"/>
         <source>对齐</source>
         <translation>Alignment</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/DialogStrings.h" line="154"/>
+        <location filename="../src/dialogs/DialogStrings.h" line="164"/>
         <location filename="../src/elements/KeysLampsStrings.h" line="44"/>
         <source>不改变当前等级</source>
         <translation>Keep current level</translation>
@@ -1199,6 +1297,96 @@
         <translation>Input out of range; allowed range</translation>
     </message>
     <message>
+        <location filename="../src/elements/FindingStrings.h" line="26"/>
+        <source>字体“%s”无法使用，已改用“%s”</source>
+        <translation>Font "%s" is not available; "%s" is used instead</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="27"/>
+        <source>字体“%s”无法使用，且没有可替代的字体</source>
+        <translation>Font "%s" is not available and no substitute was found</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="28"/>
+        <source>字体“%s”中没有字符“%s”，已改用“%s”</source>
+        <translation>Font "%s" has no character "%s"; "%s" is used instead</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="29"/>
+        <source>字体“%s”中没有字符“%s”，面板上将显示“?”或空白</source>
+        <translation>Font "%s" has no character "%s"; the panel will show "?" or a blank</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="30"/>
+        <source>点阵字库（及8号字）只有英文字符，字符“%s”将显示为“?”</source>
+        <translation>The dot-matrix font (and size 8) has English characters only; character "%s" will show as "?"</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="31"/>
+        <source>文本有%d个字符，超过255个，只编译前255个</source>
+        <translation>The text has %d characters, more than 255; only the first 255 are compiled</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="32"/>
+        <source>元件(%d,%d)-(%d,%d)超出屏幕%dx%d，已截到屏幕边缘</source>
+        <translation>Element (%d,%d)-(%d,%d) reaches past the %dx%d screen; it was cut at the screen edge</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="33"/>
+        <source>地址“%s”的寄存器类型“%s”在COM%d的协议中没有定义，将编译为LW 0</source>
+        <translation>Address "%s": register type "%s" is not defined by the protocol of COM%d; it is compiled as LW 0</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="34"/>
+        <source>地址“%s”位于未启用的COM%d，将编译为LW 0</source>
+        <translation>Address "%s" is on COM%d, which is not enabled; it is compiled as LW 0</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="35"/>
+        <source>画面%d不存在</source>
+        <translation>Screen %d does not exist</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="36"/>
+        <source>画面%d不存在，面板将使用画面%d</source>
+        <translation>Screen %d does not exist; the panel will use screen %d</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="37"/>
+        <source>画面编号%d重复</source>
+        <translation>Screen number %d is used twice</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="38"/>
+        <source>工程中没有画面</source>
+        <translation>The project has no screens</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="39"/>
+        <source>面板型号%d不存在，无法确定屏幕尺寸与端口</source>
+        <translation>Panel model %d does not exist; the screen size and ports cannot be determined</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="40"/>
+        <source>未选择触发方式（定时触发或寄存器触发），该项永远不会执行</source>
+        <translation>No trigger chosen (timed or register trigger); this item never runs</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="41"/>
+        <source>编译结果%u字节，超过面板可用空间%u字节</source>
+        <translation>The compiled image has %u bytes, more than the %u bytes the panel can hold</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="42"/>
+        <source>无法计算面板可用空间：%s</source>
+        <translation>The panel capacity cannot be determined: %s</translation>
+    </message>
+    <message>
+        <location filename="../src/elements/FindingStrings.h" line="43"/>
+        <source>状态数超过上限，从状态%d起的状态未编译</source>
+        <translation>Too many states; the states from state %d on are not compiled</translation>
+    </message>
+    <message>
         <location filename="../src/elements/GraphKindStrings.h" line="9"/>
         <source>显示序号</source>
         <translation>Show number</translation>
@@ -1307,11 +1495,6 @@
         <location filename="../src/elements/GraphKindStrings.h" line="49"/>
         <source>阀值:</source>
         <translation>Threshold:</translation>
-    </message>
-    <message>
-        <location filename="../src/elements/GraphKindStrings.h" line="54"/>
-        <source>错误</source>
-        <translation>Error</translation>
     </message>
     <message>
         <location filename="../src/elements/KeysLampsStrings.h" line="9"/>
@@ -1916,11 +2099,6 @@
     </message>
     <message>
         <location filename="../src/simulator/SimulatorStrings.h" line="47"/>
-        <source>元件</source>
-        <translation>Item</translation>
-    </message>
-    <message>
-        <location filename="../src/simulator/SimulatorStrings.h" line="47"/>
         <source>值</source>
         <translation>Value</translation>
     </message>
@@ -2043,12 +2221,6 @@ release it when BOOTLOADER appears, and the download will succeed.</translation>
         <translation>Erasing FLASH</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="25"/>
-        <location filename="../src/transfer/app/AppStrings.h" line="11"/>
-        <source>下载</source>
-        <translation>Download</translation>
-    </message>
-    <message>
         <location filename="../src/transfer/TransferStrings.h" line="26"/>
         <source>设备连接，请稍候...</source>
         <translation>Connecting to the device, please wait...</translation>
@@ -2129,12 +2301,6 @@ release it when BOOTLOADER appears, and the download will succeed.</translation>
         <location filename="../src/transfer/TransferStrings.h" line="52"/>
         <source>读取USB设备列表失败：%s</source>
         <translation>Could not list the USB devices: %s</translation>
-    </message>
-    <message>
-        <location filename="../src/transfer/TransferStrings.h" line="53"/>
-        <location filename="../src/transfer/app/AppStrings.h" line="21"/>
-        <source>串口</source>
-        <translation>Serial</translation>
     </message>
     <message>
         <location filename="../src/transfer/TransferStrings.h" line="56"/>
@@ -2536,7 +2702,125 @@ Please click "Download" in its window.</translation>
         <translation>Previous pane</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/TrendPage.cpp" line="43"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="39"/>
+        <source>工程文本 (*.json)</source>
+        <translation>Project text (*.json)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectTextActions.cpp" line="56"/>
+        <source>导出为文本(JSON)...</source>
+        <translation>Export as Text (JSON)...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectTextActions.cpp" line="57"/>
+        <source>从文本导入(JSON)...</source>
+        <translation>Import from Text (JSON)...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectTextActions.cpp" line="58"/>
+        <source>导出翻译文本...</source>
+        <translation>Export Texts for Translation...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectTextActions.cpp" line="59"/>
+        <source>导入翻译文本...</source>
+        <translation>Import Translated Texts...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectTextActions.cpp" line="61"/>
+        <location filename="../src/app/XrefDock.cpp" line="52"/>
+        <source>地址交叉引用</source>
+        <translation>Address Cross-Reference</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectTextActions.cpp" line="79"/>
+        <source>保存为工程文件</source>
+        <translation>Save as Project File</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectTextActions.cpp" line="135"/>
+        <source>语种:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectTextActions.cpp" line="187"/>
+        <source>%1: %2 条文本</source>
+        <translation>%1: %2 texts</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectTextActions.cpp" line="222"/>
+        <source>%1 条文本已更改</source>
+        <translation>%1 texts changed</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectTextActions.cpp" line="235"/>
+        <source>存储 %1% (%2 字节)</source>
+        <translation>Memory %1% (%2 bytes)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectTextActions.cpp" line="236"/>
+        <source>存储 %1 字节</source>
+        <translation>Memory %1 bytes</translation>
+    </message>
+    <message>
+        <location filename="../src/app/ProjectTextActions.cpp" line="249"/>
+        <source>以下元素未能完整导入:
+</source>
+        <translation>These elements could not be imported completely:
+</translation>
+    </message>
+    <message>
+        <location filename="../src/app/XrefDock.cpp" line="26"/>
+        <source>读</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <location filename="../src/app/XrefDock.cpp" line="28"/>
+        <source>写</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <location filename="../src/app/XrefDock.cpp" line="32"/>
+        <source>读写</source>
+        <translation>Read/Write</translation>
+    </message>
+    <message>
+        <location filename="../src/app/XrefDock.cpp" line="38"/>
+        <source>画面 %1  %2</source>
+        <translation>Screen %1  %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/XrefDock.cpp" line="40"/>
+        <source>事件 %1  %2</source>
+        <translation>Event %1  %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/XrefDock.cpp" line="42"/>
+        <source>数据传送 %1</source>
+        <translation>Data transfer %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/XrefDock.cpp" line="58"/>
+        <source>按地址筛选，例如 4X 或 LW 12</source>
+        <translation>Filter by address, e.g. 4X or LW 12</translation>
+    </message>
+    <message>
+        <location filename="../src/app/XrefDock.cpp" line="62"/>
+        <source>地址 / 使用处</source>
+        <translation>Address / Use</translation>
+    </message>
+    <message>
+        <location filename="../src/app/XrefDock.cpp" line="62"/>
+        <source>访问</source>
+        <translation>Access</translation>
+    </message>
+    <message>
+        <location filename="../src/app/XrefDock.cpp" line="92"/>
+        <source>%1 处</source>
+        <translation>%1 uses</translation>
+    </message>
+    <message>
+        <location filename="../src/dialogs/TrendPage.cpp" line="45"/>
         <source>点数:</source>
         <translation>Points:</translation>
     </message>
