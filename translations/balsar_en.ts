@@ -248,7 +248,7 @@
     <message>
         <location filename="../src/dialogs/DialogStrings.h" line="27"/>
         <location filename="../src/editor/EditorStrings.h" line="54"/>
-        <location filename="../src/app/XrefDock.cpp" line="46"/>
+        <location filename="../src/app/XrefDock.cpp" line="47"/>
         <source>全局设置</source>
         <translation>Global Settings</translation>
     </message>
@@ -2702,120 +2702,120 @@ Please click "Download" in its window.</translation>
         <translation>Previous pane</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="39"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="40"/>
         <source>工程文本 (*.json)</source>
         <translation>Project text (*.json)</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="56"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="57"/>
         <source>导出为文本(JSON)...</source>
         <translation>Export as Text (JSON)...</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="57"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="58"/>
         <source>从文本导入(JSON)...</source>
         <translation>Import from Text (JSON)...</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="58"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="59"/>
         <source>导出翻译文本...</source>
         <translation>Export Texts for Translation...</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="59"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="60"/>
         <source>导入翻译文本...</source>
         <translation>Import Translated Texts...</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="61"/>
-        <location filename="../src/app/XrefDock.cpp" line="52"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="62"/>
+        <location filename="../src/app/XrefDock.cpp" line="53"/>
         <source>地址交叉引用</source>
         <translation>Address Cross-Reference</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="79"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="80"/>
         <source>保存为工程文件</source>
         <translation>Save as Project File</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="135"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="136"/>
         <source>语种:</source>
         <translation>Language:</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="187"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="188"/>
         <source>%1: %2 条文本</source>
         <translation>%1: %2 texts</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="222"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="223"/>
         <source>%1 条文本已更改</source>
         <translation>%1 texts changed</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="235"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="236"/>
         <source>存储 %1% (%2 字节)</source>
         <translation>Memory %1% (%2 bytes)</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="236"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="237"/>
         <source>存储 %1 字节</source>
         <translation>Memory %1 bytes</translation>
     </message>
     <message>
-        <location filename="../src/app/ProjectTextActions.cpp" line="249"/>
+        <location filename="../src/app/ProjectTextActions.cpp" line="250"/>
         <source>以下元素未能完整导入:
 </source>
         <translation>These elements could not be imported completely:
 </translation>
     </message>
     <message>
-        <location filename="../src/app/XrefDock.cpp" line="26"/>
+        <location filename="../src/app/XrefDock.cpp" line="27"/>
         <source>读</source>
         <translation>Read</translation>
     </message>
     <message>
-        <location filename="../src/app/XrefDock.cpp" line="28"/>
+        <location filename="../src/app/XrefDock.cpp" line="29"/>
         <source>写</source>
         <translation>Write</translation>
     </message>
     <message>
-        <location filename="../src/app/XrefDock.cpp" line="32"/>
+        <location filename="../src/app/XrefDock.cpp" line="33"/>
         <source>读写</source>
         <translation>Read/Write</translation>
     </message>
     <message>
-        <location filename="../src/app/XrefDock.cpp" line="38"/>
+        <location filename="../src/app/XrefDock.cpp" line="39"/>
         <source>画面 %1  %2</source>
         <translation>Screen %1  %2</translation>
     </message>
     <message>
-        <location filename="../src/app/XrefDock.cpp" line="40"/>
+        <location filename="../src/app/XrefDock.cpp" line="41"/>
         <source>事件 %1  %2</source>
         <translation>Event %1  %2</translation>
     </message>
     <message>
-        <location filename="../src/app/XrefDock.cpp" line="42"/>
+        <location filename="../src/app/XrefDock.cpp" line="43"/>
         <source>数据传送 %1</source>
         <translation>Data transfer %1</translation>
     </message>
     <message>
-        <location filename="../src/app/XrefDock.cpp" line="58"/>
+        <location filename="../src/app/XrefDock.cpp" line="59"/>
         <source>按地址筛选，例如 4X 或 LW 12</source>
         <translation>Filter by address, e.g. 4X or LW 12</translation>
     </message>
     <message>
-        <location filename="../src/app/XrefDock.cpp" line="62"/>
+        <location filename="../src/app/XrefDock.cpp" line="63"/>
         <source>地址 / 使用处</source>
         <translation>Address / Use</translation>
     </message>
     <message>
-        <location filename="../src/app/XrefDock.cpp" line="62"/>
+        <location filename="../src/app/XrefDock.cpp" line="63"/>
         <source>访问</source>
         <translation>Access</translation>
     </message>
     <message>
-        <location filename="../src/app/XrefDock.cpp" line="92"/>
+        <location filename="../src/app/XrefDock.cpp" line="93"/>
         <source>%1 处</source>
         <translation>%1 uses</translation>
     </message>

@@ -4,11 +4,12 @@
 #include <QTreeWidget>
 
 #include "app/AppStrings.h"
+#include "i18n/UiText.h"
 
 namespace balsar::app {
 
 namespace {
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Text(const char* utf8) { return i18n::Ui(utf8); }
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 } // namespace
 

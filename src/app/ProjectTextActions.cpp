@@ -25,6 +25,7 @@
 #include "projecttext/StringsCsv.h"
 #include "projecttext/StringsXliff.h"
 #include "projecttext/TranslationFit.h"
+#include "i18n/UiText.h"
 
 namespace balsar::app {
 
@@ -36,7 +37,7 @@ std::vector<uint8_t> Bytes(const std::string& text) { return std::vector<uint8_t
 
 bool IsCsv(const QString& path) { return QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0; }
 
-const QString kJsonFilter = QStringLiteral("工程文本 (*.json)");
+const QString kJsonFilter = i18n::Ui("工程文本 (*.json)");
 const QString kStringsFilter = QStringLiteral("XLIFF 1.2 (*.xlf *.xliff);;CSV (*.csv)");
 
 } // namespace
@@ -53,12 +54,12 @@ ProjectTextActions::ProjectTextActions(QMainWindow& window, CMirloDoc& doc, Desi
     m_memory->setObjectName(QStringLiteral("memoryPane"));
     window.statusBar()->addPermanentWidget(m_memory);
 
-    m_exportJson = new QAction(QStringLiteral("导出为文本(JSON)..."), this);
-    m_importJson = new QAction(QStringLiteral("从文本导入(JSON)..."), this);
-    m_exportStrings = new QAction(QStringLiteral("导出翻译文本..."), this);
-    m_importStrings = new QAction(QStringLiteral("导入翻译文本..."), this);
+    m_exportJson = new QAction(i18n::Ui("导出为文本(JSON)..."), this);
+    m_importJson = new QAction(i18n::Ui("从文本导入(JSON)..."), this);
+    m_exportStrings = new QAction(i18n::Ui("导出翻译文本..."), this);
+    m_importStrings = new QAction(i18n::Ui("导入翻译文本..."), this);
     m_xref = m_dock->toggleViewAction();
-    m_xref->setText(QStringLiteral("地址交叉引用"));
+    m_xref->setText(i18n::Ui("地址交叉引用"));
     // Above the menu's last entry (退出), in a group of their own.
     if (QMenu* menu = FindMenu(projectMenuTitle)) {
         QAction* last = menu->actions().isEmpty() ? nullptr : menu->actions().last();
@@ -76,7 +77,7 @@ ProjectTextActions::ProjectTextActions(QMainWindow& window, CMirloDoc& doc, Desi
         if (json.isEmpty()) {
             return;
         }
-        const QString project = QFileDialog::getSaveFileName(&m_window, QStringLiteral("保存为工程文件"),
+        const QString project = QFileDialog::getSaveFileName(&m_window, i18n::Ui("保存为工程文件"),
                                                              QFileInfo(json).path(), QStringLiteral("*.ZPJ"));
         if (!project.isEmpty()) {
             ImportJson(json, project);
@@ -132,7 +133,7 @@ bool ProjectTextActions::AskLanguage(const QString& title, int& language) {
         items << QStringLiteral("%1: %2 (0x%3)").arg(i).arg(Text(LanguageTagOfId(id))).arg(id, 4, 16, QLatin1Char('0'));
     }
     bool ok = false;
-    const QString chosen = QInputDialog::getItem(&m_window, title, QStringLiteral("语种:"), items,
+    const QString chosen = QInputDialog::getItem(&m_window, title, i18n::Ui("语种:"), items,
                                                  languages.Count() > 1 ? 1 : 0, false, &ok);
     language = static_cast<int>(items.indexOf(chosen));
     return ok && language >= 0;
@@ -184,7 +185,7 @@ bool ProjectTextActions::ExportStrings(const QString& path, int language) {
         Warn(path + QStringLiteral(": ") + Text(error));
         return false;
     }
-    m_window.statusBar()->showMessage(QStringLiteral("%1: %2 条文本").arg(path).arg(texts.texts.size()), 5000);
+    m_window.statusBar()->showMessage(i18n::Ui("%1: %2 条文本").arg(path).arg(texts.texts.size()), 5000);
     return true;
 }
 
@@ -219,7 +220,7 @@ bool ProjectTextActions::ImportStrings(const QString& path, int language) {
     for (const TranslationFinding& finding : CheckTranslatedTexts(*project, m_session, result.changed)) {
         lines << Text(finding.place.id + ": " + finding.message);
     }
-    m_window.statusBar()->showMessage(QStringLiteral("%1 条文本已更改").arg(result.changed.size()), 5000);
+    m_window.statusBar()->showMessage(i18n::Ui("%1 条文本已更改").arg(result.changed.size()), 5000);
     if (!lines.isEmpty()) {
         Warn(lines.join(QLatin1Char('\n')));
     }
@@ -232,8 +233,8 @@ void ProjectTextActions::AfterCompile() {
         return;
     }
     const MemoryReport report = MeasureProjectMemory(*m_doc.Project(), m_session, ProgramFolder());
-    m_memory->setText(report.capacity ? QStringLiteral("存储 %1% (%2 字节)").arg(report.Percent(), 0, 'f', 1).arg(report.downloadBytes)
-                                      : QStringLiteral("存储 %1 字节").arg(report.downloadBytes));
+    m_memory->setText(report.capacity ? i18n::Ui("存储 %1% (%2 字节)").arg(report.Percent(), 0, 'f', 1).arg(report.downloadBytes)
+                                      : i18n::Ui("存储 %1 字节").arg(report.downloadBytes));
     m_memory->setToolTip(Text(MemoryText(report)));
 }
 
@@ -246,7 +247,7 @@ void ProjectTextActions::AfterLegacyImport(const QString& xmlFile) {
         lines << Text(ShortfallText(shortfall));
     }
     if (!lines.isEmpty()) {
-        Warn(QStringLiteral("以下元素未能完整导入:\n") + lines.join(QLatin1Char('\n')));
+        Warn(i18n::Ui("以下元素未能完整导入:\n") + lines.join(QLatin1Char('\n')));
     }
     AfterProjectChange();
 }

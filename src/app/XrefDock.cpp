@@ -9,6 +9,7 @@
 #include "project/CMirloDoc.h"
 #include "project/DesignerSession.h"
 #include "projecttext/AddressXref.h"
+#include "i18n/UiText.h"
 
 namespace balsar::app {
 
@@ -35,31 +36,31 @@ const char* AccessText(UseAccess access) {
 QString PlaceText(const AddressUse& use) {
     switch (use.place) {
     case AddressUse::Place::Element:
-        return QStringLiteral("画面 %1  %2").arg(use.screen).arg(Text(use.element));
+        return i18n::Ui("画面 %1  %2").arg(use.screen).arg(Text(use.element));
     case AddressUse::Place::Event:
-        return QStringLiteral("事件 %1  %2").arg(use.item).arg(Text(use.message));
+        return i18n::Ui("事件 %1  %2").arg(use.item).arg(Text(use.message));
     case AddressUse::Place::DataTransfer:
-        return QStringLiteral("数据传送 %1").arg(use.item);
+        return i18n::Ui("数据传送 %1").arg(use.item);
     case AddressUse::Place::Settings:
         break;
     }
-    return QStringLiteral("全局设置");
+    return i18n::Ui("全局设置");
 }
 
 } // namespace
 
 XrefDock::XrefDock(CMirloDoc& doc, const DesignerSession& session, editor::ScreenEditor& editor, QWidget* parent)
-    : QDockWidget(QStringLiteral("地址交叉引用"), parent), m_doc(doc), m_session(session), m_editor(editor) {
+    : QDockWidget(i18n::Ui("地址交叉引用"), parent), m_doc(doc), m_session(session), m_editor(editor) {
     setObjectName(QStringLiteral("xrefDock"));
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(2, 2, 2, 2);
     m_filter = new QLineEdit(body);
-    m_filter->setPlaceholderText(QStringLiteral("按地址筛选，例如 4X 或 LW 12"));
+    m_filter->setPlaceholderText(i18n::Ui("按地址筛选，例如 4X 或 LW 12"));
     m_filter->setClearButtonEnabled(true);
     m_list = new QTreeWidget(body);
     m_list->setColumnCount(2);
-    m_list->setHeaderLabels({QStringLiteral("地址 / 使用处"), QStringLiteral("访问")});
+    m_list->setHeaderLabels({i18n::Ui("地址 / 使用处"), i18n::Ui("访问")});
     m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setMinimumWidth(280);
     layout->addWidget(m_filter);
@@ -82,14 +83,14 @@ void XrefDock::Refresh() {
         auto* top = new QTreeWidgetItem(m_list, {Text(entry.label)});
         for (size_t index : entry.uses) {
             const AddressUse& use = xref.uses[index];
-            auto* child = new QTreeWidgetItem(top, {PlaceText(use), QString::fromUtf8(AccessText(use.access))});
+            auto* child = new QTreeWidgetItem(top, {PlaceText(use), i18n::Ui(AccessText(use.access))});
             if (use.place == AddressUse::Place::Element) {
                 child->setData(0, kScreenRole, use.screen);
                 child->setData(0, kElementIdRole, use.elementId);
                 child->setData(0, kElementClassRole, Text(use.elementClass));
             }
         }
-        top->setText(1, QStringLiteral("%1 处").arg(entry.uses.size()));
+        top->setText(1, i18n::Ui("%1 处").arg(entry.uses.size()));
     }
     m_list->expandAll();
     ApplyFilter();

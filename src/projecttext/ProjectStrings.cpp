@@ -69,6 +69,10 @@ std::vector<Slot> Slots(CMirloProject& project, int language, int panelWidth) {
             slot.text.dotMatrix = staticText ? staticText->UsesDotMatrix() : dynamicText->UsesDotMatrix();
             slot.text.boxWidth = std::max(0, panelWidth - element->Rect().left);
             slot.text.boxHeight = BoxHeight(*element, slot.text.pixelSize);
+            slot.text.face = staticText ? staticText->GetFont() : dynamicText->GetFont();
+            slot.text.sizeIndex = sizeIndex;
+            slot.text.dotMatrixFlag = staticText ? staticText->GetDotMatrix() : dynamicText->GetDotMatrix();
+            slot.text.doubleSize = element->GetDoubleSize() != 0;
             if (staticText != nullptr) {
                 place.id = key;
                 place.kind = TextKind::StaticText;
@@ -101,6 +105,8 @@ std::vector<Slot> Slots(CMirloProject& project, int language, int panelWidth) {
         slot.text.dotMatrix = UsesDotMatrix(events.fontSizeIndex, 0);
         slot.text.boxWidth = std::max(0, eventWidth);
         slot.text.boxHeight = slot.text.pixelSize;
+        slot.text.face = events.font;
+        slot.text.sizeIndex = events.fontSizeIndex;
         slot.event = &events.items[i];
         add(slot, events.items[i].message, events.language);
     }

@@ -58,6 +58,12 @@ struct ProjectText {
     // font draws it.
     int pixelSize = 0;
     bool dotMatrix = false;
+    // What the compile draws the text with: face, size index, the element's
+    // dot-matrix flag and double size.
+    std::string face;
+    int32_t sizeIndex = 0;
+    int32_t dotMatrixFlag = 0;
+    bool doubleSize = false;
 };
 
 struct ProjectTexts {

@@ -19,9 +19,9 @@ struct TranslationFinding {
     std::string message;
 };
 
-// The findings for the places a strings import changed. Until this is
-// joined to the project check's text-fit function it finds nothing: it
-// measures nothing itself.
+// The findings for the places a strings import changed: each text that no
+// longer fits its box, or shows characters from a fall-back font or not at
+// all, measured as the compile draws it (CheckTextFit).
 std::vector<TranslationFinding> CheckTranslatedTexts(const CMirloProject& project, const DesignerSession& session,
                                                      const std::vector<TextPlace>& changed);
 

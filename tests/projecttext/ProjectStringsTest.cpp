@@ -7,14 +7,17 @@
 #include <pugixml.hpp>
 
 #include "base/MessageSink.h"
+#include "base/Prompt.h"
 #include "compiler/ImageCompiler.h"
 #include "elements/CDynamicText.h"
 #include "elements/CEventListGE.h"
 #include "elements/CStaticText.h"
 #include "project/CMirloProject.h"
+#include "project/DesignerSession.h"
 #include "projecttext/ProjectStrings.h"
 #include "projecttext/StringsCsv.h"
 #include "projecttext/StringsXliff.h"
+#include "projecttext/TranslationFit.h"
 
 using namespace balsar;
 
@@ -329,4 +332,31 @@ TEST(ProjectStrings, RefusedTranslationsLeaveTheProjectAlone) {
     ASSERT_EQ(result.warnings.size(), 1u);
     EXPECT_NE(result.warnings[0].find("changed since the export"), std::string::npos);
     EXPECT_EQ(project->eventList.items[0].message, "Heiss");
+}
+
+// After an import, each changed text is measured as the compile draws it:
+// one that runs past its box, or needs glyphs the built-in font lacks, is
+// named by its place; texts that fit, and texts the import did not change,
+// are not.
+TEST(ProjectStrings, ImportedTextsThatNoLongerFitAreNamedWithTheirPlace) {
+    auto project = Project();
+    const std::vector<Translation> translations{
+        {"screen1/ST0", "Start", "Start the main conveyor now", ""},  // 27 x 6 px from x 10: past 118
+        {"screen1/DT0/state3", "On", "开", ""},                         // no Chinese in the built-in font
+        {"screen1/DT0/state1", "Off", "Aus", ""}};
+    TranslationResult result;
+    std::string error;
+    ASSERT_TRUE(ApplyTranslations(*project, 1, translations, nullptr, result, error)) << error;
+    ASSERT_EQ(result.changed.size(), 3u);
+
+    RecordingMessageSink sink;
+    FixedPrompt prompt(Answer::No);
+    DesignerSession session(sink, prompt);
+    const std::vector<TranslationFinding> findings = CheckTranslatedTexts(*project, session, result.changed);
+    ASSERT_EQ(findings.size(), 2u);
+    EXPECT_EQ(findings[0].place.id, "screen1/ST0");
+    EXPECT_NE(findings[0].message.find("the box is 118x"), std::string::npos) << findings[0].message;
+    EXPECT_EQ(findings[1].place.id, "screen1/DT0/state3");
+    EXPECT_NE(findings[1].message.find("开"), std::string::npos) << findings[1].message;
+    EXPECT_TRUE(CheckTranslatedTexts(*project, session, {}).empty());
 }
