@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
+#include <mutex>
 #include <vector>
 
 #include "PanelModel.h"
@@ -46,16 +47,24 @@ private:
     std::filesystem::path m_path;
 };
 
+// A clock that only moves when slept on. Several download threads may share
+// one (several panels at once), so it is guarded.
 class ManualClock : public Clock {
 public:
-    std::chrono::milliseconds Now() override { return m_now; }
+    std::chrono::milliseconds Now() override {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_now;
+    }
     void Sleep(std::chrono::milliseconds d) override {
+        std::lock_guard<std::mutex> lock(m_mutex);
         sleeps.push_back(d);
         m_now += d;
     }
+    // Read when no download runs.
     std::vector<std::chrono::milliseconds> sleeps;
 
 private:
+    std::mutex m_mutex;
     std::chrono::milliseconds m_now{0};
 };
 
