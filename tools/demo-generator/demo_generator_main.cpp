@@ -24,10 +24,13 @@ int main(int argc, char** argv) {
             std::cerr << "bad model ID: " << id << '\n';
             return 2;
         }
-    } else if (argc != 2) {
-        std::cerr << "usage: demo-generator OUTPUT.ZPJ\n"
-                     "       demo-generator --template MODEL_ID MODEL_NAME OUTPUT.SFP\n";
-        return 2;
+    } else if (argc != 2 || argv[1][0] == '-') {
+        // An option is never taken for the output file ("--help" wrote a
+        // project of that name).
+        const bool help = argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h");
+        (help ? std::cout : std::cerr) << "usage: demo-generator OUTPUT.ZPJ\n"
+                                          "       demo-generator --template MODEL_ID MODEL_NAME OUTPUT.SFP\n";
+        return help ? 0 : 2;
     }
     balsar::StderrMessageSink sink;
     balsar::FixedPrompt prompt(balsar::Answer::No);
