@@ -13,23 +13,14 @@
 #include "project/CoreClasses.h"
 #include "project/DesignerSession.h"
 #include "support/TestSupport.h"
+#include "cli/CliRun.h"
 
 using namespace balsar;
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunBalsarCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::Cli;
+using test::CliRun;
 
 // A project file with two screens and COM0 in use.
 std::string MakeProject(const test::TempFolder& folder, const std::string& name) {

@@ -17,23 +17,14 @@
 #include "project/CoreClasses.h"
 #include "project/DesignerSession.h"
 #include "support/TestSupport.h"
+#include "cli/CliRun.h"
 
 using namespace balsar;
 
 namespace {
 
-struct CheckRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CheckRun Cli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunBalsarCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::Cli;
+using test::CliRun;
 
 // Screens 1 and 2 on model 1, COM0 in use; what breaks it is up to the
 // caller.
@@ -71,7 +62,7 @@ TEST(CliCheck, TheDemoProjectHasNoFindings) {
     }
     const std::string demo = folder.File("demo.ZPJ");
     ASSERT_EQ(std::system((generator.string() + " " + demo + " > /dev/null").c_str()), 0);
-    const CheckRun run = Cli({"check", demo});
+    const CliRun run = Cli({"check", demo});
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(run.out, "0 errors, 0 warnings\n");
 }
@@ -89,7 +80,7 @@ TEST(CliCheck, EachProblemIsListedWithItsPlace) {
         project.dataTransfers.items.push_back(never);
         project.FindScreen(2)->SetUpKeyTarget(4);
     });
-    CheckRun run = Cli({"check", path});
+    CliRun run = Cli({"check", path});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.out.find("error screen-missing settings initial screen: "), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("error address-port-disabled screen 1 LED0 address: "), std::string::npos) << run.out;
@@ -118,7 +109,7 @@ TEST(CliCheck, WarningsFailACompileOnlyWithStrict) {
     test::TempFolder folder;
     const std::string path =
         Save(folder, [](CMirloProject& project) { project.FindScreen(2)->SetUpKeyTarget(4); });
-    CheckRun run = Cli({"compile", path});
+    CliRun run = Cli({"compile", path});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("warning screen-missing screen 2 up key"), std::string::npos) << run.err;
     EXPECT_TRUE(std::filesystem::exists(folder.File("p.bin~")));
@@ -132,7 +123,7 @@ TEST(CliCheck, WarningsFailACompileOnlyWithStrict) {
 TEST(CliCheck, AnUnknownModelFailsTheCompile) {
     test::TempFolder folder;
     const std::string path = Save(folder, [](CMirloProject& project) { project.panelModelId = 99; });
-    const CheckRun run = Cli({"compile", path});
+    const CliRun run = Cli({"compile", path});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("error model-unknown project model"), std::string::npos) << run.err;
 }

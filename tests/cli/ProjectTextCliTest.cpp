@@ -9,6 +9,7 @@
 #include "cli/BalsarCli.h"
 #include "projecttext/JsonIo.h"
 #include "support/TestSupport.h"
+#include "cli/CliRun.h"
 
 using namespace balsar;
 
@@ -16,21 +17,8 @@ namespace {
 
 const std::filesystem::path kReference = std::filesystem::path(BALSAR_SOURCE_DIR) / "tests/data/reference/every-kind.ZPJ";
 
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.status = RunBalsarCli(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using test::Cli;
+using test::CliRun;
 
 std::vector<uint8_t> Bytes(const std::filesystem::path& path) {
     std::vector<uint8_t> bytes;

@@ -14,26 +14,14 @@
 #include "project/CMirloProject.h"
 #include "project/CoreClasses.h"
 #include "support/TestSupport.h"
+#include "cli/CliRun.h"
 
 using namespace balsar;
 
 namespace {
 
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun run;
-    run.status = RunBalsarCli(args, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
+using test::Cli;
+using test::CliRun;
 
 std::string Text(const std::filesystem::path& path) {
     std::vector<uint8_t> bytes;
