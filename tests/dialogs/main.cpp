@@ -1,10 +1,3 @@
-// GoogleTest with a QApplication on the offscreen platform.
-#include <QApplication>
-#include <gtest/gtest.h>
+#include "support/QtTestMain.h"
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+int main(int argc, char** argv) { return balsar::test::RunQtTests(argc, argv); }

@@ -7,6 +7,7 @@
 #include "editing/EditorGeometry.h"
 #include "elements/CRegisterGE.h"
 #include "project/CoreClasses.h"
+#include "support/QtTestMain.h"
 
 namespace balsar::test {
 
@@ -87,9 +88,4 @@ QPoint Win(int panelX, int panelY) { return {editor::PanelToWindow(panelX), edit
 
 } // namespace balsar::test
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+int main(int argc, char** argv) { return balsar::test::RunQtTests(argc, argv); }

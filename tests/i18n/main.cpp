@@ -1,13 +1,12 @@
 // GoogleTest with a QApplication on the offscreen platform. Started with
 // --print-ui-language it prints the language this process would choose
 // ("zh" or "en") and ends: the locale tests run it with their environment.
-#include <QApplication>
-#include <QStandardPaths>
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
-#include <gtest/gtest.h>
 
 #include "i18n/UiLanguage.h"
+#include "support/QtTestMain.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -17,8 +16,5 @@ int main(int argc, char** argv) {
         std::printf("%s\n", language == balsar::i18n::UiLanguage::English ? "en" : "zh");
         return 0;
     }
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return balsar::test::RunQtTests(argc, argv);
 }
