@@ -640,7 +640,6 @@
     </message>
     <message>
         <location filename="../src/dialogs/DialogStrings.h" line="117"/>
-        <location filename="../src/transfer/TransferStrings.h" line="25"/>
         <location filename="../src/transfer/app/AppStrings.h" line="11"/>
         <source>下载</source>
         <translation>Download</translation>
@@ -652,7 +651,7 @@
     </message>
     <message>
         <location filename="../src/dialogs/DialogStrings.h" line="119"/>
-        <location filename="../src/transfer/TransferStrings.h" line="53"/>
+        <location filename="../src/transfer/TransferStrings.h" line="54"/>
         <location filename="../src/transfer/app/AppStrings.h" line="21"/>
         <source>串口</source>
         <translation>Serial</translation>
@@ -2222,128 +2221,133 @@ release it when BOOTLOADER appears, and the download will succeed.</translation>
     </message>
     <message>
         <location filename="../src/transfer/TransferStrings.h" line="26"/>
+        <source>下载%s:</source>
+        <translation>Downloading %s:</translation>
+    </message>
+    <message>
+        <location filename="../src/transfer/TransferStrings.h" line="27"/>
         <source>设备连接，请稍候...</source>
         <translation>Connecting to the device, please wait...</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="27"/>
+        <location filename="../src/transfer/TransferStrings.h" line="28"/>
         <source>文件校验错误！</source>
         <translation>File check error!</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="31"/>
+        <location filename="../src/transfer/TransferStrings.h" line="32"/>
         <source>用户数据</source>
-        <translation>User data</translation>
+        <translation>user data</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="32"/>
+        <location filename="../src/transfer/TransferStrings.h" line="33"/>
         <source>驱动(0)</source>
         <translation>Driver (0)</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="33"/>
+        <location filename="../src/transfer/TransferStrings.h" line="34"/>
         <source>驱动(1)</source>
         <translation>Driver (1)</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="36"/>
+        <location filename="../src/transfer/TransferStrings.h" line="37"/>
         <source>下载包文件已损坏！</source>
         <translation>The download package is damaged!</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="37"/>
+        <location filename="../src/transfer/TransferStrings.h" line="38"/>
         <source>下载%s失败！</source>
         <translation>Downloading %s failed!</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="38"/>
+        <location filename="../src/transfer/TransferStrings.h" line="39"/>
         <source>GUI更新后设备未回到应用程序模式！</source>
         <translation>The device did not return to application mode after the GUI update!</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="39"/>
+        <location filename="../src/transfer/TransferStrings.h" line="40"/>
         <source>设备没有进入BOOTLOADER！</source>
         <translation>The device did not enter the BOOTLOADER!</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="42"/>
+        <location filename="../src/transfer/TransferStrings.h" line="43"/>
         <source>下载包中没有适用于该文本硬件型号的GUI程序！</source>
         <translation>The download package has no GUI program for this panel model!</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="44"/>
+        <location filename="../src/transfer/TransferStrings.h" line="45"/>
         <source>下载包中的%s是占位文件，不是真正的程序，不能写入真实的文本显示器！
 （占位文件只用于模拟设备；确需写入时请加选项 --allow-placeholder。）</source>
         <translation>%s in the download package is a placeholder, not a real program, and cannot be written into a real panel!
 (Placeholders only serve emulated devices; to write it anyway add the option --allow-placeholder.)</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="46"/>
+        <location filename="../src/transfer/TransferStrings.h" line="47"/>
         <source>型号：%u</source>
         <translation>Model: %u</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="49"/>
+        <location filename="../src/transfer/TransferStrings.h" line="50"/>
         <source>IP地址无效：%s</source>
         <translation>Invalid IP address: %s</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="50"/>
+        <location filename="../src/transfer/TransferStrings.h" line="51"/>
         <source>端口无效：%s</source>
         <translation>Invalid port: %s</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="51"/>
+        <location filename="../src/transfer/TransferStrings.h" line="52"/>
         <source>找不到串口：%s</source>
         <translation>Serial port not found: %s</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="52"/>
+        <location filename="../src/transfer/TransferStrings.h" line="53"/>
         <source>读取USB设备列表失败：%s</source>
         <translation>Could not list the USB devices: %s</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="56"/>
+        <location filename="../src/transfer/TransferStrings.h" line="57"/>
         <source>设备未做任何改动。</source>
         <translation>The device was not changed.</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="57"/>
+        <location filename="../src/transfer/TransferStrings.h" line="58"/>
         <source>设备可能已切换到BOOTLOADER，状态不明：请重新上电后再下载。</source>
         <translation>The device may have switched to the BOOTLOADER; its state is unknown: power it up again, then download again.</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="59"/>
+        <location filename="../src/transfer/TransferStrings.h" line="60"/>
         <source>设备停留在BOOTLOADER中，原GUI程序未改动：重新上电即可回到应用程序，然后可重新下载。</source>
         <translation>The device stays in the BOOTLOADER; its GUI program is unchanged: power it up again to return to the application, then download again.</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="61"/>
+        <location filename="../src/transfer/TransferStrings.h" line="62"/>
         <source>设备停留在BOOTLOADER中，GUI程序不完整：请重新下载（会重新写入GUI程序）。</source>
         <translation>The device stays in the BOOTLOADER with an incomplete GUI program: download again (the GUI program will be written again).</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="63"/>
+        <location filename="../src/transfer/TransferStrings.h" line="64"/>
         <source>GUI程序已写入，但设备重启后没有应答：请检查连接，重新上电后再下载。</source>
         <translation>The GUI program was written, but the device did not answer after its restart: check the connection, power it up again, then download again.</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="64"/>
+        <location filename="../src/transfer/TransferStrings.h" line="65"/>
         <source>设备已回到应用程序，原工程未改动。</source>
         <translation>The device is back in its application; the project is unchanged.</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="65"/>
+        <location filename="../src/transfer/TransferStrings.h" line="66"/>
         <source>设备已退出下载模式，但工程数据不完整：请重新下载。</source>
         <translation>The device left download mode, but the project data are incomplete: please download again.</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="67"/>
+        <location filename="../src/transfer/TransferStrings.h" line="68"/>
         <source>设备可能仍处于下载模式且没有应答：请重新上电后再下载。</source>
         <translation>The device may still be in download mode and does not answer: power it up again, then download again.</translation>
     </message>
     <message>
-        <location filename="../src/transfer/TransferStrings.h" line="70"/>
+        <location filename="../src/transfer/TransferStrings.h" line="71"/>
         <source>下载成功！</source>
         <translation>Download succeeded!</translation>
     </message>

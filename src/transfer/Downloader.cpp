@@ -232,7 +232,7 @@ CDownloader::Outcome CDownloader::WriteRegion(CPanelConnection& connection, cons
         return Failed(text::kEraseFailed);
     }
     m_progress.SetPos(0);
-    m_progress.SetCaption(std::string(text::kDownloadWord) + name + ":");
+    m_progress.SetCaption(balsar::Format(text::kDownloadCaptionFmt, name));
     m_progress.SetRange(0, static_cast<int>(blocks));
     size_t done = 0;
     for (uint32_t index = 0; done < data.size(); ++index) {

@@ -22,7 +22,8 @@ inline constexpr const char kBurnDoneFmt[] = "烧写%s成功！";
 
 // Progress captions.
 inline constexpr const char kEraseCaption[] = "擦除FLASH";
-inline constexpr const char kDownloadWord[] = "下载";
+// "下载<region>:"; the progress bar adds the percent after the colon.
+inline constexpr const char kDownloadCaptionFmt[] = "下载%s:";
 inline constexpr const char kConnectingCaption[] = "设备连接，请稍候...";
 inline constexpr const char kVerifyErrorCaption[] = "文件校验错误！";
 

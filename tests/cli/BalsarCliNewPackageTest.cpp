@@ -68,7 +68,8 @@ TEST_F(CliNewPackageTest, NewCreatesTheProjectWithItsPortsAndPrintsThePath) {
     EXPECT_NE(info.out.find("screens: 1\n  1 "), std::string::npos) << info.out;
 }
 
-// TP-128 ships a template: two screens, each with a key to the other.
+// TP-128 ships a template: two screens, each with a key to the other; the
+// down key of the last one is off.
 TEST_F(CliNewPackageTest, NewCopiesTheShippedTemplateOfTheModelAndSetsThePorts) {
     ASSERT_TRUE(fs::exists(fs::path(BALSAR_SOURCE_DIR) / "lib" / "hardware" / "TP-128.SFP"));
     const CliResult run = Cli({"new", "t", "--folder", folder.Path().string(), "--model", "1", "--port", "1=30"});
@@ -79,6 +80,10 @@ TEST_F(CliNewPackageTest, NewCopiesTheShippedTemplateOfTheModelAndSetsThePorts) 
     EXPECT_NE(info.out.find("COM0: not used"), std::string::npos) << info.out;
     EXPECT_NE(info.out.find("COM1: protocol 30"), std::string::npos) << info.out;
     EXPECT_NE(info.out.find("screens: 2\n  1 HMI1: 2 elements FK=1 ST=1\n  2 "), std::string::npos) << info.out;
+    // The template's up and down keys lead to screens it has.
+    const CliResult check = Cli({"check", (folder.Path() / "t" / "t.ZPJ").string()});
+    EXPECT_EQ(check.status, 0) << check.out;
+    EXPECT_NE(check.out.find("0 errors, 0 warnings"), std::string::npos) << check.out;
 }
 
 TEST_F(CliNewPackageTest, NewNeverOverwritesAnExistingFolder) {

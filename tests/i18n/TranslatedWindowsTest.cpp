@@ -147,6 +147,9 @@ TEST_F(Translated, CoreMessagesLineByLineAndUnknownTextsAsTheyStand) {
     // A message joined from a fixed text and a path.
     EXPECT_EQ(i18n::UiMessage(std::string(texts::kOpenFailed) + "\n/tmp/x.ZPJ"),
               QStringLiteral("Could not open the project\n/tmp/x.ZPJ"));
+    // The download caption of the transfer tools, with a region name that is
+    // itself translated.
+    EXPECT_EQ(i18n::UiMessage("下载用户数据:"), QStringLiteral("Downloading user data:"));
     // The user's own texts and names are never looked up as templates.
     EXPECT_EQ(i18n::UiMessage("温度过高"), QStringLiteral("温度过高"));
     EXPECT_EQ(i18n::Ui("温度过高"), QStringLiteral("温度过高"));
@@ -157,7 +160,7 @@ TEST_F(Translated, CoreMessagesLineByLineAndUnknownTextsAsTheyStand) {
 
 TEST_F(Translated, LanguageMenuStoresTheChoice) {
     ASSERT_TRUE(i18n::InstallTranslators(UiLanguage::English));
-    // The settings of the test mode (QStandardPaths), never the user's.
+    // The settings of the test process's scratch home, never the user's.
     i18n::StoreLanguageChoice(QString());
     QWidget parent;
     QMenu* menu = i18n::MakeLanguageMenu(&parent);
