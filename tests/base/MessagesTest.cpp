@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -36,6 +37,14 @@ TEST(ProgramPaths, HomeVariableOverridesTheExecutableFolder) {
     ::setenv("BALSAR_HOME", "/opt/balsar", 1);
     EXPECT_EQ(ProgramFolder(), "/opt/balsar");
     EXPECT_EQ(LibraryFolder(), "/opt/balsar/lib");
+    // A relative value keeps naming the same folder when the current folder
+    // changes (opening a project makes its folder the current one).
+    const std::filesystem::path start = std::filesystem::current_path();
+    ::setenv("BALSAR_HOME", "relative/home", 1);
+    EXPECT_EQ(ProgramFolder(), start / "relative/home");
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    EXPECT_EQ(LibraryFolder(), start / "relative/home/lib");
+    std::filesystem::current_path(start);
     ::unsetenv("BALSAR_HOME");
     // Without the override: the folder of the running test program.
     EXPECT_EQ(ProgramFolder().filename(), "bin");
