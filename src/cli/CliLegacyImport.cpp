@@ -15,7 +15,7 @@ namespace balsar {
 
 namespace {
 
-constexpr const char* kUsage = "usage: balsar-cli import-legacy FOLDER/sys.xml OUT.ZPJ\n";
+constexpr const char* kImportLegacyUsage = "usage: balsar-cli import-legacy FOLDER/sys.xml OUT.ZPJ\n";
 
 // Pictures of the older form are read from "image" below the current
 // folder: the folder of the file while the import runs.
@@ -45,7 +45,7 @@ private:
 
 int RunImportLegacyCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 2) {
-        err << kUsage;
+        err << kImportLegacyUsage;
         return 2;
     }
     std::error_code ec;

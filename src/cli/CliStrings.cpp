@@ -19,7 +19,7 @@ namespace balsar {
 
 namespace {
 
-constexpr const char* kUsage = "usage: balsar-cli strings export PROJECT.ZPJ --lang ID OUT.(csv|xlf)\n"
+constexpr const char* kStringsUsage = "usage: balsar-cli strings export PROJECT.ZPJ --lang ID OUT.(csv|xlf)\n"
                                "       balsar-cli strings import PROJECT.ZPJ IN.(csv|xlf) --lang ID [--out NEW.ZPJ]\n";
 
 enum class Format { Csv, Xliff, Unknown };
@@ -129,11 +129,11 @@ std::string Absolute(const std::string& path) {
 int RunStringsCommand(const std::vector<std::string>& argv, std::ostream& out, std::ostream& err) {
     Arguments args;
     if (!Parse(argv, args)) {
-        err << kUsage;
+        err << kStringsUsage;
         return 2;
     }
     if (FormatOf(args.file) == Format::Unknown) {
-        err << args.file << ": the file name must end in .csv, .xlf or .xliff\n" << kUsage;
+        err << args.file << ": the file name must end in .csv, .xlf or .xliff\n" << kStringsUsage;
         return 2;
     }
     args.project = Absolute(args.project);

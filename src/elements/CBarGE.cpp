@@ -18,8 +18,6 @@ namespace {
 
 bool IsVertical(int32_t direction) { return direction == CBarGE::DIR_UP || direction == CBarGE::DIR_DOWN; }
 
-const char* YesNo(int32_t flag) { return flag != 0 ? "yes" : "no"; }
-
 } // namespace
 
 CBarGE::CBarGE() : CopyableElement(KIND_BAR) {

@@ -24,8 +24,6 @@ BALSAR_IMPLEMENT_CLASS(CPictureGE, 0, &CGraphElement::StaticClass())
 
 namespace {
 
-const char* YesNo(int32_t flag) { return flag != 0 ? "yes" : "no"; }
-
 bool ReadSourceColours(const std::string& path, std::vector<uint32_t>& pixels) {
     std::vector<uint8_t> file;
     std::string error;

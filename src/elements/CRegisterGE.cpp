@@ -28,8 +28,6 @@ namespace {
 const std::string kRegisterFace = strings::kDefaultFace;
 constexpr int kRegisterFontMode = 2;
 
-const char* YesNo(int32_t flag) { return flag != 0 ? "yes" : "no"; }
-
 } // namespace
 
 CRegisterGE::CRegisterGE() : CopyableElement(KIND_REGISTER) {

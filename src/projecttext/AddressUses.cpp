@@ -52,7 +52,7 @@ struct KindAddress {
     AddressOf address;
 };
 
-const KindAddress kKinds[] = {
+const KindAddress kKindAddresses[] = {
     {&CLedGE::StaticClass(), ReadAddress<CLedGE>},
     {&CFunckeyGE::StaticClass(), KeyAddress},
     {&CDynamicText::StaticClass(), ReadAddress<CDynamicText>},
@@ -66,8 +66,8 @@ const KindAddress kKinds[] = {
     {&CTrendBufferGE::StaticClass(), nullptr},
 };
 
-const KindAddress* FindKind(std::string_view className) {
-    for (const KindAddress& kind : kKinds) {
+const KindAddress* FindKindAddress(std::string_view className) {
+    for (const KindAddress& kind : kKindAddresses) {
         if (kind.info->name == className) {
             return &kind;
         }
@@ -77,7 +77,7 @@ const KindAddress* FindKind(std::string_view className) {
 
 void AddElementUses(const CHMIFrame& screen, std::vector<AddressUse>& uses) {
     for (const auto& element : screen.GetElements()) {
-        const KindAddress* kind = FindKind(element->GetRuntimeClass().name);
+        const KindAddress* kind = FindKindAddress(element->GetRuntimeClass().name);
         if (kind == nullptr || kind->address == nullptr) {
             continue;
         }
@@ -143,7 +143,7 @@ void AddControlUses(const GlobalSettings& settings, const PortProtocols* protoco
 
 } // namespace
 
-bool KnowsElementAddresses(std::string_view className) { return FindKind(className) != nullptr; }
+bool KnowsElementAddresses(std::string_view className) { return FindKindAddress(className) != nullptr; }
 
 const char* AccessName(UseAccess access) {
     switch (access) {

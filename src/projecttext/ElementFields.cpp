@@ -218,7 +218,7 @@ struct KindText {
     KindFields fields;
 };
 
-const KindText kKinds[] = {
+const KindText kKindTexts[] = {
     {&CLedGE::StaticClass(), Adapt<CLedGE, LampFields>},
     {&CFunckeyGE::StaticClass(), Adapt<CFunckeyGE, KeyFields>},
     {&CStaticText::StaticClass(), Adapt<CStaticText, StaticTextFields>},
@@ -232,8 +232,8 @@ const KindText kKinds[] = {
     {&CEventListGE::StaticClass(), Adapt<CEventListGE, EventListFields>},
 };
 
-const KindText* FindKind(std::string_view className) {
-    for (const KindText& kind : kKinds) {
+const KindText* FindKindText(std::string_view className) {
+    for (const KindText& kind : kKindTexts) {
         if (kind.info->name == className) {
             return &kind;
         }
@@ -252,12 +252,12 @@ bool IsRegisteredElement(std::string_view className) {
 
 } // namespace
 
-bool HasElementText(std::string_view className) { return FindKind(className) != nullptr; }
+bool HasElementText(std::string_view className) { return FindKindText(className) != nullptr; }
 
 std::unique_ptr<CGraphElement> CreateElement(JsonIo& io) {
     std::string className;
     io.Field("class", className);
-    const KindText* kind = FindKind(className);
+    const KindText* kind = FindKindText(className);
     if (kind == nullptr || !IsRegisteredElement(className)) {
         io.Fail("class", "unknown element class \"" + className + "\"");
     }
@@ -267,7 +267,7 @@ std::unique_ptr<CGraphElement> CreateElement(JsonIo& io) {
 
 void ElementFields(JsonIo& io, CGraphElement& element) {
     const std::string_view className = element.GetRuntimeClass().name;
-    const KindText* kind = FindKind(className);
+    const KindText* kind = FindKindText(className);
     if (kind == nullptr) {
         // A kind added to the registry without a text form.
         throw std::logic_error("no text form for element class " + std::string(className));

@@ -18,5 +18,7 @@ int32_t IntText(const CXmlNodeWrapper& node);
 int32_t IntChild(const CXmlNodeWrapper& node, std::string_view child);
 // True when the attribute equals word ignoring letter case; else false.
 bool FlagAttribute(const CXmlNodeWrapper& node, std::string_view name, std::string_view word);
+// The flag written back: "yes" for non-zero, else "no".
+inline const char* YesNo(int32_t flag) { return flag != 0 ? "yes" : "no"; }
 
 } // namespace balsar

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "base/FileIo.h"
 #include "base/MessageSink.h"
 #include "base/Prompt.h"
 #include "cli/BalsarCli.h"
@@ -44,13 +43,6 @@ std::string MakeProject(const test::TempFolder& folder, const std::string& name)
     return path;
 }
 
-std::vector<uint8_t> Bytes(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    std::string error;
-    EXPECT_TRUE(ReadFileBytes(path, bytes, error)) << error;
-    return bytes;
-}
-
 } // namespace
 
 TEST(BalsarCli, CompileWritesTheOutputNextToTheProject) {
@@ -60,7 +52,7 @@ TEST(BalsarCli, CompileWritesTheOutputNextToTheProject) {
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string output = folder.File("line.bin~");
     EXPECT_EQ(run.out, output + "\n");
-    const std::vector<uint8_t> image = Bytes(output);
+    const std::vector<uint8_t> image = test::FileBytes(output);
     ASSERT_GE(image.size(), 52u);
     EXPECT_EQ(ReadAt(image, 12, 4), image.size());
     EXPECT_EQ(ReadAt(image, 16, 4), ImageCompiler::Checksum(image));
@@ -88,15 +80,15 @@ TEST(BalsarCli, InfoAsTextAndJson) {
 TEST(BalsarCli, SaveRewritesOrCopies) {
     test::TempFolder folder;
     const std::string project = MakeProject(folder, "line.ZPJ");
-    const std::vector<uint8_t> before = Bytes(project);
+    const std::vector<uint8_t> before = test::FileBytes(project);
     const CliRun same = Cli({"save", project});
     ASSERT_EQ(same.status, 0) << same.err;
-    EXPECT_EQ(Bytes(project), before);
+    EXPECT_EQ(test::FileBytes(project), before);
     const std::string copy = folder.File("copy.ZPJ");
     const CliRun as = Cli({"save", project, "--as", copy});
     ASSERT_EQ(as.status, 0) << as.err;
     EXPECT_EQ(as.out, copy + "\n");
-    EXPECT_EQ(Bytes(copy), before);
+    EXPECT_EQ(test::FileBytes(copy), before);
 }
 
 TEST(BalsarCli, BadInputAndUsage) {

@@ -19,23 +19,9 @@ const std::filesystem::path kReference = std::filesystem::path(BALSAR_SOURCE_DIR
 
 using test::Cli;
 using test::CliRun;
-
-std::vector<uint8_t> Bytes(const std::filesystem::path& path) {
-    std::vector<uint8_t> bytes;
-    std::string error;
-    EXPECT_TRUE(ReadFileBytes(path, bytes, error)) << error;
-    return bytes;
-}
-
-std::string Text(const std::filesystem::path& path) {
-    const std::vector<uint8_t> bytes = Bytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-    std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), error)) << error;
-}
+using test::FileBytes;
+using test::FileText;
+using test::WriteFileText;
 
 } // namespace
 
@@ -49,22 +35,22 @@ TEST(ProjectTextCli, ExportThenImportGivesTheSameProjectFile) {
     run = Cli({"import", json, project});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, project + "\n");
-    EXPECT_TRUE(Bytes(project) == Bytes(kReference));
+    EXPECT_TRUE(FileBytes(project) == FileBytes(kReference));
 
     // "-" writes the same text to standard output.
     run = Cli({"export", kReference.string(), "-"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, Text(json));
+    EXPECT_EQ(run.out, FileText(json));
 }
 
 TEST(ProjectTextCli, ABadTextWritesNothing) {
     test::TempFolder folder;
     const std::string json = folder.File("p.json");
     ASSERT_EQ(Cli({"export", kReference.string(), json}).status, 0);
-    std::string text = Text(json);
+    std::string text = FileText(json);
 
     // Cut short: a syntax error with its place; no project file appears.
-    WriteText(json, text.substr(0, text.size() / 2));
+    WriteFileText(json, text.substr(0, text.size() / 2));
     CliRun run = Cli({"import", json, folder.File("new.ZPJ")});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err.rfind(json + ": line ", 0), 0u) << run.err;
@@ -76,12 +62,12 @@ TEST(ProjectTextCli, ABadTextWritesNothing) {
     const size_t at = text.find("\"panelModelId\": 1");
     ASSERT_NE(at, std::string::npos);
     text.replace(at, 17, "\"panelModelId\": true");
-    WriteText(json, text);
+    WriteFileText(json, text);
     run = Cli({"import", json, existing});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, json + ": $.panelModelId: expected an integer from -2147483648 to 2147483647, found a "
                               "boolean true\n");
-    EXPECT_TRUE(Bytes(existing) == Bytes(kReference));
+    EXPECT_TRUE(FileBytes(existing) == FileBytes(kReference));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
 
     run = Cli({"import", folder.File("missing.json"), folder.File("x.ZPJ")});

@@ -15,7 +15,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "base/FileIo.h"
 #include "base/MessageSink.h"
 #include "base/ProgramPaths.h"
 #include "base/Prompt.h"
@@ -328,13 +327,6 @@ std::unique_ptr<CMirloProject> BuildReferenceProject(FontEngine& fonts) {
     return project;
 }
 
-std::vector<uint8_t> Bytes(const std::filesystem::path& path) {
-    std::vector<uint8_t> bytes;
-    std::string error;
-    EXPECT_TRUE(ReadFileBytes(path.string(), bytes, error)) << error;
-    return bytes;
-}
-
 bool Updating() { return std::getenv("BALSAR_UPDATE_REFERENCE") != nullptr; }
 
 // Index of the first differing byte, for a readable failure.
@@ -374,8 +366,8 @@ TEST(ReferenceProject, BuildingItSavesTheCommittedProjectFile) {
         std::filesystem::copy_file(saved, reference, std::filesystem::copy_options::overwrite_existing);
         GTEST_SKIP() << "reference project file rewritten: " << reference;
     }
-    const std::vector<uint8_t> expected = Bytes(reference);
-    const std::vector<uint8_t> actual = Bytes(saved);
+    const std::vector<uint8_t> expected = test::FileBytes(reference);
+    const std::vector<uint8_t> actual = test::FileBytes(saved);
     EXPECT_TRUE(actual == expected) << FirstDifference(actual, expected);
 }
 
@@ -391,15 +383,15 @@ TEST(ReferenceProject, CompilingAndSavingTheCommittedFileKeepsEveryByte) {
         std::filesystem::copy_file(image, reference, std::filesystem::copy_options::overwrite_existing);
         GTEST_SKIP() << "reference image rewritten: " << reference;
     }
-    const std::vector<uint8_t> expectedImage = Bytes(reference);
-    const std::vector<uint8_t> actualImage = Bytes(image);
+    const std::vector<uint8_t> expectedImage = test::FileBytes(reference);
+    const std::vector<uint8_t> actualImage = test::FileBytes(image);
     EXPECT_TRUE(actualImage == expectedImage) << FirstDifference(actualImage, expectedImage);
 
     // Compiling leaves the project as it was: saving it again gives the
     // committed file.
     const std::filesystem::path resaved = folder.Path() / "resaved.ZPJ";
     ASSERT_EQ(Cli({"save", project.string(), "--as", resaved.string()}, err), 0) << err;
-    const std::vector<uint8_t> expectedFile = Bytes(kReferenceFolder / "every-kind.ZPJ");
-    const std::vector<uint8_t> actualFile = Bytes(resaved);
+    const std::vector<uint8_t> expectedFile = test::FileBytes(kReferenceFolder / "every-kind.ZPJ");
+    const std::vector<uint8_t> actualFile = test::FileBytes(resaved);
     EXPECT_TRUE(actualFile == expectedFile) << FirstDifference(actualFile, expectedFile);
 }

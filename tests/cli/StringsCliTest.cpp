@@ -22,18 +22,8 @@ namespace {
 
 using test::Cli;
 using test::CliRun;
-
-std::string Text(const std::filesystem::path& path) {
-    std::vector<uint8_t> bytes;
-    std::string error;
-    EXPECT_TRUE(ReadFileBytes(path, bytes, error)) << error;
-    return std::string(bytes.begin(), bytes.end());
-}
-
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-    std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path, std::vector<uint8_t>(text.begin(), text.end()), error)) << error;
-}
+using test::FileText;
+using test::WriteFileText;
 
 // A project file of model 1 with languages Chinese and English and one
 // static text "Start" in the built-in font.
@@ -73,7 +63,7 @@ TEST(StringsCli, CsvOutAndBackIntoANewProjectThatCompiles) {
     CliRun run = Cli({"strings", "export", project, "--lang", "1", csv});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, csv + ": 1 texts\n");
-    WriteText(csv, Replace(Text(csv), ",Start,\r\n", ",Start,Go\r\n"));
+    WriteFileText(csv, Replace(FileText(csv), ",Start,\r\n", ",Start,Go\r\n"));
 
     const std::string translated = folder.File("demo-en.ZPJ");
     run = Cli({"strings", "import", project, csv, "--lang", "0x0409", "--out", translated});
@@ -82,34 +72,34 @@ TEST(StringsCli, CsvOutAndBackIntoANewProjectThatCompiles) {
     // The new project holds the text in language 1; the source is untouched.
     run = Cli({"strings", "export", translated, "--lang", "1", folder.File("again.csv")});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(Text(folder.File("again.csv")).find(",1,1,Go,Go\r\n"), std::string::npos);
+    EXPECT_NE(FileText(folder.File("again.csv")).find(",1,1,Go,Go\r\n"), std::string::npos);
     run = Cli({"strings", "export", project, "--lang", "1", folder.File("source.csv")});
-    EXPECT_NE(Text(folder.File("source.csv")).find(",1,0,Start,\r\n"), std::string::npos);
+    EXPECT_NE(FileText(folder.File("source.csv")).find(",1,0,Start,\r\n"), std::string::npos);
     EXPECT_EQ(Cli({"compile", translated}).status, 0);
 
     // XLIFF the same way, written back into the project itself.
     const std::string xlf = folder.File("en.xlf");
     ASSERT_EQ(Cli({"strings", "export", project, "--lang", "1", xlf}).status, 0);
-    WriteText(xlf, Replace(Text(xlf), "<target state=\"needs-translation\" />", "<target>Los</target>"));
+    WriteFileText(xlf, Replace(FileText(xlf), "<target state=\"needs-translation\" />", "<target>Los</target>"));
     run = Cli({"strings", "import", project, xlf, "--lang", "1"});
     ASSERT_EQ(run.status, 0) << run.err;
     ASSERT_EQ(Cli({"strings", "export", project, "--lang", "1", folder.File("after.csv")}).status, 0);
-    EXPECT_NE(Text(folder.File("after.csv")).find(",Los,Los\r\n"), std::string::npos);
+    EXPECT_NE(FileText(folder.File("after.csv")).find(",Los,Los\r\n"), std::string::npos);
 }
 
 TEST(StringsCli, RefusalsWriteNothing) {
     test::TempFolder folder;
     const std::string project = WriteProject(folder);
-    const std::string before = Text(project);
+    const std::string before = FileText(project);
     const std::string out = folder.File("new.ZPJ");
     const auto refused = [&](const std::string& name, const std::string& content, const std::string& message) {
-        WriteText(folder.File(name), content);
+        WriteFileText(folder.File(name), content);
         const CliRun run = Cli({"strings", "import", project, folder.File(name), "--lang", "1", "--out", out});
         EXPECT_EQ(run.status, 1) << name;
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
         EXPECT_NE(run.err.find("nothing written"), std::string::npos) << run.err;
         EXPECT_FALSE(std::filesystem::exists(out)) << name;
-        EXPECT_EQ(Text(project), before);
+        EXPECT_EQ(FileText(project), before);
     };
     refused("unknown.csv", "id,target\r\nscreen1/ST0,Go\r\nscreen7/ST0,Weg\r\n",
             "line 3: unknown id \"screen7/ST0\"");
@@ -178,7 +168,7 @@ std::string LegacyProject(const std::string& plc) { return Replace(kLegacyProjec
 TEST(ImportLegacyCli, WritesTheProjectAndNamesEveryIncompleteElement) {
     test::TempFolder folder;
     const std::filesystem::path xml = folder.Path() / "sys.xml";
-    WriteText(xml, LegacyProject("1"));
+    WriteFileText(xml, LegacyProject("1"));
     const std::string out = folder.File("old.ZPJ");
     CliRun run = Cli({"import-legacy", xml.string(), out});
     EXPECT_EQ(run.status, 3) << run.err;
@@ -215,7 +205,7 @@ TEST(ImportLegacyCli, CompleteImportExitsZero) {
     const size_t to = text.find("</Parts>");
     text.replace(from, to - from, "");
     text = Replace(text, "<Items><Item>Pump 1 failed</Item><Item>Pump 2 failed</Item></Items>", "<Items/>");
-    WriteText(xml, text);
+    WriteFileText(xml, text);
     const CliRun run = Cli({"import-legacy", xml.string(), folder.File("empty.ZPJ")});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
@@ -225,7 +215,7 @@ TEST(ImportLegacyCli, CompleteImportExitsZero) {
 TEST(ImportLegacyCli, UnknownPlcOrMissingFileWritesNothing) {
     test::TempFolder folder;
     const std::filesystem::path xml = folder.Path() / "sys.xml";
-    WriteText(xml, LegacyProject("99"));
+    WriteFileText(xml, LegacyProject("99"));
     const std::string out = folder.File("old.ZPJ");
     CliRun run = Cli({"import-legacy", xml.string(), out});
     EXPECT_EQ(run.status, 1);

@@ -6,24 +6,13 @@
 #include "compiler/ImageCompiler.h"
 #include "plc/CommuUtils.h"
 #include "project/CMirloProject.h"
+#include "CompileTestSupport.h"
 #include "support/TestSupport.h"
 
 using namespace balsar;
 using balsar::test::Hex;
 
 namespace {
-
-// A compile without port descriptions or fonts, for a 128 x 64 panel.
-struct Fixture {
-    RecordingMessageSink sink;
-    CompileInputs inputs{sink};
-};
-
-std::vector<uint8_t> Slice(const Image& image, size_t from, size_t n) {
-    return std::vector<uint8_t>(image.begin() + static_cast<long>(from), image.begin() + static_cast<long>(from + n));
-}
-
-uint32_t SectionOffset(const Image& image, int k) { return ReadAt(image, 24 + 4 * static_cast<size_t>(k), 4); }
 
 CPortCom SamplePort() {
     CPortCom port(1);
@@ -53,25 +42,25 @@ CPortCom SamplePort() {
 } // namespace
 
 TEST(ImageHeader, HeaderSectionTableLengthAndChecksum) {
-    Fixture f;
+    test::CompileFixture f;
     CMirloProject project;
     const Image image = CompileProject(project, f.inputs);
-    EXPECT_EQ(Slice(image, 0, 12), Hex("5A656D427261 00 00 01000000"));
+    EXPECT_EQ(test::Slice(image, 0, 12), Hex("5A656D427261 00 00 01000000"));
     EXPECT_EQ(ReadAt(image, 12, 4), image.size());
     EXPECT_EQ(ReadAt(image, 20, 4), 24u);
     // Section 2 is never written; the port block of an unused project is
     // only its count.
-    EXPECT_EQ(SectionOffset(image, 2), 0u);
-    const uint32_t ports = SectionOffset(image, 1);
+    EXPECT_EQ(test::SectionOffset(image, 2), 0u);
+    const uint32_t ports = test::SectionOffset(image, 1);
     ASSERT_NE(ports, 0u);
     EXPECT_EQ(ports % 4, 0u);
     EXPECT_EQ(ReadAt(image, ports, 4), 0u);
-    const uint32_t screens = SectionOffset(image, 3);
+    const uint32_t screens = test::SectionOffset(image, 3);
     EXPECT_EQ(screens, ports + 4);
     EXPECT_EQ(ReadAt(image, screens, 4), 0u);
     // Every section starts at a multiple of 4.
     for (int k = 0; k < 7; ++k) {
-        EXPECT_EQ(SectionOffset(image, k) % 4, 0u) << k;
+        EXPECT_EQ(test::SectionOffset(image, k) % 4, 0u) << k;
     }
     // The checksum covers everything from the section table on.
     uint32_t sum = 0;
@@ -83,7 +72,7 @@ TEST(ImageHeader, HeaderSectionTableLengthAndChecksum) {
 }
 
 TEST(ImageHeader, TwoCompilesOfAnUnchangedProjectAreIdentical) {
-    Fixture f;
+    test::CompileFixture f;
     CMirloProject project;
     project.GetPort(0)->enabled = 1;
     auto screen = std::make_unique<CHMIFrame>();
@@ -131,14 +120,14 @@ TEST(PortRecord, ConversionsAndOutOfRangeIndexes) {
 }
 
 TEST(PortBlock, CountsPortsInUseAndSkipsTheOthers) {
-    Fixture f;
+    test::CompileFixture f;
     CMirloProject project;
     *project.GetPort(1) = SamplePort();
     *project.GetPort(2) = SamplePort();
     project.GetPort(2)->port = 2;
     project.GetCanPort().enabled = 1; // counted, but writes no record
     const Image image = CompileProject(project, f.inputs);
-    const uint32_t block = SectionOffset(image, 1);
+    const uint32_t block = test::SectionOffset(image, 1);
     EXPECT_EQ(ReadAt(image, block, 4), 3u);
     const uint32_t first = ReadAt(image, block + 4, 4);
     const uint32_t second = ReadAt(image, block + 8, 4);
@@ -148,11 +137,11 @@ TEST(PortBlock, CountsPortsInUseAndSkipsTheOthers) {
     EXPECT_EQ(image[first], 1);
     EXPECT_EQ(image[second], 2);
     // The screen block follows at the next multiple of 4.
-    EXPECT_EQ(SectionOffset(image, 3), block + 16 + 72);
+    EXPECT_EQ(test::SectionOffset(image, 3), block + 16 + 72);
 }
 
 TEST(ScreenBlock, ScreensInAscendingNumberWithoutPadding) {
-    Fixture f;
+    test::CompileFixture f;
     f.inputs.panelWidth = 240;
     f.inputs.panelHeight = 128;
     CMirloProject project;
@@ -162,7 +151,7 @@ TEST(ScreenBlock, ScreensInAscendingNumberWithoutPadding) {
         project.AddScreen(std::move(screen));
     }
     const Image image = CompileProject(project, f.inputs);
-    const uint32_t block = SectionOffset(image, 3);
+    const uint32_t block = test::SectionOffset(image, 3);
     EXPECT_EQ(ReadAt(image, block, 4), 3u);
     const uint32_t records = block + 4 + 12;
     for (uint32_t i = 0; i < 3; ++i) {

@@ -7,6 +7,7 @@
 #include "elements/CPictureGE.h"
 #include "elements/CTrendGE.h"
 #include "project/CMirloProject.h"
+#include "CompileTestSupport.h"
 #include "support/TestSupport.h"
 
 using namespace balsar;
@@ -14,20 +15,9 @@ using balsar::test::Hex;
 
 namespace {
 
-struct Fixture {
-    RecordingMessageSink sink;
-    CompileInputs inputs{sink};
-};
-
-uint32_t SectionOffset(const Image& image, int k) { return ReadAt(image, 24 + 4 * static_cast<size_t>(k), 4); }
-
-std::vector<uint8_t> Slice(const Image& image, size_t from, size_t n) {
-    return std::vector<uint8_t>(image.begin() + static_cast<long>(from), image.begin() + static_cast<long>(from + n));
-}
-
 // Offset of element i of screen s, from the screen block.
 uint32_t ElementOffset(const Image& image, size_t s, size_t i) {
-    const uint32_t screens = SectionOffset(image, 3);
+    const uint32_t screens = test::SectionOffset(image, 3);
     const uint32_t screen = ReadAt(image, screens + 4 + 4 * s, 4);
     return ReadAt(image, screen + 20 + 4 * i, 4);
 }
@@ -52,18 +42,18 @@ void AddTrend(CHMIFrame& screen, int32_t address, int32_t points) {
 } // namespace
 
 TEST(TrendSection, ProjectWithoutTrendsWritesASingleZero) {
-    Fixture f;
+    test::CompileFixture f;
     CMirloProject project;
     AddScreen(project, 1);
     const Image image = CompileProject(project, f.inputs);
-    const uint32_t section = SectionOffset(image, 4);
+    const uint32_t section = test::SectionOffset(image, 4);
     ASSERT_NE(section, 0u);
-    EXPECT_EQ(Slice(image, section, 4), Hex("00000000"));
-    EXPECT_EQ(SectionOffset(image, 5), section + 4);
+    EXPECT_EQ(test::Slice(image, section, 4), Hex("00000000"));
+    EXPECT_EQ(test::SectionOffset(image, 5), section + 4);
 }
 
 TEST(TrendSection, SharedAndSeparateChannels) {
-    Fixture f;
+    test::CompileFixture f;
     CMirloProject project;
     CHMIFrame& one = AddScreen(project, 1);
     CHMIFrame& two = AddScreen(project, 2);
@@ -71,12 +61,12 @@ TEST(TrendSection, SharedAndSeparateChannels) {
     AddTrend(two, 3, 20); // the same channel on another screen
     AddTrend(two, 3, 30); // another point count: its own channel
     const Image image = CompileProject(project, f.inputs);
-    const uint32_t section = SectionOffset(image, 4);
+    const uint32_t section = test::SectionOffset(image, 4);
     ASSERT_EQ(ReadAt(image, section, 4), 2u);
     const uint32_t first = section + 12;
     EXPECT_EQ(ReadAt(image, section + 4, 4), first);
     EXPECT_EQ(ReadAt(image, section + 8, 4), first + 24);
-    EXPECT_EQ(Slice(image, first, 48), Hex("00000000 03 00 FF 00 FF 22 0100 03000000 0A000000 14000000"
+    EXPECT_EQ(test::Slice(image, first, 48), Hex("00000000 03 00 FF 00 FF 22 0100 03000000 0A000000 14000000"
                                            "00000000 03 00 FF 00 FF 22 0100 03000000 0A000000 1E000000"));
     // The records name channels 0, 0 and 1, and carry their own offsets.
     const uint32_t a = ElementOffset(image, 0, 0);
@@ -92,7 +82,7 @@ TEST(TrendSection, SharedAndSeparateChannels) {
 }
 
 TEST(PictureCompile, ProjectPicturesUseTheProjectLibrary) {
-    Fixture f;
+    test::CompileFixture f;
     CMirloProject project;
     auto item = std::make_unique<CSingleColorBitmapLibItem>();
     item->width = 8;
@@ -114,5 +104,5 @@ TEST(PictureCompile, ProjectPicturesUseTheProjectLibrary) {
     EXPECT_EQ(object, a + 16);
     EXPECT_EQ(ReadAt(image, b + 12, 4), object);
     const uint32_t bitmap = ReadAt(image, object + 1, 4);
-    EXPECT_EQ(Slice(image, bitmap, 6), Hex("01 0800 0100 0F"));
+    EXPECT_EQ(test::Slice(image, bitmap, 6), Hex("01 0800 0100 0F"));
 }

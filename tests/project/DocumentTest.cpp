@@ -20,9 +20,9 @@ using balsar::test::FakeElement;
 
 namespace {
 
-struct Fixture {
+struct DocumentFixture {
     // catalogue: the older PLC catalogue of the legacy import (none by default).
-    explicit Fixture(const LegacyPlcCatalogue* catalogue = nullptr)
+    explicit DocumentFixture(const LegacyPlcCatalogue* catalogue = nullptr)
         : session(sink, prompt, SessionParts{.legacyCatalogue = catalogue}) {
         auto project = std::make_unique<CMirloProject>();
         auto screen = std::make_unique<CHMIFrame>();
@@ -50,13 +50,13 @@ public:
 } // namespace
 
 TEST(Document, UnchangedProjectClosesWithoutAQuestion) {
-    Fixture f;
+    DocumentFixture f;
     EXPECT_TRUE(f.doc.SaveModified());
     EXPECT_TRUE(f.prompt.Questions().empty());
 }
 
 TEST(Document, FileChangedBehindOurBackStillAsks) {
-    Fixture f;
+    DocumentFixture f;
     {
         std::ofstream out(f.path, std::ios::binary | std::ios::app);
         out << 'x';
@@ -74,7 +74,7 @@ TEST(Document, FileChangedBehindOurBackStillAsks) {
 }
 
 TEST(Document, ModifiedProjectAsksAndNoDiscards) {
-    Fixture f;
+    DocumentFixture f;
     auto element = std::make_unique<FakeElement>(2);
     EXPECT_EQ(f.doc.AddElement(std::move(element)), 1);
     EXPECT_TRUE(f.doc.IsModified());
@@ -88,7 +88,7 @@ TEST(Document, ModifiedProjectAsksAndNoDiscards) {
 }
 
 TEST(Document, FailedSaveKeepsThePreviousFile) {
-    Fixture f;
+    DocumentFixture f;
     std::filesystem::create_directories(f.folder.Path() / "dir.ZPJ" / "inside");
     EXPECT_FALSE(f.doc.SaveToFile(f.folder.File("dir.ZPJ"), true));
     EXPECT_EQ(f.sink.Texts().size(), 1u);
@@ -103,7 +103,7 @@ TEST(Document, FailedSaveKeepsThePreviousFile) {
 }
 
 TEST(Document, OpenChecksExtensionAndTheLock) {
-    Fixture f;
+    DocumentFixture f;
     ASSERT_TRUE(f.doc.CloseProject());
     EXPECT_EQ(f.doc.Project(), nullptr);
 
@@ -132,7 +132,7 @@ TEST(Document, OpenChecksExtensionAndTheLock) {
 }
 
 TEST(Document, SaveAsAsksBeforeReplacingAndMovesTheLock) {
-    Fixture f;
+    DocumentFixture f;
     ASSERT_TRUE(f.doc.CloseProject());
     ASSERT_TRUE(f.doc.OpenProject(f.path));
     const std::string target = f.folder.File("plant_1.ZPJ");
@@ -151,7 +151,7 @@ TEST(Document, SaveAsAsksBeforeReplacingAndMovesTheLock) {
 }
 
 TEST(Document, TitlePanelSizeAndScreens) {
-    Fixture f;
+    DocumentFixture f;
     EXPECT_EQ(f.doc.GetTitle(), f.path + " - [plant.ZPJ]");
     f.doc.SetModifiedFlag(true);
     EXPECT_EQ(f.doc.GetTitle(), f.path + " - [plant.ZPJ *]");
@@ -180,7 +180,7 @@ TEST(Document, TitlePanelSizeAndScreens) {
 
 TEST(Document, LegacyXmlImport) {
     OneEntryCatalogue catalogue;
-    Fixture f(&catalogue);
+    DocumentFixture f(&catalogue);
     const std::string xml = f.folder.File("sys.xml");
     std::ofstream(xml) << R"(<HMI SoftVersion="2.1" PLCID="7">
       <Frames>
@@ -235,7 +235,7 @@ TEST(Document, AFailedLegacyImportLeavesNoStateBehind) {
     const XmlElementFactory factory = [](std::string_view) { return std::unique_ptr<CGraphElement>(); };
     // Without an older catalogue the import ends without a project, and the
     // open project, its path, title and modified flag stay as they were.
-    Fixture f;
+    DocumentFixture f;
     const std::string xml = f.folder.File("sys.xml");
     std::ofstream(xml) << R"(<HMI PLCID="7"><Frames><Frame ID="3"><Parts/></Frame></Frames></HMI>)";
     const std::string title = f.doc.GetTitle();
@@ -251,7 +251,7 @@ TEST(Document, AFailedLegacyImportLeavesNoStateBehind) {
     // An import ends with its project: closing it, or a failed import after
     // that, leaves no system-screen mode for the next project.
     OneEntryCatalogue catalogue;
-    Fixture g(&catalogue);
+    DocumentFixture g(&catalogue);
     ASSERT_TRUE(g.doc.LoadLegacyXml(xml, factory));
     EXPECT_TRUE(g.doc.SystemScreenMode());
     g.doc.ClearProject();

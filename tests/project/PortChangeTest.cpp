@@ -57,8 +57,8 @@ CAddr On(int32_t port, int32_t width, const char* type, int32_t address) {
     return a;
 }
 
-struct Fixture {
-    Fixture() : session(sink, prompt, SessionParts{.plcFolder = folder.Path() / "plc"}) {
+struct PortChangeFixture {
+    PortChangeFixture() : session(sink, prompt, SessionParts{.plcFolder = folder.Path() / "plc"}) {
         const fs::path plc = folder.Path() / "plc";
         fs::create_directories(plc / "m");
         std::ofstream(plc / "index.CFG") << "<index><manufacturer discription='M' dir='m'/></index>";
@@ -142,7 +142,7 @@ TEST(PortChange, WhichPortsCountAsChanged) {
 }
 
 TEST(PortChange, NoKeepsEverything) {
-    Fixture f;
+    PortChangeFixture f;
     PortSettings settings = CurrentPortSettings(f.Project());
     settings.ports[1].protocolId = 2;
     f.prompt.Script(Answer::No);
@@ -156,7 +156,7 @@ TEST(PortChange, NoKeepsEverything) {
 }
 
 TEST(PortChange, YesResetsExactlyTheAddressesOnChangedPorts) {
-    Fixture f;
+    PortChangeFixture f;
     PortSettings settings = CurrentPortSettings(f.Project());
     settings.ports[1].protocolId = 2;
     settings.ports[1].baud = 7;
@@ -187,7 +187,7 @@ TEST(PortChange, YesResetsExactlyTheAddressesOnChangedPorts) {
 }
 
 TEST(PortChange, UnchangedPortsApplyWithoutAsking) {
-    Fixture f;
+    PortChangeFixture f;
     PortSettings settings = CurrentPortSettings(f.Project());
     settings.ports[0].baud = 8;
     ASSERT_TRUE(ApplyPortSettings(f.doc, settings, f.session));
@@ -199,7 +199,7 @@ TEST(PortChange, UnchangedPortsApplyWithoutAsking) {
 }
 
 TEST(PortChange, DisablingAPortResetsItsAddresses) {
-    Fixture f;
+    PortChangeFixture f;
     PortSettings settings = CurrentPortSettings(f.Project());
     settings.ports[0].enabled = 0;
     settings.ports[1].protocolId = 2;  // flagged too, though an enabled flag changed
@@ -213,7 +213,7 @@ TEST(PortChange, DisablingAPortResetsItsAddresses) {
 }
 
 TEST(PortSwap, MovesEveryAddressAndExchangesThePorts) {
-    Fixture f;
+    PortChangeFixture f;
     CMirloProject& project = f.Project();
     project.GetPort(1)->enabled = 0;
     project.GetPort(1)->protocolId = 2;
@@ -241,7 +241,7 @@ TEST(PortSwap, MovesEveryAddressAndExchangesThePorts) {
 }
 
 TEST(PortSwap, SamePortAndCanPortAreRefusedOrIgnored) {
-    Fixture f;
+    PortChangeFixture f;
     ASSERT_TRUE(SwapOpenProjectPorts(f.doc, 1, 1, f.session));
     EXPECT_EQ(f.Project().settings.controlAddress.port, 1);
     EXPECT_FALSE(f.doc.IsModified());

@@ -19,7 +19,7 @@ using balsar::test::Hex;
 
 namespace {
 
-struct Fixture {
+struct ProjectFileFixture {
     RecordingMessageSink sink;
     RecordingPrompt prompt;
     DesignerSession session{sink, prompt};
@@ -86,7 +86,7 @@ void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
 } // namespace
 
 TEST(ProjectFile, HeaderAndBodyStart) {
-    Fixture f;
+    ProjectFileFixture f;
     CMirloDoc doc(f.session, test::TestRegistry());
     auto project = std::make_unique<CMirloProject>();
     project->panelModelId = 1;
@@ -105,7 +105,7 @@ TEST(ProjectFile, HeaderAndBodyStart) {
 }
 
 TEST(ProjectFile, EveryMemberSurvivesSaveLoadSave) {
-    Fixture f;
+    ProjectFileFixture f;
     CMirloDoc doc(f.session, test::TestRegistry());
     doc.SetProject(RichProject());
     const std::string first = f.folder.File("rich.ZPJ");
@@ -179,7 +179,7 @@ TEST(ProjectFile, Version1FileLoadsWithDefaults) {
     EventList events;
     events.Serialize(ar);
 
-    Fixture f;
+    ProjectFileFixture f;
     const std::string path = f.folder.File("old.ZPJ");
     WriteBytes(path, ar.Data());
     CMirloDoc doc(f.session, test::TestRegistry());
@@ -193,7 +193,7 @@ TEST(ProjectFile, Version1FileLoadsWithDefaults) {
 }
 
 TEST(ProjectFile, MinimumReaderVersionDecides) {
-    Fixture f;
+    ProjectFileFixture f;
     CMirloDoc writer(f.session, test::TestRegistry());
     writer.SetProject(RichProject());
     const std::string path = f.folder.File("v.ZPJ");
@@ -218,7 +218,7 @@ TEST(ProjectFile, MinimumReaderVersionDecides) {
 }
 
 TEST(ProjectFile, DamagedFilesNeverCrashAndKeepTheOpenProject) {
-    Fixture f;
+    ProjectFileFixture f;
     CMirloDoc writer(f.session, test::TestRegistry());
     writer.SetProject(RichProject());
     const std::string good = f.folder.File("good.ZPJ");

@@ -80,7 +80,7 @@ std::unique_ptr<CMirloProject> Project(const Texts& texts = {}) {
     return project;
 }
 
-Image Compile(CMirloProject& project) {
+Image CompileAtPanelWidth(CMirloProject& project) {
     RecordingMessageSink sink;
     return CompileProject(project, CompileInputs{sink, kPanelWidth, 64});
 }
@@ -194,8 +194,8 @@ TEST(ProjectStrings, CsvTranslationRoundTripCompilesTheNewTexts) {
     translated.alarm = "Motor \"heiss\", halt";
     translated.language = 1;
     auto expected = Project(translated);
-    EXPECT_EQ(Compile(*project), Compile(*expected));
-    EXPECT_NE(Compile(*project), Compile(*Project()));
+    EXPECT_EQ(CompileAtPanelWidth(*project), CompileAtPanelWidth(*expected));
+    EXPECT_NE(CompileAtPanelWidth(*project), CompileAtPanelWidth(*Project()));
 
     // Exported again, the texts are current in language 1.
     const ProjectTexts again = CollectProjectTexts(*project, 1, kPanelWidth);
@@ -308,7 +308,7 @@ TEST(ProjectStrings, BadXliffIsRefused) {
 
 TEST(ProjectStrings, RefusedTranslationsLeaveTheProjectAlone) {
     auto project = Project();
-    const Image before = Compile(*project);
+    const Image before = CompileAtPanelWidth(*project);
     std::string error;
     TranslationResult result;
     TextPlace previous;
@@ -322,7 +322,7 @@ TEST(ProjectStrings, RefusedTranslationsLeaveTheProjectAlone) {
     EXPECT_FALSE(ApplyTranslations(*project, 1, twice, nullptr, result, error));
     EXPECT_EQ(error, "line 5: id \"event1\" given twice with different texts (first at line 2)");
     EXPECT_FALSE(ApplyTranslations(*project, 2, {}, nullptr, result, error));
-    EXPECT_EQ(Compile(*project), before);
+    EXPECT_EQ(CompileAtPanelWidth(*project), before);
     ASSERT_EQ(result.changed.size(), 1u);
     EXPECT_EQ(result.changed[0].id, "previous");
 

@@ -417,7 +417,7 @@ TEST(ImageReader, ScreensAndEveryElementRecord) {
     ASSERT_EQ(screen.elements.size(), 10u);
 
     const auto& lampElement = screen.elements[0];
-    EXPECT_EQ(lampElement.kind, ElementKind::Lamp);
+    EXPECT_EQ(lampElement.kind, balsar::runtime::ElementKind::Lamp);
     EXPECT_EQ(lampElement.rect, (PixelRect{1, 2, 17, 18}));
     const auto& lamp = std::get<LampRecord>(lampElement.data);
     EXPECT_EQ(lamp.address.port, 0);

@@ -1,6 +1,9 @@
 #include "support/TestSupport.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
 #include <stdexcept>
 
 namespace balsar::test {
@@ -20,6 +23,29 @@ std::vector<uint8_t> Hex(const std::string& text) {
         bytes.push_back(static_cast<uint8_t>(std::stoul(digits.substr(i, 2), nullptr, 16)));
     }
     return bytes;
+}
+
+std::vector<uint8_t> FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        ADD_FAILURE() << "cannot read " << path;
+        return {};
+    }
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string FileText(const std::filesystem::path& path) {
+    const std::vector<uint8_t> bytes = FileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+void WriteFileText(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out) {
+        ADD_FAILURE() << "cannot write " << path;
+    }
 }
 
 TempFolder::TempFolder() {
