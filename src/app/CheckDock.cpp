@@ -4,13 +4,14 @@
 #include <QTreeWidget>
 
 #include "app/AppStrings.h"
+#include "app/AppText.h"
 #include "i18n/UiText.h"
 
 namespace balsar::app {
 
 namespace {
-QString Text(const char* utf8) { return i18n::Ui(utf8); }
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+// Data (codes, places, the core's finished messages), shown as it stands.
+QString Data(const std::string& utf8) { return QString::fromStdString(utf8); }
 } // namespace
 
 CheckDock::CheckDock(QWidget* parent) : QDockWidget(Text(texts::kCheckPaneTitle), parent) {
@@ -36,10 +37,10 @@ void CheckDock::ShowFindings(const FindingList& findings) {
     for (const Finding& finding : m_findings) {
         auto* row = new QTreeWidgetItem(m_rows);
         row->setText(0, Text(finding.severity == Severity::Error ? texts::kCheckError : texts::kCheckWarning));
-        row->setText(1, Text(finding.code));
-        row->setText(2, Text(PlaceText(finding.place)));
-        row->setText(3, Text(finding.message));
-        row->setToolTip(3, Text(finding.message));
+        row->setText(1, Data(finding.code));
+        row->setText(2, Data(PlaceText(finding.place)));
+        row->setText(3, i18n::UiMessage(finding.message));
+        row->setToolTip(3, i18n::UiMessage(finding.message));
     }
     if (m_findings.empty()) {
         auto* row = new QTreeWidgetItem(m_rows);

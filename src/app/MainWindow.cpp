@@ -48,6 +48,7 @@
 #include "elements/ElementFactory.h"
 #include "elements/ElementKinds.h"
 #include "i18n/LanguageMenu.h"
+#include "app/AppText.h"
 #include "i18n/UiText.h"
 #include "icons/SuiteIcons.h"
 
@@ -56,12 +57,6 @@ namespace balsar::app {
 using namespace ids;
 using editor::AlignMode;
 using editor::CentreMode;
-
-namespace {
-
-QString Text(const char* utf8) { return i18n::Ui(utf8); }
-
-} // namespace
 
 MainWindow::MainWindow(DesignerServices& services, QWidget* parent)
     : QMainWindow(parent), m_services(services), m_startFolder(QDir::currentPath()) {

@@ -12,6 +12,7 @@
 #include "plc/PortProtocols.h"
 #include "plc/ProtocolLibrary.h"
 #include "project/DesignerSession.h"
+#include "editor/EditorText.h"
 #include "i18n/UiText.h"
 
 namespace balsar::editor {
@@ -23,7 +24,6 @@ constexpr int kNumberData = Qt::UserRole + 1;
 constexpr int kIndexData = Qt::UserRole + 2;
 constexpr int kMaxRememberedScreens = 100;
 
-QString Text(const char* utf8) { return i18n::Ui(utf8); }
 
 QTreeWidgetItem* MakeItem(QTreeWidgetItem* parent, const QString& label, ProjectTree::Role role, int number = -1,
                           int index = -1) {

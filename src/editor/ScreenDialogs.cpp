@@ -9,13 +9,12 @@
 #include <QVBoxLayout>
 
 #include "editor/EditorStrings.h"
+#include "editor/EditorText.h"
 #include "i18n/UiText.h"
 
 namespace balsar::editor {
 
 namespace {
-
-QString Text(const char* utf8) { return i18n::Ui(utf8); }
 
 QDialogButtonBox* OkCancel(QDialog* dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);

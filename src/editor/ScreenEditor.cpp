@@ -23,6 +23,7 @@
 #include "elements/ElementKinds.h"
 #include "elements/ElementRegistry.h"
 #include "project/DesignerSession.h"
+#include "editor/EditorText.h"
 #include "i18n/UiText.h"
 
 namespace balsar::editor {
@@ -40,7 +41,6 @@ std::unique_ptr<CGraphElement> CreateElement(int toolCode) {
     return nullptr;
 }
 
-QString Text(const char* utf8) { return i18n::Ui(utf8); }
 
 } // namespace
 

@@ -36,7 +36,7 @@ using test::Choose;
 using test::Click;
 using test::DialogFixture;
 
-struct PageFixture : DialogFixture {
+struct KeyLampPageFixture : DialogFixture {
     // The screen of the first shipped model.
     PageContext Context() { return PageContext{session, &Project(), 128, 64}; }
 };
@@ -74,7 +74,7 @@ void EditCell(QTableWidget* grid, int row, int column, const QString& text) {
 }
 
 TEST(LampPage, ControlsMakeTheFlashFlagsAndSize) {
-    PageFixture f;
+    KeyLampPageFixture f;
     CLedGE lamp;
     LampPage page(lamp, f.Context());
     page.show();
@@ -100,7 +100,7 @@ TEST(LampPage, ControlsMakeTheFlashFlagsAndSize) {
 }
 
 TEST(FunckeyPage, KeyListFunctionAndAddressFollowTheChoice) {
-    PageFixture f;
+    KeyLampPageFixture f;
     ASSERT_GE(f.model.Keys().size(), 5u);
     CFunckeyGE key;
     key.TakeFirstKey(f.model.Keys());
@@ -137,7 +137,7 @@ TEST(FunckeyPage, KeyListFunctionAndAddressFollowTheChoice) {
 }
 
 TEST(FunckeyPage, KeyCodeTheModelLacksStaysShown) {
-    PageFixture f;
+    KeyLampPageFixture f;
     CFunckeyGE key;
     key.SetKeyCode(CFunckeyGE::kBareKey);
     FunckeyPage page(key, f.Context());
@@ -148,7 +148,7 @@ TEST(FunckeyPage, KeyCodeTheModelLacksStaysShown) {
 }
 
 TEST(KeyActionPages, JumpPageEnablesTheScreenListOnlyForAJumpToAScreen) {
-    PageFixture f;
+    KeyLampPageFixture f;
     for (uint16_t number : {1, 3}) {
         auto screen = std::make_unique<CHMIFrame>();
         screen->SetNumber(number);
@@ -174,7 +174,7 @@ TEST(KeyActionPages, JumpPageEnablesTheScreenListOnlyForAJumpToAScreen) {
 }
 
 TEST(KeyActionPages, BitPageModeGivesTheFunctionCode) {
-    PageFixture f;
+    KeyLampPageFixture f;
     CFunckeyGE key;
     key.SetKeyCode(5);
     FunckeyPage page(key, f.Context());
@@ -188,7 +188,7 @@ TEST(KeyActionPages, BitPageModeGivesTheFunctionCode) {
 }
 
 TEST(KeyActionPages, WordPageLabelsEnablingAndCompiledValues) {
-    PageFixture f;
+    KeyLampPageFixture f;
     CFunckeyGE key;
     key.SetKeyCode(5);
     FunckeyPage page(key, f.Context());
@@ -250,7 +250,7 @@ CDynamicText WordText(std::initializer_list<std::pair<const char*, const char*>>
 }
 
 TEST(DynamicTextPage, GridShapeAndRows) {
-    PageFixture f;
+    KeyLampPageFixture f;
     CDynamicText e = WordText({{"10", "TEN"}, {"2", "TWO"}});
     DynamicTextPage page(e, f.Context());
     page.show();
@@ -269,7 +269,7 @@ TEST(DynamicTextPage, GridShapeAndRows) {
 }
 
 TEST(DynamicTextPage, GridEntriesFollowTheAddressRange) {
-    PageFixture f;
+    KeyLampPageFixture f;
     CDynamicText e = WordText({{"0", "OFF"}});
     DynamicTextPage page(e, f.Context());
     page.show();
@@ -302,7 +302,7 @@ TEST(DynamicTextPage, GridEntriesFollowTheAddressRange) {
 }
 
 TEST(DynamicTextPage, WordToBitAsksAndYesKeepsStatesZeroAndOne) {
-    PageFixture f;
+    KeyLampPageFixture f;
     CDynamicText e = WordText({{"0", "A"}, {"1", "B"}, {"2", "C"}});
     DynamicTextPage page(e, f.Context());
     page.show();
@@ -339,7 +339,7 @@ TEST(DynamicTextPage, WordToBitAsksAndYesKeepsStatesZeroAndOne) {
 }
 
 TEST(DynamicTextPage, DotMatrixSwitchAsksAboutNonEnglishTexts) {
-    PageFixture f;
+    KeyLampPageFixture f;
     CDynamicText e;
     e.Row(1)->SetValue("0");
     e.Row(1)->SetText("温度 T1");

@@ -9,8 +9,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include "app/CheckDock.h"
 #include "app/DesignerServices.h"
 #include "app/MainWindow.h"
 #include "app/QtMessages.h"
@@ -18,6 +20,7 @@
 #include "base/Prompt.h"
 #include "base/Text.h"
 #include "dialogs/NewProjectWizard.h"
+#include "elements/FindingStrings.h"
 #include "i18n/LanguageMenu.h"
 #include "i18n/UiLanguage.h"
 #include "i18n/UiText.h"
@@ -156,6 +159,20 @@ TEST_F(Translated, CoreMessagesLineByLineAndUnknownTextsAsTheyStand) {
 
     ASSERT_TRUE(i18n::InstallTranslators(UiLanguage::Chinese));
     EXPECT_EQ(i18n::UiMessage(Format(texts::kSaveChangesFormat, "a.ZPJ")), QStringLiteral("是否保存对 a.ZPJ 的更改？"));
+}
+
+TEST_F(Translated, CheckPaneShowsTheFindingsInTheUiLanguage) {
+    ASSERT_TRUE(i18n::InstallTranslators(UiLanguage::English));
+    app::CheckDock pane;
+    Finding finding;
+    finding.severity = Severity::Warning;
+    finding.code = "screen-missing";
+    finding.message = Format(strings::kFindScreenMissing, 3);
+    pane.ShowFindings({finding});
+    QTreeWidgetItem* row = pane.Rows()->topLevelItem(0);
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->text(1), QStringLiteral("screen-missing"));
+    EXPECT_EQ(row->text(3), QStringLiteral("Screen 3 does not exist"));
 }
 
 TEST_F(Translated, LanguageMenuStoresTheChoice) {

@@ -1,0 +1,11 @@
+#pragma once
+// The main window's fixed texts in the user's language.
+#include <QString>
+
+#include "i18n/UiText.h"
+
+namespace balsar::app {
+
+inline QString Text(const char* utf8) { return i18n::Ui(utf8); }
+
+} // namespace balsar::app
