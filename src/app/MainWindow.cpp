@@ -565,7 +565,8 @@ void MainWindow::NewScreenWithDialog() {
     if (!m_screenCommands->CanAddScreen()) {
         return;
     }
-    editor::NewScreenDialog dialog(m_screenCommands->ProposedNumber(), m_services.doc.SystemScreenMode(), this);
+    editor::NewScreenDialog dialog(m_screenCommands->ProposedNumber(), m_services.doc.SystemScreenMode(),
+                                   m_services.session.sink, this);
     if (dialog.exec() == QDialog::Accepted) {
         m_screenCommands->NewScreen(dialog.Number(), dialog.Description());
     }
@@ -576,7 +577,8 @@ void MainWindow::CopyScreenWithDialog() {
     if (screen == nullptr) {
         return;
     }
-    editor::CopyScreenDialog dialog(screen->GetNumber(), m_screenCommands->ProposedNumber(), this);
+    editor::CopyScreenDialog dialog(screen->GetNumber(), m_screenCommands->ProposedNumber(), m_services.session.sink,
+                                    this);
     if (dialog.exec() == QDialog::Accepted) {
         m_screenCommands->CopyScreen(dialog.Target());
     }
@@ -587,7 +589,8 @@ void MainWindow::ScreenPropertiesWithDialog() {
     if (screen == nullptr) {
         return;
     }
-    editor::ScreenPropertiesDialog dialog(screen->GetNumber(), m_screenCommands->CurrentProperties(), this);
+    editor::ScreenPropertiesDialog dialog(screen->GetNumber(), m_screenCommands->CurrentProperties(),
+                                          m_services.session.sink, this);
     if (dialog.exec() == QDialog::Accepted) {
         m_screenCommands->ApplyProperties(dialog.Properties());
     }
