@@ -673,7 +673,8 @@ void MainWindow::RunTool(int id) {
     if (m_services.doc.Project() == nullptr) {
         return;
     }
-    QtProcessLauncher launcher;
+    QtProcessLauncher processes;
+    ProcessLauncher& launcher = m_launcher != nullptr ? *m_launcher : processes;
     // The compile's findings are the check's (shown in the pane below), not
     // pop-ups.
     FindingList compiled;
@@ -709,7 +710,8 @@ void MainWindow::SerialTaskWithDialog() {
     if (!dialogs::ShowSerialTaskDialog(this, QDir::currentPath().toStdString(), task)) {
         return;
     }
-    QtProcessLauncher launcher;
+    QtProcessLauncher processes;
+    ProcessLauncher& launcher = m_launcher != nullptr ? *m_launcher : processes;
     ToolEnvironment env{m_services.doc, m_services.session, launcher, ProgramFolder(),
                         qEnvironmentVariable("PATH").toStdString(), ExecutableFolder()};
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -14,7 +14,8 @@ class QLabel;
 
 namespace balsar {
 struct FindingPlace;
-}
+class ProcessLauncher;
+} // namespace balsar
 
 namespace balsar::editor {
 class CanvasWidget;
@@ -54,6 +55,9 @@ public:
     QLabel* MousePane() const { return m_mousePane; }
     ProjectTextActions* ProjectText() const { return m_projectText; }
     class CheckDock* CheckPane() const { return m_checkDock; }
+    // Where the tool commands start outside programs; null (the default):
+    // a QProcess launcher. Tests give one that records the starts.
+    void SetProcessLauncher(ProcessLauncher* launcher) { m_launcher = launcher; }
     // The user manual's file: docs/manual/index.html beside the program (built
     // from docs/manual), else the markdown in the source tree.
     static QString ManualPath();
@@ -110,6 +114,7 @@ private:
     std::map<int, QAction*> m_actions;
     QList<QAction*> m_recentActions;
     QString m_startFolder;
+    ProcessLauncher* m_launcher = nullptr;
 };
 
 } // namespace balsar::app

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QUndoStack>
 #include <QSettings>
 #include <QStandardPaths>
 #include <filesystem>
@@ -19,6 +20,7 @@
 #include "base/FileIo.h"
 #include "base/MessageSink.h"
 #include "base/Prompt.h"
+#include "compiler/ProcessLauncher.h"
 #include "editor/ProjectTree.h"
 #include "editor/ScreenCommands.h"
 #include "editor/ScreenEditor.h"
@@ -341,4 +343,58 @@ TEST_F(Window, AFailedLegacyImportLeavesNoSystemScreenMode) {
     ASSERT_TRUE(window.ScreenCommands().NewScreen(next, "after"));
     EXPECT_EQ(services.doc.CurrentScreen()->GetNumber(), next);
     EXPECT_EQ(services.doc.CurrentScreen()->GetDescription(), "after");
+}
+
+namespace {
+
+// Records the tool starts instead of running outside programs.
+class StartRecorder : public ProcessLauncher {
+public:
+    bool StartDetached(const std::string& program, const std::vector<std::string>&) override {
+        programs.push_back(program);
+        return true;
+    }
+    bool StartAndWait(const std::string& program, const std::vector<std::string>&, int& exitCode) override {
+        programs.push_back(program);
+        exitCode = 0;
+        return true;
+    }
+    std::vector<std::string> programs;
+};
+
+bool TitleMarksAChange(const MainWindow& window) { return window.windowTitle().contains(QLatin1Char('*')); }
+
+} // namespace
+
+// Download, Offline simulation and Simulator save the project before they
+// compile: afterwards nothing is marked changed, closing asks nothing, and
+// Ctrl+Z still undoes the edit (which is then a change again).
+TEST_F(Window, ToolCommandsThatSaveLeaveNoChangeMark) {
+    StartRecorder starts;
+    window.SetProcessLauncher(&starts);
+    const std::string path = DemoFile("demo.ZPJ");
+    ASSERT_TRUE(window.OpenProjectPath(QString::fromStdString(path)));
+    int edits = 0;
+    for (int id : {ids::kDownload, ids::kOfflineSimulation, ids::kSimulator}) {
+        SCOPED_TRACE(id);
+        ASSERT_TRUE(window.ScreenCommands().NewScreen(static_cast<uint16_t>(200 + edits++), "edit"));
+        ASSERT_TRUE(TitleMarksAChange(window));
+        const size_t startsBefore = starts.programs.size();
+        window.Action(id)->trigger();
+        EXPECT_EQ(starts.programs.size(), startsBefore + 1) << "the tool was started";
+        EXPECT_FALSE(services.doc.IsModified());
+        EXPECT_TRUE(window.Editor().UndoStack()->isClean());
+        EXPECT_FALSE(TitleMarksAChange(window)) << window.windowTitle().toStdString();
+        // The file holds what the document holds.
+        Archive ar;
+        services.doc.Serialize(ar);
+        EXPECT_EQ(ar.Data(), ReadAll(path));
+    }
+    EXPECT_TRUE(sink.Texts().empty()) << sink.Texts().front();
+    window.Editor().UndoStack()->undo();
+    EXPECT_TRUE(TitleMarksAChange(window));
+    window.Editor().UndoStack()->redo();
+    EXPECT_FALSE(TitleMarksAChange(window));
+    EXPECT_TRUE(window.CloseProject());
+    EXPECT_TRUE(prompt.Questions().empty());
 }
