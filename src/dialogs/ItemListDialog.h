@@ -68,6 +68,20 @@ protected:
         }
         return true;
     }
+    // The OK check of an item dialog opened on a new item: an item equal to
+    // one already listed is refused with "报警设置条目已存在" while the item
+    // dialog stays open with what was typed.
+    template <class List> auto NewItemCheck(const List& list) {
+        return [this, &list](const auto& item) {
+            for (const auto& existing : list.items) {
+                if (existing.SameAs(item, Protocols())) {
+                    ReportDuplicate();
+                    return false;
+                }
+            }
+            return true;
+        };
+    }
     const PortProtocols* Protocols() const;
     void ReportDuplicate();
 
