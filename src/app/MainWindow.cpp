@@ -47,6 +47,7 @@
 #include "editor/ScreenEditor.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementKinds.h"
+#include "elements/FindingStrings.h"
 #include "i18n/LanguageMenu.h"
 #include "i18n/UiText.h"
 #include "icons/SuiteIcons.h"
@@ -207,13 +208,7 @@ void MainWindow::Run(int id) {
         AfterSettingsChange(id);
         return;
     case kAlarmSettings:
-        if (dialogs::EventListDialog* dialog = dialogs::ShowEventListDialog(this, doc, session)) {
-            // The dialog stays open beside the editor: its OK is the step.
-            dialog->disconnect(this);
-            connect(dialog, &dialogs::ItemListDialog::aboutToApply, &ed, &editor::ScreenEditor::BeginSettingsChange,
-                    Qt::UniqueConnection);
-            connect(dialog, &dialogs::ItemListDialog::applied, this, [this] { AfterSettingsChange(kAlarmSettings); });
-        }
+        EventListWithDialog(-1);
         return;
     case kLanguageSettings:
         ed.BeginSettingsChange();
@@ -221,9 +216,7 @@ void MainWindow::Run(int id) {
         AfterSettingsChange(id);
         return;
     case kDataTransfer:
-        ed.BeginSettingsChange();
-        dialogs::ShowDataTransferDialog(this, doc, session);
-        AfterSettingsChange(id);
+        DataTransfersWithDialog(-1);
         return;
     case kCommunication:
         CommunicationWithDialog(0);
@@ -649,6 +642,25 @@ void MainWindow::CommunicationWithDialog(int page) {
     m_tree->Rebuild();
 }
 
+void MainWindow::EventListWithDialog(int row) {
+    dialogs::EventListDialog* dialog = dialogs::ShowEventListDialog(this, m_services.doc, m_services.session);
+    if (dialog == nullptr) {
+        return;
+    }
+    // The dialog stays open beside the editor: its OK is the step.
+    dialog->disconnect(this);
+    connect(dialog, &dialogs::ItemListDialog::aboutToApply, m_editor.get(), &editor::ScreenEditor::BeginSettingsChange,
+            Qt::UniqueConnection);
+    connect(dialog, &dialogs::ItemListDialog::applied, this, [this] { AfterSettingsChange(kAlarmSettings); });
+    dialog->SelectRow(row);
+}
+
+void MainWindow::DataTransfersWithDialog(int row) {
+    m_editor->BeginSettingsChange();
+    dialogs::ShowDataTransferDialog(this, m_services.doc, m_services.session, row);
+    AfterSettingsChange(kDataTransfer);
+}
+
 void MainWindow::EditElementAt(int index) {
     const CHMIFrame* screen = m_editor->Screen();
     if (screen == nullptr) {
@@ -731,7 +743,22 @@ bool MainWindow::CheckProjectNow() {
 
 void MainWindow::GoToFinding(const FindingPlace& place) {
     const CMirloProject* project = m_services.doc.Project();
-    if (project == nullptr || place.screen < 0) {
+    if (project == nullptr) {
+        return;
+    }
+    if (place.kind == FindingPlace::Kind::ListItem) {
+        // The list's dialog at the item; items count from 1, 0 names the
+        // list's own settings.
+        if (place.list == strings::kListEvents) {
+            EventListWithDialog(place.item - 1);
+        } else if (place.list == strings::kListTransfers) {
+            DataTransfersWithDialog(place.item - 1);
+        } else if (place.list == strings::kListSettings) {
+            Run(kGlobalSettings);
+        }
+        return;
+    }
+    if (place.screen < 0) {
         return;
     }
     CHMIFrame* screen = project->FindScreen(static_cast<uint16_t>(place.screen));

@@ -92,7 +92,9 @@ private:
     // Checks the open project and shows the findings in the check pane;
     // true when there are no errors.
     bool CheckProjectNow();
-    // Selects the element of a finding on its screen (or shows the screen).
+    // Selects the element of a finding on its screen (or shows the screen);
+    // a finding in the event list, the data transfers or the settings opens
+    // that dialog, at the item in a list.
     void GoToFinding(const FindingPlace& place);
     // New project: closes the open one, then runs the new-project wizard.
     void NewProjectWithWizard();
@@ -100,6 +102,10 @@ private:
     void CommunicationWithDialog(int page);
     // Refreshes the views after a settings dialog changed the project.
     void AfterSettingsChange(int command);
+    // The event list's dialog (it stays open beside the editor) and the
+    // data transfers' dialog, each with a row selected (none: -1).
+    void EventListWithDialog(int row);
+    void DataTransfersWithDialog(int row);
     // The property dialog of an element of the current screen, as one undo step.
     void EditElementAt(int index);
 

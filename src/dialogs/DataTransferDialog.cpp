@@ -64,11 +64,12 @@ void DataTransferDialog::Apply() {
     m_doc.SetModifiedFlag();
 }
 
-bool ShowDataTransferDialog(QWidget* parent, CMirloDoc& doc, DesignerSession& session) {
+bool ShowDataTransferDialog(QWidget* parent, CMirloDoc& doc, DesignerSession& session, int row) {
     if (doc.Project() == nullptr) {
         return false;
     }
     DataTransferDialog dialog(doc, session, parent);
+    dialog.SelectRow(row);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -26,6 +26,8 @@ public:
     QPushButton* ModifyButton() const { return m_modify; }
     QPushButton* OkButton() const { return m_ok; }
     bool Changed() const { return m_changed; }
+    // Selects a row (from 0) and scrolls to it; other rows are ignored.
+    void SelectRow(int row);
 
     void accept() override;
     void reject() override;

@@ -8,11 +8,15 @@
 #include <QUndoStack>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
 #include "DemoProject.h"
+#include "app/CheckDock.h"
 #include "app/CommandTable.h"
 #include "app/MainWindow.h"
 #include "app/RecentProjects.h"
@@ -21,6 +25,8 @@
 #include "base/MessageSink.h"
 #include "base/Prompt.h"
 #include "compiler/ProcessLauncher.h"
+#include "dialogs/DataTransferDialog.h"
+#include "dialogs/EventListDialog.h"
 #include "editor/ProjectTree.h"
 #include "editor/ScreenCommands.h"
 #include "editor/ScreenEditor.h"
@@ -397,4 +403,55 @@ TEST_F(Window, ToolCommandsThatSaveLeaveNoChangeMark) {
     EXPECT_FALSE(TitleMarksAChange(window));
     EXPECT_TRUE(window.CloseProject());
     EXPECT_TRUE(prompt.Questions().empty());
+}
+
+// A double-click on a finding in the event list or the data transfers opens
+// that list's dialog with the item's row selected.
+TEST_F(Window, CheckPaneOpensTheListDialogAtTheItem) {
+    window.show();
+    ASSERT_TRUE(window.OpenProjectPath(QString::fromStdString(DemoFile("demo.ZPJ"))));
+    CMirloProject& project = *services.doc.Project();
+    ASSERT_EQ(project.eventList.items.size(), 1u);
+    ASSERT_EQ(project.dataTransfers.items.size(), 1u);
+    EventItem second = project.eventList.items[0];
+    second.message = "Second";
+    project.eventList.items.push_back(second);
+    DataTransferItem next = project.dataTransfers.items[0];
+    next.count = static_cast<uint16_t>(next.count + 1);
+    project.dataTransfers.items.push_back(next);
+
+    const auto doubleClickFinding = [this](const char* list) {
+        window.CheckPane()->ShowFindings({Finding{Severity::Error, "T", FindingPlace::OfListItem(list, 2), "m"}});
+        QApplication::processEvents();
+        QTreeWidget* rows = window.CheckPane()->Rows();
+        const QRect place = rows->visualItemRect(rows->topLevelItem(0));
+        ASSERT_FALSE(place.isEmpty());
+        // A double-click as the platform sends it: a click, then the second press.
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+        QTest::mouseDClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+    };
+
+    doubleClickFinding("events");
+    auto* events = window.findChild<dialogs::EventListDialog*>();
+    ASSERT_NE(events, nullptr);
+    EXPECT_TRUE(events->isVisible());
+    ASSERT_NE(events->List()->currentItem(), nullptr);
+    EXPECT_EQ(events->List()->indexOfTopLevelItem(events->List()->currentItem()), 1);
+    EXPECT_EQ(events->List()->currentItem()->text(3), "Second");
+    events->reject();
+
+    // The data transfers' dialog is modal: looked at and closed once it runs.
+    int selectedTransfer = -1;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto* transfers = qobject_cast<dialogs::DataTransferDialog*>(QApplication::activeModalWidget())) {
+            selectedTransfer = transfers->List()->indexOfTopLevelItem(transfers->List()->currentItem());
+            transfers->reject();
+        }
+    });
+    watcher.start(10);
+    doubleClickFinding("transfers");
+    watcher.stop();
+    EXPECT_EQ(selectedTransfer, 1);
+    EXPECT_FALSE(services.doc.IsModified()) << "looked at, nothing changed";
 }
