@@ -19,8 +19,9 @@ namespace balsar::dialogs {
 
 namespace {
 
-// The width of the compatible-models column, in average characters.
-constexpr int kCompatibleColumnChars = 24;
+// The width of the compatible-models column, in digit widths: the shipped
+// protocols name their models in up to 46 characters.
+constexpr int kCompatibleColumnChars = 48;
 
 void Fill(QComboBox* box, const std::vector<std::string>& items) {
     box->clear();
@@ -70,7 +71,7 @@ PortPageWidget::PortPageWidget(const ProtocolLibrary& library, SerialOptions opt
         line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         compatibleLayout->addWidget(line);
     }
-    compatible->setFixedWidth(compatible->fontMetrics().averageCharWidth() * kCompatibleColumnChars);
+    compatible->setFixedWidth(compatible->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kCompatibleColumnChars);
     grid->addWidget(compatible, 0, 2, row, 1);
     m_restore = new QPushButton(Q(texts::kRestoreDefaults), this);
     m_advanced = new QPushButton(Q(texts::kAdvanced), this);
