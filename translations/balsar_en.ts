@@ -2824,7 +2824,7 @@ Please click "Download" in its window.</translation>
         <translation>%1 uses</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/TrendPage.cpp" line="45"/>
+        <location filename="../src/dialogs/TrendPage.cpp" line="50"/>
         <source>点数:</source>
         <translation>Points:</translation>
     </message>

@@ -47,6 +47,7 @@
 #include "editor/ScreenEditor.h"
 #include "elements/ElementFactory.h"
 #include "elements/ElementKinds.h"
+#include "elements/FindingStrings.h"
 #include "i18n/LanguageMenu.h"
 #include "app/AppText.h"
 #include "i18n/UiText.h"
@@ -202,13 +203,7 @@ void MainWindow::Run(int id) {
         AfterSettingsChange(id);
         return;
     case kAlarmSettings:
-        if (dialogs::EventListDialog* dialog = dialogs::ShowEventListDialog(this, doc, session)) {
-            // The dialog stays open beside the editor: its OK is the step.
-            dialog->disconnect(this);
-            connect(dialog, &dialogs::ItemListDialog::aboutToApply, &ed, &editor::ScreenEditor::BeginSettingsChange,
-                    Qt::UniqueConnection);
-            connect(dialog, &dialogs::ItemListDialog::applied, this, [this] { AfterSettingsChange(kAlarmSettings); });
-        }
+        EventListWithDialog(-1);
         return;
     case kLanguageSettings:
         ed.BeginSettingsChange();
@@ -216,9 +211,7 @@ void MainWindow::Run(int id) {
         AfterSettingsChange(id);
         return;
     case kDataTransfer:
-        ed.BeginSettingsChange();
-        dialogs::ShowDataTransferDialog(this, doc, session);
-        AfterSettingsChange(id);
+        DataTransfersWithDialog(-1);
         return;
     case kCommunication:
         CommunicationWithDialog(0);
@@ -560,7 +553,8 @@ void MainWindow::NewScreenWithDialog() {
     if (!m_screenCommands->CanAddScreen()) {
         return;
     }
-    editor::NewScreenDialog dialog(m_screenCommands->ProposedNumber(), m_services.doc.SystemScreenMode(), this);
+    editor::NewScreenDialog dialog(m_screenCommands->ProposedNumber(), m_services.doc.SystemScreenMode(),
+                                   m_services.session.sink, this);
     if (dialog.exec() == QDialog::Accepted) {
         m_screenCommands->NewScreen(dialog.Number(), dialog.Description());
     }
@@ -571,7 +565,8 @@ void MainWindow::CopyScreenWithDialog() {
     if (screen == nullptr) {
         return;
     }
-    editor::CopyScreenDialog dialog(screen->GetNumber(), m_screenCommands->ProposedNumber(), this);
+    editor::CopyScreenDialog dialog(screen->GetNumber(), m_screenCommands->ProposedNumber(), m_services.session.sink,
+                                    this);
     if (dialog.exec() == QDialog::Accepted) {
         m_screenCommands->CopyScreen(dialog.Target());
     }
@@ -582,7 +577,8 @@ void MainWindow::ScreenPropertiesWithDialog() {
     if (screen == nullptr) {
         return;
     }
-    editor::ScreenPropertiesDialog dialog(screen->GetNumber(), m_screenCommands->CurrentProperties(), this);
+    editor::ScreenPropertiesDialog dialog(screen->GetNumber(), m_screenCommands->CurrentProperties(),
+                                          m_services.session.sink, this);
     if (dialog.exec() == QDialog::Accepted) {
         m_screenCommands->ApplyProperties(dialog.Properties());
     }
@@ -641,6 +637,25 @@ void MainWindow::CommunicationWithDialog(int page) {
     m_tree->Rebuild();
 }
 
+void MainWindow::EventListWithDialog(int row) {
+    dialogs::EventListDialog* dialog = dialogs::ShowEventListDialog(this, m_services.doc, m_services.session);
+    if (dialog == nullptr) {
+        return;
+    }
+    // The dialog stays open beside the editor: its OK is the step.
+    dialog->disconnect(this);
+    connect(dialog, &dialogs::ItemListDialog::aboutToApply, m_editor.get(), &editor::ScreenEditor::BeginSettingsChange,
+            Qt::UniqueConnection);
+    connect(dialog, &dialogs::ItemListDialog::applied, this, [this] { AfterSettingsChange(kAlarmSettings); });
+    dialog->SelectRow(row);
+}
+
+void MainWindow::DataTransfersWithDialog(int row) {
+    m_editor->BeginSettingsChange();
+    dialogs::ShowDataTransferDialog(this, m_services.doc, m_services.session, row);
+    AfterSettingsChange(kDataTransfer);
+}
+
 void MainWindow::EditElementAt(int index) {
     const CHMIFrame* screen = m_editor->Screen();
     if (screen == nullptr) {
@@ -665,7 +680,8 @@ void MainWindow::RunTool(int id) {
     if (m_services.doc.Project() == nullptr) {
         return;
     }
-    QtProcessLauncher launcher;
+    QtProcessLauncher processes;
+    ProcessLauncher& launcher = m_launcher != nullptr ? *m_launcher : processes;
     // The compile's findings are the check's (shown in the pane below), not
     // pop-ups.
     FindingList compiled;
@@ -701,7 +717,8 @@ void MainWindow::SerialTaskWithDialog() {
     if (!dialogs::ShowSerialTaskDialog(this, QDir::currentPath().toStdString(), task)) {
         return;
     }
-    QtProcessLauncher launcher;
+    QtProcessLauncher processes;
+    ProcessLauncher& launcher = m_launcher != nullptr ? *m_launcher : processes;
     ToolEnvironment env{m_services.doc, m_services.session, launcher, ProgramFolder(),
                         qEnvironmentVariable("PATH").toStdString(), ExecutableFolder()};
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -721,7 +738,22 @@ bool MainWindow::CheckProjectNow() {
 
 void MainWindow::GoToFinding(const FindingPlace& place) {
     const CMirloProject* project = m_services.doc.Project();
-    if (project == nullptr || place.screen < 0) {
+    if (project == nullptr) {
+        return;
+    }
+    if (place.kind == FindingPlace::Kind::ListItem) {
+        // The list's dialog at the item; items count from 1, 0 names the
+        // list's own settings.
+        if (place.list == strings::kListEvents) {
+            EventListWithDialog(place.item - 1);
+        } else if (place.list == strings::kListTransfers) {
+            DataTransfersWithDialog(place.item - 1);
+        } else if (place.list == strings::kListSettings) {
+            Run(kGlobalSettings);
+        }
+        return;
+    }
+    if (place.screen < 0) {
         return;
     }
     CHMIFrame* screen = project->FindScreen(static_cast<uint16_t>(place.screen));

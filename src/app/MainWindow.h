@@ -14,7 +14,8 @@ class QLabel;
 
 namespace balsar {
 struct FindingPlace;
-}
+class ProcessLauncher;
+} // namespace balsar
 
 namespace balsar::editor {
 class CanvasWidget;
@@ -54,6 +55,9 @@ public:
     QLabel* MousePane() const { return m_mousePane; }
     ProjectTextActions* ProjectText() const { return m_projectText; }
     class CheckDock* CheckPane() const { return m_checkDock; }
+    // Where the tool commands start outside programs; null (the default):
+    // a QProcess launcher. Tests give one that records the starts.
+    void SetProcessLauncher(ProcessLauncher* launcher) { m_launcher = launcher; }
     // The user manual's file: docs/manual/index.html beside the program (built
     // from docs/manual), else the markdown in the source tree.
     static QString ManualPath();
@@ -88,7 +92,9 @@ private:
     // Checks the open project and shows the findings in the check pane;
     // true when there are no errors.
     bool CheckProjectNow();
-    // Selects the element of a finding on its screen (or shows the screen).
+    // Selects the element of a finding on its screen (or shows the screen);
+    // a finding in the event list, the data transfers or the settings opens
+    // that dialog, at the item in a list.
     void GoToFinding(const FindingPlace& place);
     // New project: closes the open one, then runs the new-project wizard.
     void NewProjectWithWizard();
@@ -96,6 +102,10 @@ private:
     void CommunicationWithDialog(int page);
     // Refreshes the views after a settings dialog changed the project.
     void AfterSettingsChange(int command);
+    // The event list's dialog (it stays open beside the editor) and the
+    // data transfers' dialog, each with a row selected (none: -1).
+    void EventListWithDialog(int row);
+    void DataTransfersWithDialog(int row);
     // The property dialog of an element of the current screen, as one undo step.
     void EditElementAt(int index);
 
@@ -110,6 +120,7 @@ private:
     std::map<int, QAction*> m_actions;
     QList<QAction*> m_recentActions;
     QString m_startFolder;
+    ProcessLauncher* m_launcher = nullptr;
 };
 
 } // namespace balsar::app

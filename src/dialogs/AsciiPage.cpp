@@ -10,6 +10,8 @@
 #include "dialogs/DialogStrings.h"
 #include "dialogs/AddressPanelWidget.h"
 #include "dialogs/QtText.h"
+#include "dialogs/RangeSpinBox.h"
+#include "project/DesignerSession.h"
 #include "elements/CAsciiGE.h"
 #include "elements/GraphKindStrings.h"
 
@@ -25,7 +27,9 @@ AsciiPage::AsciiPage(CAsciiGE& element, const PageContext& pageContext, QWidget*
         m_size->addItem(Q(size));
     }
     m_reverse = new QCheckBox(Q(strings::kReverseLabel), display);
-    m_count = new QSpinBox(display);
+    auto* countBox = new RangeSpinBox(display);
+    countBox->SetMessageSink(&pageContext.session.sink);
+    m_count = countBox;
     displayGrid->addWidget(new QLabel(Q(strings::kAsciiSizeLabel), display), 0, 0);
     displayGrid->addWidget(m_size, 0, 1);
     displayGrid->addWidget(m_reverse, 0, 2);

@@ -44,15 +44,7 @@ bool DataTransferDialog::EditItem(int row) {
     if (adding) {
         // A duplicate is refused while the item dialog is still open, so
         // what the user typed stays there to be changed.
-        dialog.SetAcceptCheck([this](const DataTransferItem& item) {
-            for (const DataTransferItem& existing : m_list.items) {
-                if (existing.SameAs(item, Protocols())) {
-                    ReportDuplicate();
-                    return false;
-                }
-            }
-            return true;
-        });
+        dialog.SetAcceptCheck(NewItemCheck(m_list));
     }
     const bool ok = runItemDialog ? runItemDialog(dialog) : dialog.exec() == QDialog::Accepted;
     return ok && dialog.result() == QDialog::Accepted && StoreEditedItem(m_list, row, dialog.Item());
@@ -72,11 +64,12 @@ void DataTransferDialog::Apply() {
     m_doc.SetModifiedFlag();
 }
 
-bool ShowDataTransferDialog(QWidget* parent, CMirloDoc& doc, DesignerSession& session) {
+bool ShowDataTransferDialog(QWidget* parent, CMirloDoc& doc, DesignerSession& session, int row) {
     if (doc.Project() == nullptr) {
         return false;
     }
     DataTransferDialog dialog(doc, session, parent);
+    dialog.SelectRow(row);
     return dialog.exec() == QDialog::Accepted;
 }
 

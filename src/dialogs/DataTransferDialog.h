@@ -34,7 +34,8 @@ private:
     DataTransferList m_list;
 };
 
-// Runs the dialog on the open project; true when OK stored the list.
-bool ShowDataTransferDialog(QWidget* parent, CMirloDoc& doc, DesignerSession& session);
+// Runs the dialog on the open project with a row selected (none: -1); true
+// when OK stored the list.
+bool ShowDataTransferDialog(QWidget* parent, CMirloDoc& doc, DesignerSession& session, int row = -1);
 
 } // namespace balsar::dialogs

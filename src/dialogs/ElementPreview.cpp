@@ -1,6 +1,7 @@
 #include "dialogs/ElementPreview.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "elements/CGraphElement.h"
 #include "elements/PanelCanvas.h"
@@ -14,9 +15,11 @@ const QColor kLit(32, 32, 32);
 
 } // namespace
 
-ElementPreview::ElementPreview(const CGraphElement& element, FontEngine* fonts, QWidget* parent)
+ElementPreview::ElementPreview(const CGraphElement& element, FontEngine* fonts, int panelWidth, int panelHeight,
+                               QWidget* parent)
     : QWidget(parent), m_element(element), m_fonts(fonts) {
-    setMinimumSize(64, 32);
+    setMinimumWidth(std::max(64, 2 * panelWidth + 8));
+    setFixedHeight(std::max(32, 2 * panelHeight + 8));
 }
 
 PanelCanvas ElementPreview::Render() const {
@@ -28,10 +31,6 @@ PanelCanvas ElementPreview::Render() const {
     PanelCanvas canvas(std::max(1, m_element.GetWidth()), std::max(1, m_element.GetHeight()));
     sample->Draw(canvas, m_fonts);
     return canvas;
-}
-
-QSize ElementPreview::sizeHint() const {
-    return QSize(std::max(64, 2 * m_element.GetWidth() + 8), std::max(32, 2 * m_element.GetHeight() + 8));
 }
 
 void ElementPreview::paintEvent(QPaintEvent*) {

@@ -97,7 +97,8 @@ ElementPropertiesDialog::ElementPropertiesDialog(const CGraphElement& element, c
     if (m_copy != nullptr) {
         m_commonPage = new CommonAttributePage(*m_copy, pageContext, m_tabs);
         m_tabs->addTab(m_commonPage, Q(texts::kCommonPage));
-        m_preview = new ElementPreview(*m_copy, pageContext.session.Fonts(), this);
+        m_preview = new ElementPreview(*m_copy, pageContext.session.Fonts(), pageContext.screenWidth,
+                                       pageContext.screenHeight, this);
         layout->addWidget(m_preview);
     }
     layout->addWidget(m_tabs);
@@ -117,7 +118,6 @@ ElementPropertiesDialog::ElementPropertiesDialog(const CGraphElement& element, c
                 }
             }
             if (m_preview != nullptr) {
-                m_preview->updateGeometry();
                 m_preview->update();
             }
         });

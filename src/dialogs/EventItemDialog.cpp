@@ -166,6 +166,7 @@ void EventItemDialog::accept() {
         m_sink.Message(texts::kUpperBelowLower, MessageKind::Warning);
         return;
     }
+    EventItem item = m_item;
     const bool word = m_kind->currentIndex() == 1;
     uint32_t flags = 0;
     if (word) {
@@ -176,14 +177,18 @@ void EventItemDialog::accept() {
     if (m_buzzer->isChecked()) {
         flags |= EventItem::kBuzzer;
     }
-    m_item.flags = flags;
-    m_item.SetComparison(word ? static_cast<uint32_t>(m_comparison->currentIndex()) : EVENT_LESS);
-    m_item.value = *value;
-    m_item.range = (word && m_range->isChecked()) ? 1 : 0;
-    m_item.lowerLimit = *lower;
-    m_item.upperLimit = *upper;
-    m_item.buzzerSeconds = static_cast<int32_t>(m_seconds->Value());
-    m_item.message = S(m_message->text());
+    item.flags = flags;
+    item.SetComparison(word ? static_cast<uint32_t>(m_comparison->currentIndex()) : EVENT_LESS);
+    item.value = *value;
+    item.range = (word && m_range->isChecked()) ? 1 : 0;
+    item.lowerLimit = *lower;
+    item.upperLimit = *upper;
+    item.buzzerSeconds = static_cast<int32_t>(m_seconds->Value());
+    item.message = S(m_message->text());
+    if (m_acceptCheck && !m_acceptCheck(item)) {
+        return;
+    }
+    m_item = item;
     QDialog::accept();
 }
 

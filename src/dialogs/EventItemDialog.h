@@ -2,6 +2,7 @@
 // "事件与报警设置": one watched address, its trigger condition, the buzzer and
 // the message of an event item.
 #include <QDialog>
+#include <functional>
 
 #include "project/EventList.h"
 
@@ -29,7 +30,9 @@ public:
     EventItemDialog(const EventItem& item, const CMirloProject* project, const DesignerSession& session,
                     bool englishOnly, QWidget* parent = nullptr);
 
-    // The OK checks in order: message, word values, limits.
+    // The OK checks in order: message, word values, limits, then the
+    // check given here; a refused item keeps the dialog open with its input.
+    void SetAcceptCheck(std::function<bool(const EventItem&)> check) { m_acceptCheck = std::move(check); }
     void accept() override;
     const EventItem& Item() const { return m_item; }
 
@@ -63,6 +66,7 @@ private:
     NumEditWidget* m_seconds;
     QLineEdit* m_message;
     AddressPanelWidget* m_address;
+    std::function<bool(const EventItem&)> m_acceptCheck;
 };
 
 } // namespace balsar::dialogs

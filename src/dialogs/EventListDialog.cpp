@@ -151,8 +151,13 @@ bool EventListDialog::EditItem(int row) {
     const bool adding = row < 0;
     const EventItem start = adding ? EventItem() : m_list.items[static_cast<size_t>(row)];
     EventItemDialog dialog(start, m_doc.Project(), m_session, m_size->currentIndex() == 0, this);
+    if (adding) {
+        // A duplicate is refused while the item dialog is still open, so
+        // what the user typed stays there to be changed.
+        dialog.SetAcceptCheck(NewItemCheck(m_list));
+    }
     const bool ok = runItemDialog ? runItemDialog(dialog) : dialog.exec() == QDialog::Accepted;
-    return ok && StoreEditedItem(m_list, row, dialog.Item());
+    return ok && dialog.result() == QDialog::Accepted && StoreEditedItem(m_list, row, dialog.Item());
 }
 
 void EventListDialog::RemoveItem(int row) { m_list.items.erase(m_list.items.begin() + row); }

@@ -58,6 +58,15 @@ void ItemListDialog::Populate() {
     }
 }
 
+void ItemListDialog::SelectRow(int row) {
+    if (row < 0 || row >= m_list->topLevelItemCount()) {
+        return;
+    }
+    QTreeWidgetItem* item = m_list->topLevelItem(row);
+    m_list->setCurrentItem(item);
+    m_list->scrollToItem(item);
+}
+
 int ItemListDialog::SelectedRow() const {
     const QList<QTreeWidgetItem*> selected = m_list->selectedItems();
     return selected.isEmpty() ? -1 : m_list->indexOfTopLevelItem(selected.front());

@@ -26,6 +26,8 @@ public:
     QPushButton* ModifyButton() const { return m_modify; }
     QPushButton* OkButton() const { return m_ok; }
     bool Changed() const { return m_changed; }
+    // Selects a row (from 0) and scrolls to it; other rows are ignored.
+    void SelectRow(int row);
 
     void accept() override;
     void reject() override;
@@ -67,6 +69,20 @@ protected:
             return false;
         }
         return true;
+    }
+    // The OK check of an item dialog opened on a new item: an item equal to
+    // one already listed is refused with "报警设置条目已存在" while the item
+    // dialog stays open with what was typed.
+    template <class List> auto NewItemCheck(const List& list) {
+        return [this, &list](const auto& item) {
+            for (const auto& existing : list.items) {
+                if (existing.SameAs(item, Protocols())) {
+                    ReportDuplicate();
+                    return false;
+                }
+            }
+            return true;
+        };
     }
     const PortProtocols* Protocols() const;
     void ReportDuplicate();

@@ -11,6 +11,7 @@
 #include "base/MessageSink.h"
 #include "dialogs/DialogStrings.h"
 #include "dialogs/QtText.h"
+#include "dialogs/RangeSpinBox.h"
 #include "project/DesignerSession.h"
 #include "elements/CPictureGE.h"
 #include "elements/GraphKindStrings.h"
@@ -20,15 +21,21 @@ namespace balsar::dialogs {
 PicturePage::PicturePage(CPictureGE& element, const PageContext& pageContext, QWidget* parent)
     : ElementPage(element, pageContext, parent), m_picture(element) {
     auto* grid = new QGridLayout(this);
-    m_x = new QSpinBox(this);
-    m_y = new QSpinBox(this);
-    m_width = new QSpinBox(this);
-    m_height = new QSpinBox(this);
+    // The boxes say their range when a typed value falls outside it.
+    const auto rangeBox = [this, &pageContext] {
+        auto* box = new RangeSpinBox(this);
+        box->SetMessageSink(&pageContext.session.sink);
+        return box;
+    };
+    m_x = rangeBox();
+    m_y = rangeBox();
+    m_width = rangeBox();
+    m_height = rangeBox();
     m_threshold = new QSlider(Qt::Horizontal, this);
     m_threshold->setTickPosition(QSlider::TicksBelow);
     m_threshold->setTickInterval(8);
     m_threshold->setPageStep(16);
-    m_thresholdSpin = new QSpinBox(this);
+    m_thresholdSpin = rangeBox();
     m_compress = new QCheckBox(Q(strings::kCompressLabel), this);
     m_reverse = new QCheckBox(Q(strings::kReverseLabel), this);
     grid->addWidget(new QLabel(QStringLiteral("X"), this), 0, 0);

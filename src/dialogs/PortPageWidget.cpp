@@ -19,6 +19,10 @@ namespace balsar::dialogs {
 
 namespace {
 
+// The width of the compatible-models column, in digit widths: the shipped
+// protocols name their models in up to 46 characters.
+constexpr int kCompatibleColumnChars = 48;
+
 void Fill(QComboBox* box, const std::vector<std::string>& items) {
     box->clear();
     for (const std::string& item : items) {
@@ -62,8 +66,12 @@ PortPageWidget::PortPageWidget(const ProtocolLibrary& library, SerialOptions opt
     auto* compatibleLayout = new QVBoxLayout(compatible);
     for (QLabel*& line : m_compatible) {
         line = new QLabel(compatible);
+        // The lines change with the device: they never ask for room, so the
+        // columns keep their widths while the user chooses.
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         compatibleLayout->addWidget(line);
     }
+    compatible->setFixedWidth(compatible->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kCompatibleColumnChars);
     grid->addWidget(compatible, 0, 2, row, 1);
     m_restore = new QPushButton(Q(texts::kRestoreDefaults), this);
     m_advanced = new QPushButton(Q(texts::kAdvanced), this);
@@ -151,6 +159,8 @@ void PortPageWidget::Refresh() {
     const std::array<std::string, 7> lines = m_page.CompatibleModelLines();
     for (size_t i = 0; i < lines.size(); ++i) {
         m_compatible[i]->setText(used ? Q(lines[i]) : QString());
+        // A name wider than the column is read in full from its tip.
+        m_compatible[i]->setToolTip(m_compatible[i]->text());
     }
     m_refreshing = false;
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "base/Prompt.h"
 #include "dialogs/DialogStrings.h"
 #include "dialogs/FontChoices.h"
 #include "dialogs/LanguageNames.h"
@@ -47,6 +48,20 @@ StaticTextPage::StaticTextPage(CStaticText& element, const PageContext& pageCont
     grid->addWidget(m_dotMatrix, 4, 2, 1, 2);
     grid->setRowStretch(5, 1);
 
+    // The sample follows the typing: a text that fits is taken at once, as
+    // no question can come up for it; one that needs a question (cut at the
+    // screen's edge) waits for the end of the edit, which asks.
+    connect(m_text, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (m_loading) {
+            return;
+        }
+        StaticTextAttributes next = m_static.Attributes();
+        next.text = S(text);
+        FixedPrompt noQuestions(Answer::No);
+        if (m_static.ApplyAttributes(next, m_page.screenWidth, noQuestions, m_page.session.Fonts())) {
+            emit changed();
+        }
+    });
     connect(m_text, &QLineEdit::editingFinished, this, [this] {
         if (m_loading || S(m_text->text()) == m_static.GetText()) {
             return;

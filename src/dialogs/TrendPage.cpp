@@ -11,6 +11,7 @@
 #include "dialogs/AddressPanelWidget.h"
 #include "dialogs/BarPageScaleBox.h"
 #include "dialogs/QtText.h"
+#include "dialogs/RangeSpinBox.h"
 #include "project/DesignerSession.h"
 #include "elements/CTrendGE.h"
 #include "elements/GraphKindStrings.h"
@@ -20,10 +21,12 @@ namespace balsar::dialogs {
 namespace {
 
 // A spin whose arrows follow a stepping rule of the trend.
-class RuleSpin : public QSpinBox {
+class RuleSpin : public RangeSpinBox {
 public:
-    RuleSpin(std::function<int(int, int)> step, QWidget* parent)
-        : QSpinBox(parent), m_step(std::move(step)) {}
+    RuleSpin(std::function<int(int, int)> step, MessageSink& sink, QWidget* parent)
+        : RangeSpinBox(parent), m_step(std::move(step)) {
+        SetMessageSink(&sink);
+    }
     void stepBy(int steps) override { setValue(m_step(value(), steps)); }
 
 private:
@@ -38,8 +41,10 @@ TrendPage::TrendPage(CTrendGE& element, const PageContext& pageContext, QWidget*
     m_scale = new BarPageScaleBox(element.Scale(), this);
     m_scale->SetMessageSink(&pageContext.session.sink);
     m_points = new RuleSpin(
-        [this](int count, int steps) { return StepPointCount(count, steps, m_trend.GetWidth()); }, this);
-    m_sampling = new RuleSpin([](int sampling, int steps) { return StepSampling(sampling, steps); }, this);
+        [this](int count, int steps) { return StepPointCount(count, steps, m_trend.GetWidth()); },
+        pageContext.session.sink, this);
+    m_sampling = new RuleSpin([](int sampling, int steps) { return StepSampling(sampling, steps); },
+                              pageContext.session.sink, this);
     m_sampling->setRange(1, std::numeric_limits<int>::max());
     grid->addWidget(m_scale, 0, 0, 1, 4);
     grid->addWidget(new QLabel(Q("点数:"), this), 1, 0);

@@ -10,13 +10,20 @@
 class QLineEdit;
 class QSpinBox;
 
+namespace balsar {
+class MessageSink;
+}
+
 namespace balsar::editor {
+
+// The number boxes of these dialogs say their range through the sink when
+// a typed number falls outside it.
 
 class NewScreenDialog : public QDialog {
     Q_OBJECT
 public:
     // In system-screen mode the number is fixed at 65535.
-    NewScreenDialog(uint16_t proposed, bool systemScreenMode, QWidget* parent = nullptr);
+    NewScreenDialog(uint16_t proposed, bool systemScreenMode, MessageSink& sink, QWidget* parent = nullptr);
     uint16_t Number() const;
     std::string Description() const;
     QSpinBox* NumberSpin() const { return m_number; }
@@ -30,7 +37,7 @@ private:
 class CopyScreenDialog : public QDialog {
     Q_OBJECT
 public:
-    CopyScreenDialog(uint16_t source, uint16_t proposed, QWidget* parent = nullptr);
+    CopyScreenDialog(uint16_t source, uint16_t proposed, MessageSink& sink, QWidget* parent = nullptr);
     uint16_t Target() const;
     QSpinBox* TargetSpin() const { return m_target; }
 
@@ -41,7 +48,8 @@ private:
 class ScreenPropertiesDialog : public QDialog {
     Q_OBJECT
 public:
-    ScreenPropertiesDialog(uint16_t number, const ScreenProperties& properties, QWidget* parent = nullptr);
+    ScreenPropertiesDialog(uint16_t number, const ScreenProperties& properties, MessageSink& sink,
+                           QWidget* parent = nullptr);
     ScreenProperties Properties() const;
     QSpinBox* UpSpin() const { return m_up; }
     QSpinBox* DownSpin() const { return m_down; }

@@ -5,13 +5,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QUndoStack>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
 #include "DemoProject.h"
+#include "app/CheckDock.h"
 #include "app/CommandTable.h"
 #include "app/MainWindow.h"
 #include "app/RecentProjects.h"
@@ -19,6 +24,9 @@
 #include "base/FileIo.h"
 #include "base/MessageSink.h"
 #include "base/Prompt.h"
+#include "compiler/ProcessLauncher.h"
+#include "dialogs/DataTransferDialog.h"
+#include "dialogs/EventListDialog.h"
 #include "editor/ProjectTree.h"
 #include "editor/ScreenCommands.h"
 #include "editor/ScreenEditor.h"
@@ -341,4 +349,109 @@ TEST_F(Window, AFailedLegacyImportLeavesNoSystemScreenMode) {
     ASSERT_TRUE(window.ScreenCommands().NewScreen(next, "after"));
     EXPECT_EQ(services.doc.CurrentScreen()->GetNumber(), next);
     EXPECT_EQ(services.doc.CurrentScreen()->GetDescription(), "after");
+}
+
+namespace {
+
+// Records the tool starts instead of running outside programs.
+class StartRecorder : public ProcessLauncher {
+public:
+    bool StartDetached(const std::string& program, const std::vector<std::string>&) override {
+        programs.push_back(program);
+        return true;
+    }
+    bool StartAndWait(const std::string& program, const std::vector<std::string>&, int& exitCode) override {
+        programs.push_back(program);
+        exitCode = 0;
+        return true;
+    }
+    std::vector<std::string> programs;
+};
+
+bool TitleMarksAChange(const MainWindow& window) { return window.windowTitle().contains(QLatin1Char('*')); }
+
+} // namespace
+
+// Download, Offline simulation and Simulator save the project before they
+// compile: afterwards nothing is marked changed, closing asks nothing, and
+// Ctrl+Z still undoes the edit (which is then a change again).
+TEST_F(Window, ToolCommandsThatSaveLeaveNoChangeMark) {
+    StartRecorder starts;
+    window.SetProcessLauncher(&starts);
+    const std::string path = DemoFile("demo.ZPJ");
+    ASSERT_TRUE(window.OpenProjectPath(QString::fromStdString(path)));
+    int edits = 0;
+    for (int id : {ids::kDownload, ids::kOfflineSimulation, ids::kSimulator}) {
+        SCOPED_TRACE(id);
+        ASSERT_TRUE(window.ScreenCommands().NewScreen(static_cast<uint16_t>(200 + edits++), "edit"));
+        ASSERT_TRUE(TitleMarksAChange(window));
+        const size_t startsBefore = starts.programs.size();
+        window.Action(id)->trigger();
+        EXPECT_EQ(starts.programs.size(), startsBefore + 1) << "the tool was started";
+        EXPECT_FALSE(services.doc.IsModified());
+        EXPECT_TRUE(window.Editor().UndoStack()->isClean());
+        EXPECT_FALSE(TitleMarksAChange(window)) << window.windowTitle().toStdString();
+        // The file holds what the document holds.
+        Archive ar;
+        services.doc.Serialize(ar);
+        EXPECT_EQ(ar.Data(), ReadAll(path));
+    }
+    EXPECT_TRUE(sink.Texts().empty()) << sink.Texts().front();
+    window.Editor().UndoStack()->undo();
+    EXPECT_TRUE(TitleMarksAChange(window));
+    window.Editor().UndoStack()->redo();
+    EXPECT_FALSE(TitleMarksAChange(window));
+    EXPECT_TRUE(window.CloseProject());
+    EXPECT_TRUE(prompt.Questions().empty());
+}
+
+// A double-click on a finding in the event list or the data transfers opens
+// that list's dialog with the item's row selected.
+TEST_F(Window, CheckPaneOpensTheListDialogAtTheItem) {
+    window.show();
+    ASSERT_TRUE(window.OpenProjectPath(QString::fromStdString(DemoFile("demo.ZPJ"))));
+    CMirloProject& project = *services.doc.Project();
+    ASSERT_EQ(project.eventList.items.size(), 1u);
+    ASSERT_EQ(project.dataTransfers.items.size(), 1u);
+    EventItem second = project.eventList.items[0];
+    second.message = "Second";
+    project.eventList.items.push_back(second);
+    DataTransferItem next = project.dataTransfers.items[0];
+    next.count = static_cast<uint16_t>(next.count + 1);
+    project.dataTransfers.items.push_back(next);
+
+    const auto doubleClickFinding = [this](const char* list) {
+        window.CheckPane()->ShowFindings({Finding{Severity::Error, "T", FindingPlace::OfListItem(list, 2), "m"}});
+        QApplication::processEvents();
+        QTreeWidget* rows = window.CheckPane()->Rows();
+        const QRect place = rows->visualItemRect(rows->topLevelItem(0));
+        ASSERT_FALSE(place.isEmpty());
+        // A double-click as the platform sends it: a click, then the second press.
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+        QTest::mouseDClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier, place.center());
+    };
+
+    doubleClickFinding("events");
+    auto* events = window.findChild<dialogs::EventListDialog*>();
+    ASSERT_NE(events, nullptr);
+    EXPECT_TRUE(events->isVisible());
+    ASSERT_NE(events->List()->currentItem(), nullptr);
+    EXPECT_EQ(events->List()->indexOfTopLevelItem(events->List()->currentItem()), 1);
+    EXPECT_EQ(events->List()->currentItem()->text(3), "Second");
+    events->reject();
+
+    // The data transfers' dialog is modal: looked at and closed once it runs.
+    int selectedTransfer = -1;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto* transfers = qobject_cast<dialogs::DataTransferDialog*>(QApplication::activeModalWidget())) {
+            selectedTransfer = transfers->List()->indexOfTopLevelItem(transfers->List()->currentItem());
+            transfers->reject();
+        }
+    });
+    watcher.start(10);
+    doubleClickFinding("transfers");
+    watcher.stop();
+    EXPECT_EQ(selectedTransfer, 1);
+    EXPECT_FALSE(services.doc.IsModified()) << "looked at, nothing changed";
 }

@@ -1,5 +1,6 @@
 // The communication settings with their port pages, the advanced settings,
 // the PC serial port, and the new-project wizard.
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -142,6 +143,31 @@ TEST(CommunicationDialog, ChangedPortResetsItsAddressesOnlyAfterYes) {
     dialog.accept();
     EXPECT_TRUE(dialog.Apply());
     EXPECT_EQ(f.prompt.Questions().size(), asked);
+}
+
+// Choosing a protocol or none keeps the controls where they are: the
+// compatible-models lines never resize the columns.
+TEST(CommunicationDialog, ColumnsKeepTheirWidthsWhileValuesChange) {
+    DialogFixture f;
+    CommunicationDialog dialog(f.doc, f.session);
+    dialog.show();
+    PortPageWidget* page = dialog.SerialPage(0);
+    ASSERT_NE(page, nullptr);
+    const auto geometries = [page] {
+        QApplication::processEvents();
+        return std::vector<QRect>{page->Manufacturer()->geometry(), page->Device()->geometry(),
+                                  page->Station()->geometry(), page->CompatibleLine(0)->geometry()};
+    };
+    const std::vector<QRect> unused = geometries();
+    Choose(page->Manufacturer(), 1);
+    ASSERT_FALSE(page->CompatibleLine(0)->text().isEmpty());
+    EXPECT_EQ(geometries(), unused);
+    for (int device = 0; device < page->Device()->count(); ++device) {
+        Choose(page->Device(), device);
+        EXPECT_EQ(geometries(), unused) << page->Device()->currentText().toStdString();
+    }
+    Choose(page->Manufacturer(), 0);
+    EXPECT_EQ(geometries(), unused);
 }
 
 TEST(SerialPortDialog, ShowsAndStoresTheChosenPort) {

@@ -70,6 +70,30 @@ TEST(StaticTextPage, TrimmingQuestionYesCutsNoRestoresTheChoice) {
     EXPECT_EQ(smallPage.Size()->currentText(), "12");
 }
 
+// The sample follows the typing before the edit is finished; a text past
+// the screen's edge is not asked about until then.
+TEST(StaticTextPage, SampleFollowsTheTypingWithoutAFocusChange) {
+    PageFixture f;
+    const CStaticText original = DotText("A", 2);
+    ElementPropertiesDialog dialog(original, f.Context());
+    dialog.show();
+    auto* page = dynamic_cast<StaticTextPage*>(dialog.KindPage());
+    ASSERT_NE(page, nullptr);
+    page->Text()->setFocus();
+    page->Text()->end(false);
+    QTest::keyClicks(page->Text(), "BC");
+    EXPECT_EQ(dialog.Preview()->Render().Width(), 24);
+    QTest::keyClicks(page->Text(), "DEFGHIJKLMNOPQR");
+    EXPECT_TRUE(f.prompt.Questions().empty());
+    EXPECT_EQ(dialog.Preview()->Render().Width(), 128) << "the sixteen characters that fit";
+    EXPECT_EQ(page->Text()->text(), "ABCDEFGHIJKLMNOPQR") << "the typed text stays in the box";
+    f.prompt.Script(Answer::Yes);
+    emit page->Text()->editingFinished();
+    ASSERT_EQ(f.prompt.Questions().size(), 1u);
+    EXPECT_EQ(page->Text()->text(), "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(original.GetText(), "A");
+}
+
 TEST(StaticTextPage, DotMatrixSwitchAsksAboutNonEnglishCharacters) {
     PageFixture f;
     CStaticText e;

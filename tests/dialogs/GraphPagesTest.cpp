@@ -18,12 +18,14 @@
 #include "dialogs/AsciiPage.h"
 #include "dialogs/BarPage.h"
 #include "dialogs/BarPageScaleBox.h"
+#include "dialogs/ElementPreview.h"
 #include "dialogs/ElementPropertiesDialog.h"
 #include "dialogs/EventListPage.h"
 #include "dialogs/PicturePage.h"
 #include "elements/BmpTestFiles.h"
 #include "dialogs/TrendPage.h"
 #include "elements/CAsciiGE.h"
+#include "elements/PanelCanvas.h"
 #include "elements/CBarGE.h"
 #include "elements/CEventListGE.h"
 #include "elements/CPictureGE.h"
@@ -70,6 +72,30 @@ TEST(BarPage, DirectionBetweenPairsSwapsTheSize) {
     EXPECT_EQ(bar.GetHeight(), 20);
     Choose(page.Direction(), "向右");
     EXPECT_EQ(bar.GetWidth(), 60);
+}
+
+// In the property dialog the sample keeps its size when the direction
+// turns the bar, so the controls under the mouse stay where they are.
+TEST(BarPage, ChoosingADirectionMovesNothingInTheDialog) {
+    GraphPageFixture f;
+    CBarGE bar;
+    bar.SetWidth(20);
+    bar.SetHeight(60);
+    ElementPropertiesDialog dialog(bar, f.Context());
+    dialog.show();
+    auto* page = dynamic_cast<BarPage*>(dialog.KindPage());
+    ASSERT_NE(page, nullptr);
+    const auto places = [&] {
+        QApplication::processEvents();
+        return std::vector<QRect>{dialog.Preview()->geometry(),
+                                  QRect(page->Direction()->mapTo(&dialog, QPoint(0, 0)), page->Direction()->size())};
+    };
+    const std::vector<QRect> before = places();
+    Choose(page->Direction(), "向左");
+    ASSERT_EQ(dialog.Preview()->Render().Width(), 60);
+    EXPECT_EQ(places(), before);
+    Choose(page->Direction(), "向上");
+    EXPECT_EQ(places(), before);
 }
 
 TEST(BarPage, TypeAndWidthKeepTheScaleInItsRange) {

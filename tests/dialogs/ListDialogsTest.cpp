@@ -137,6 +137,39 @@ TEST(EventListDialog, AddDeleteModifyAndOk) {
     EXPECT_TRUE(f.doc.IsModified());
 }
 
+// A duplicate event item is refused while its dialog stays open with what
+// was typed; changed, it is taken.
+TEST(EventListDialog, ADuplicateKeepsTheItemDialogOpenWithItsInput) {
+    DialogFixture f;
+    EventListDialog dialog(f.doc, f.session);
+    dialog.show();
+    dialog.runItemDialog = [](EventItemDialog& item) {
+        TypeInto(item.Message(), "Door open");
+        item.accept();
+        return item.result() == QDialog::Accepted;
+    };
+    Click(dialog.AddButton());
+    ASSERT_EQ(dialog.List()->topLevelItemCount(), 1);
+    bool closed = true;
+    QString kept;
+    dialog.runItemDialog = [&](EventItemDialog& item) {
+        TypeInto(item.Message(), "Door open");
+        item.accept();
+        closed = item.result() == QDialog::Accepted;
+        kept = item.Message()->text();
+        // The user changes the message and tries again.
+        TypeInto(item.Message(), "Door shut");
+        item.accept();
+        return item.result() == QDialog::Accepted;
+    };
+    Click(dialog.AddButton());
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(kept, "Door open");
+    EXPECT_EQ(f.Messages(), std::vector<std::string>{"报警设置条目已存在"});
+    ASSERT_EQ(dialog.List()->topLevelItemCount(), 2);
+    EXPECT_EQ(dialog.List()->topLevelItem(1)->text(3), "Door shut");
+}
+
 // Size 8 with a Chinese message asks first: No keeps the size and the
 // message, Yes keeps only the English characters.
 TEST(EventListDialog, SizeEightWithChineseMessagesAsksFirst) {
