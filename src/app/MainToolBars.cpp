@@ -6,6 +6,7 @@
 #include <QToolBar>
 
 #include "app/AppStrings.h"
+#include "app/DesignerSettings.h"
 #include "app/CommandTable.h"
 
 namespace balsar::app {
@@ -32,7 +33,6 @@ constexpr ToolBarDescription kBars[] = {
     {ToolBarId::Align, "toolbarAlign", texts::kToolbarAlign, false},
 };
 
-QSettings Store() { return QSettings(texts::kRecentSettingsOrganisation, texts::kAppName); }
 
 } // namespace
 
@@ -83,7 +83,7 @@ QList<QToolBar*> BuildToolBars(QMainWindow& window, const std::map<int, QAction*
 }
 
 bool RestoreWindowLayout(QMainWindow& window) {
-    QSettings store = Store();
+    QSettings store = DesignerSettings();
     store.beginGroup(QStringLiteral("MainWindow"));
     const QByteArray geometry = store.value(QStringLiteral("geometry")).toByteArray();
     const QByteArray state = store.value(QStringLiteral("state")).toByteArray();
@@ -99,7 +99,7 @@ bool RestoreWindowLayout(QMainWindow& window) {
 }
 
 void SaveWindowLayout(const QMainWindow& window) {
-    QSettings store = Store();
+    QSettings store = DesignerSettings();
     store.beginGroup(QStringLiteral("MainWindow"));
     store.setValue(QStringLiteral("geometry"), window.saveGeometry());
     store.setValue(QStringLiteral("state"), window.saveState(kLayoutVersion));

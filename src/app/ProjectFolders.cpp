@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/AppStrings.h"
+#include "app/DesignerSettings.h"
 #include "project/CMirloDoc.h"
 
 namespace balsar::app {
@@ -17,7 +18,6 @@ namespace {
 constexpr const char* kRememberedKey = "Folders/projects";
 constexpr const char* kDocumentsFolderName = "Balsar";
 
-QSettings Store() { return QSettings(texts::kRecentSettingsOrganisation, texts::kAppName); }
 
 bool IsFolder(const fs::path& path) {
     std::error_code ec;
@@ -42,7 +42,7 @@ fs::path ProposedProjectParent(const fs::path& remembered, const fs::path& docum
 }
 
 fs::path ProposedProjectParent() {
-    const QString remembered = Store().value(QString::fromLatin1(kRememberedKey)).toString();
+    const QString remembered = DesignerSettings().value(QString::fromLatin1(kRememberedKey)).toString();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return ProposedProjectParent(fs::path(remembered.toStdString()), fs::path(documents.toStdString()));
 }
@@ -50,7 +50,7 @@ fs::path ProposedProjectParent() {
 void RememberProjectFile(const fs::path& projectFile) {
     const fs::path parent = fs::absolute(projectFile).parent_path().parent_path();
     if (IsFolder(parent)) {
-        Store().setValue(QString::fromLatin1(kRememberedKey), QString::fromStdString(parent.string()));
+        DesignerSettings().setValue(QString::fromLatin1(kRememberedKey), QString::fromStdString(parent.string()));
     }
 }
 

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "app/AppStrings.h"
+#include "app/DesignerSettings.h"
 #include "base/Utf.h"
 
 namespace balsar::app {
@@ -21,7 +22,6 @@ bool Readable(const std::string& path) {
     return in.good();
 }
 
-QSettings Store() { return QSettings(texts::kRecentSettingsOrganisation, texts::kAppName); }
 
 } // namespace
 
@@ -53,7 +53,7 @@ std::vector<std::string> WithRecentProject(const std::vector<std::string>& entri
 }
 
 std::vector<std::string> LoadRecentEntries() {
-    QSettings settings = Store();
+    QSettings settings = DesignerSettings();
     std::vector<std::string> entries;
     for (int i = 1; i <= kRecentCount; ++i) {
         const QString value = settings.value(QStringLiteral("Recent File List/File%1").arg(i)).toString();
@@ -65,7 +65,7 @@ std::vector<std::string> LoadRecentEntries() {
 }
 
 void StoreRecentEntries(const std::vector<std::string>& entries) {
-    QSettings settings = Store();
+    QSettings settings = DesignerSettings();
     for (int i = 1; i <= kRecentCount; ++i) {
         const size_t index = static_cast<size_t>(i - 1);
         const QString key = QStringLiteral("Recent File List/File%1").arg(i);
