@@ -375,3 +375,77 @@ TEST_F(SettingsWalk, EveryDialogIsOneStepAndUndoRedoSaveGiveTheSameBytes) {
     EXPECT_EQ(test::FileBytes(path), saved);
     EXPECT_EQ(prompt.Questions().size(), 1u) << "nothing asked after the port change";
 }
+
+// Cancel after a change, or OK without one, leaves the project as it was:
+// no undo step, no "*", the same bytes.
+TEST_F(SettingsWalk, CancelledOrUnchangedDialogsLeaveNoStep) {
+    window.show();
+    ASSERT_NO_FATAL_FAILURE(OpenDemo());
+    const std::vector<uint8_t> start = DocumentBytes();
+    const auto nothingChanged = [&](const char* what) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(Undo().count(), 0);
+        EXPECT_FALSE(Starred()) << window.windowTitle().toStdString();
+        EXPECT_FALSE(services.doc.IsModified());
+        EXPECT_EQ(DocumentBytes(), start);
+    };
+    const auto cancelOf = [](QDialog& d) {
+        auto* box = d.findChild<QDialogButtonBox*>();
+        return box != nullptr ? box->button(QDialogButtonBox::Cancel) : nullptr;
+    };
+
+    // The dialogs with OK and Cancel: one combo changed, then Cancel; then
+    // OK with nothing changed.
+    const auto both = [&](int command, auto typed, const std::function<QComboBox*(QDialog&)>& box) {
+        using Dialog = typename decltype(typed)::type;
+        SCOPED_TRACE(command);
+        ModalScript cancelled;
+        cancelled.Then<Dialog>([&](Dialog& d) {
+            ChooseNext(box(d));
+            PressLater(cancelOf(d));
+        });
+        ASSERT_TRUE(cancelled.Run(window.Action(command)));
+        nothingChanged("cancelled");
+        ModalScript unchanged;
+        unchanged.Then<Dialog>([](Dialog& d) { PressLater(OkOf(d)); });
+        ASSERT_TRUE(unchanged.Run(window.Action(command)));
+        nothingChanged("OK alone");
+    };
+    both(ids::kGlobalSettings, std::type_identity<dialogs::GlobalSettingsDialog>{},
+         [](QDialog& d) { return static_cast<dialogs::GlobalSettingsDialog&>(d).InitialScreen(); });
+    both(ids::kCommunication, std::type_identity<dialogs::CommunicationDialog>{},
+         [](QDialog& d) { return static_cast<dialogs::CommunicationDialog&>(d).SerialPage(0)->Baud(); });
+    both(ids::kLanguageSettings, std::type_identity<dialogs::LanguageDialog>{},
+         [](QDialog& d) { return static_cast<dialogs::LanguageDialog&>(d).SystemBox(); });
+
+    // The data transfers: an item added, then Escape and "yes, drop it";
+    // then OK on the untouched list.
+    {
+        ModalScript dropped;
+        dropped.Then<dialogs::DataTransferDialog>([](dialogs::DataTransferDialog& d) { PressLater(d.AddButton()); });
+        dropped.Then<dialogs::DataTransferItemDialog>([](dialogs::DataTransferItemDialog& d) {
+            TypeInto(d.Count()->Edit(), QStringLiteral("9"));
+            PressLater(OkOf(d));
+        });
+        dropped.Then<dialogs::DataTransferDialog>(
+            [](dialogs::DataTransferDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+            [](dialogs::DataTransferDialog& d) { return d.Changed(); });
+        prompt.Script(Answer::Yes);
+        ASSERT_TRUE(dropped.Run(window.Action(ids::kDataTransfer)));
+        EXPECT_EQ(prompt.Questions().size(), 1u) << "asked before dropping the added item";
+        nothingChanged("transfers dropped");
+        ModalScript unchanged;
+        unchanged.Then<dialogs::DataTransferDialog>([](dialogs::DataTransferDialog& d) { PressLater(d.OkButton()); });
+        ASSERT_TRUE(unchanged.Run(window.Action(ids::kDataTransfer)));
+        nothingChanged("transfers OK alone");
+    }
+
+    // The event list, which stays open beside the editor: OK alone.
+    window.Action(ids::kAlarmSettings)->trigger();
+    auto* events = window.findChild<dialogs::EventListDialog*>();
+    ASSERT_NE(events, nullptr);
+    events->OkButton()->click();
+    EXPECT_FALSE(events->isVisible());
+    nothingChanged("event list OK alone");
+    EXPECT_TRUE(sink.Texts().empty()) << sink.Texts().front();
+}
