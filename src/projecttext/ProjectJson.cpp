@@ -1,6 +1,7 @@
 #include "projecttext/ProjectJson.h"
 
-#include <set>
+#include <cstddef>
+#include <utility>
 
 #include "plc/PLCAddrType.h"
 #include "project/CMirloProject.h"
@@ -12,62 +13,96 @@ namespace balsar {
 
 namespace {
 
-// Where the parser is, to name a member that appears twice in an object
-// (the JSON library would silently keep one of them).
-class DuplicateKeyCheck {
+// Builds the document from the parser's events and refuses a member that
+// appears twice in an object (the library's own parse would silently keep
+// one of them), naming its path. The ordered object itself tells whether a
+// name is new, so no set of names is kept; and no value is made and
+// destroyed per member name, as the library's parse callback does.
+class CheckedDocumentBuilder {
 public:
-    bool operator()(int /*depth*/, Json::parse_event_t event, Json& parsed) {
-        switch (event) {
-        case Json::parse_event_t::object_start:
-            m_frames.emplace_back(true);
-            break;
-        case Json::parse_event_t::array_start:
-            m_frames.emplace_back(false);
-            break;
-        case Json::parse_event_t::key: {
-            Frame& frame = m_frames.back();
-            frame.key = parsed.get<std::string>();
-            if (!frame.keys.insert(frame.key).second) {
-                throw JsonImportError(PathOfCurrent(), "field listed twice");
-            }
-            break;
+    explicit CheckedDocumentBuilder(Json& root) : m_root(root) {}
+
+    bool null() { return Add(nullptr); }
+    bool boolean(bool value) { return Add(value); }
+    bool number_integer(Json::number_integer_t value) { return Add(value); }
+    bool number_unsigned(Json::number_unsigned_t value) { return Add(value); }
+    bool number_float(Json::number_float_t value, const Json::string_t& /*text*/) { return Add(value); }
+    bool string(Json::string_t& value) { return Add(value); }
+    bool binary(Json::binary_t& value) { return Add(Json::binary(std::move(value))); }
+    bool start_object(std::size_t /*count*/) { return Open(Json::object()); }
+    bool start_array(std::size_t /*count*/) { return Open(Json::array()); }
+    bool end_object() { return Close(); }
+    bool end_array() { return Close(); }
+
+    bool key(Json::string_t& name) {
+        Frame& frame = m_frames.back();
+        const auto [entry, added] = frame.value->get_ref<Json::object_t&>().emplace(name, Json());
+        frame.key = &entry->first;
+        if (!added) {
+            throw JsonImportError(PathOfCurrent(), "field listed twice");
         }
-        case Json::parse_event_t::object_end:
-        case Json::parse_event_t::array_end:
-            m_frames.pop_back();
-            ValueDone();
-            break;
-        case Json::parse_event_t::value:
-            ValueDone();
-            break;
-        }
+        m_member = &entry->second;
         return true;
+    }
+
+    template <class Exception>
+    bool parse_error(std::size_t /*position*/, const std::string& /*token*/, const Exception& error) {
+        throw error;
     }
 
 private:
     struct Frame {
-        explicit Frame(bool object) : isObject(object) {}
-        bool isObject;
-        std::set<std::string> keys;
-        std::string key;
-        size_t index = 0;
+        Json* value;
+        // The member being read (objects); it stays in place while the
+        // parser is inside it, as nothing is added to its object meanwhile.
+        const std::string* key = nullptr;
     };
 
-    void ValueDone() {
-        if (!m_frames.empty() && !m_frames.back().isObject) {
-            ++m_frames.back().index;
+    // Places a value where the parser is: the document, the end of the
+    // open array, or the member just named.
+    template <class Value> Json* Place(Value&& value) {
+        if (m_frames.empty()) {
+            m_root = Json(std::forward<Value>(value));
+            return &m_root;
         }
+        Json& parent = *m_frames.back().value;
+        if (parent.is_array()) {
+            auto& items = parent.get_ref<Json::array_t&>();
+            items.emplace_back(std::forward<Value>(value));
+            return &items.back();
+        }
+        *m_member = Json(std::forward<Value>(value));
+        return m_member;
+    }
+    template <class Value> bool Add(Value&& value) {
+        Place(std::forward<Value>(value));
+        return true;
+    }
+    bool Open(Json&& container) {
+        m_frames.push_back(Frame{Place(std::move(container))});
+        return true;
+    }
+    bool Close() {
+        m_frames.pop_back();
+        return true;
     }
 
     std::string PathOfCurrent() const {
         std::string path = "$";
         for (const Frame& frame : m_frames) {
-            path += frame.isObject ? "." + frame.key : "[" + std::to_string(frame.index) + "]";
+            if (frame.value->is_object()) {
+                path += "." + *frame.key;
+            } else {
+                // The item being read is the last one added.
+                path += "[" + std::to_string(frame.value->size() - 1) + "]";
+            }
         }
         return path;
     }
 
+    Json& m_root;
     std::vector<Frame> m_frames;
+    Json* m_member = nullptr;
 };
 
 // The library's message without its exception tag: "line 3, column 7:
@@ -137,7 +172,8 @@ bool ImportProjectJson(std::string_view text, const LanguageDefaults& defaults, 
                        std::string& error) {
     Json document;
     try {
-        document = Json::parse(text.begin(), text.end(), DuplicateKeyCheck());
+        CheckedDocumentBuilder builder(document);
+        Json::sax_parse(text.begin(), text.end(), &builder);
     } catch (const JsonImportError& e) {
         error = e.what();
         return false;

@@ -37,7 +37,7 @@ DataType NumberType(const KeyRecord& key) {
 }
 
 // Tenths of a second, 1 at least.
-uint32_t Tenths(int32_t value) { return 100u * static_cast<uint32_t>(std::max(value, 1)); }
+uint64_t Tenths(int32_t value) { return 100u * static_cast<uint64_t>(std::max(value, 1)); }
 
 } // namespace
 

@@ -46,8 +46,10 @@ private:
     static void WordSet(const KeyRecord& key, RegisterBank& registers);
 
     const KeyRecord* m_held = nullptr;
-    uint32_t m_heldFor = 0;
-    uint32_t m_nextRepeat = 0;
+    // Milliseconds, in 64 bits: a repeat delay of 2^30 tenths wrapped to 0 in
+    // 32 bits, and the repeat loop never ended.
+    uint64_t m_heldFor = 0;
+    uint64_t m_nextRepeat = 0;
 };
 
 } // namespace balsar::runtime

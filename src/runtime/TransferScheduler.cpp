@@ -29,7 +29,9 @@ void TransferScheduler::Step(uint32_t milliseconds, uint16_t currentScreen, cons
         const bool inWindow = !item.Windowed() || item.window == 0 || item.window == currentScreen;
         int due = 0;
         if (item.Timed()) {
-            const uint32_t period = 100u * std::max<uint32_t>(item.period, 1);
+            // In 64 bits: 100 times a 32-bit count of 100 ms overflows 32 bits
+            // (a period of 2^30 wrapped to 0, 42949673 to 4 ms).
+            const uint64_t period = 100u * uint64_t{std::max<uint32_t>(item.period, 1)};
             state.elapsed += milliseconds;
             due = static_cast<int>(state.elapsed / period);
             state.elapsed %= period;

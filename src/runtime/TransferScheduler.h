@@ -28,7 +28,7 @@ public:
 
 private:
     struct State {
-        uint32_t elapsed = 0;
+        uint64_t elapsed = 0; // milliseconds into the period
         int trigger = -1; // last trigger state, -1 before the first reading
         uint32_t done = 0;
     };

@@ -11,7 +11,7 @@ void TrendRecorder::Reset(const std::vector<TrendChannel>& channels) {
     for (const TrendChannel& channel : channels) {
         Buffer buffer;
         buffer.address = channel.address;
-        buffer.interval = 100 * std::max<uint32_t>(channel.sampling, 1);
+        buffer.interval = 100 * uint64_t{std::max<uint32_t>(channel.sampling, 1)};
         buffer.capacity = std::clamp<size_t>(channel.points, 1, 4096);
         const int count = std::max<int>(channel.address.count, 1);
         buffer.words = std::min(channel.address.IsDoubleWord() ? 2 * count : count, 4);
@@ -23,10 +23,10 @@ void TrendRecorder::Step(uint32_t milliseconds, const RegisterBank& registers) {
     for (Buffer& buffer : m_buffers) {
         buffer.elapsed += milliseconds;
         // A long step samples the value as it stands now, at most a full buffer.
-        size_t due = buffer.elapsed / buffer.interval;
+        uint64_t due = buffer.elapsed / buffer.interval;
         buffer.elapsed %= buffer.interval;
-        due = std::min(due, buffer.capacity);
-        for (size_t i = 0; i < due; ++i) {
+        due = std::min<uint64_t>(due, buffer.capacity);
+        for (uint64_t i = 0; i < due; ++i) {
             buffer.samples.push_back(registers.Raw(buffer.address, buffer.words));
             if (buffer.samples.size() > buffer.capacity) {
                 buffer.samples.pop_front();

@@ -26,10 +26,10 @@ public:
 private:
     struct Buffer {
         AddressRecord address;
-        uint32_t interval = 100; // milliseconds
+        uint64_t interval = 100; // milliseconds (100 times a 32-bit count overflows 32 bits)
         size_t capacity = 1;
         int words = 1;
-        uint32_t elapsed = 0;
+        uint64_t elapsed = 0;
         std::deque<uint64_t> samples;
     };
     std::vector<Buffer> m_buffers;

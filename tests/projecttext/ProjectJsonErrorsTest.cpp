@@ -132,6 +132,13 @@ TEST(ProjectJsonErrors, UnknownMissingAndRepeatedMembers) {
     // The JSON library would keep one of two equal names; the import refuses.
     EXPECT_EQ(ImportError("{\"format\": \"balsar-project\", \"screens\": [{\"a\": 1, \"a\": 2}]}"),
               "$.screens[0].a: field listed twice");
+    // The path counts the items of every array and names the members of
+    // every object around the repeated name, wherever it sits.
+    EXPECT_EQ(ImportError("{\"format\": {\"a\": [1]}, \"format\": 2}"), "$.format: field listed twice");
+    EXPECT_EQ(ImportError("[1, [], {\"a\": 1, \"a\": 2}]"), "$[2].a: field listed twice");
+    EXPECT_EQ(ImportError("{\"screens\": [{}, {\"elements\": [[], {\"address\": "
+                          "{\"width\": 1, \"kind\": {\"x\": 0}, \"width\": 2}}]}]}"),
+              "$.screens[1].elements[1].address.width: field listed twice");
 }
 
 TEST(ProjectJsonErrors, ContentRulesOfTheForm) {

@@ -164,6 +164,28 @@ TEST_F(KeyActionsTest, IncrementWhileHeldAfterTheDelayAtTheRate) {
     EXPECT_EQ(Word(16), 0);
 }
 
+TEST_F(KeyActionsTest, DelaysOfYearsNeverRepeatWithinSeconds) {
+    // 100 ms times 2^30 wrapped to a repeat delay of 0, and the repeat loop
+    // of a held key never ended.
+    auto project = designer.NewProject();
+    auto screen = DesignerFixture::NewScreen(1, 0, 0);
+    screen->AddElement(runtime::test::WordKey(1, CWordSet::WORD_INCREMENT, LocalWord("LW", 13), 1, 100, 1, 1 << 30));
+    screen->AddElement(runtime::test::WordKey(2, CWordSet::WORD_INCREMENT, LocalWord("LW", 14), 1, 100, 1 << 30, 1));
+    project->AddScreen(std::move(screen));
+    designer.Run(std::move(project), panel);
+
+    panel.PressKey(1);
+    panel.Step(100);
+    EXPECT_EQ(Word(13), 1);
+    panel.Step(10000);
+    EXPECT_EQ(Word(13), 1);
+    panel.ReleaseKey(1);
+    panel.PressKey(2);
+    panel.Step(10000);
+    EXPECT_EQ(Word(14), 0);
+    panel.ReleaseKey(2);
+}
+
 TEST_F(KeyActionsTest, ScreenActionsOnEnteringAndLeaving) {
     auto project = designer.NewProject();
     auto one = DesignerFixture::NewScreen(1, 0, 2);

@@ -172,6 +172,17 @@ TEST(TrendRecorder, EachChannelSamplesOnItsIntervalAndKeepsItsPoints) {
     EXPECT_TRUE(trends.Samples(7).empty());
 }
 
+TEST(TrendRecorder, IntervalsOfYearsNeverComeDueWithinSeconds) {
+    // 100 ms times 2^30 wrapped to an interval of 0 (a division by zero),
+    // 42949673 to one of 4 ms.
+    TrendRecorder trends;
+    trends.Reset({TrendChannel{Local(kLocalLW, 1), 1u << 30, 3}, TrendChannel{Local(kLocalLW, 1), 42949673, 3}});
+    RegisterBank bank;
+    trends.Step(10000, bank);
+    EXPECT_TRUE(trends.Samples(0).empty());
+    EXPECT_TRUE(trends.Samples(1).empty());
+}
+
 TEST(CivilTime, SecondsAndDatesConvertBothWays) {
     const CivilTime leap{2024, 2, 29, 23, 59, 58};
     EXPECT_EQ(CivilTime::FromSeconds(leap.ToSeconds()), leap);

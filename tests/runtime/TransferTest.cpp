@@ -2,6 +2,8 @@
 // trigger bit, valid windows, limited executions, bits and double words.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "runtime/DesignerFixture.h"
 #include "runtime/PanelRuntime.h"
 
@@ -144,6 +146,31 @@ TEST_F(Transfers, ATriggeredItemStopsAfterItsExecutions) {
     Set("LW50", 0);
     panel.Step(100);
     EXPECT_EQ(Word("RW6"), 5);
+}
+
+TEST_F(Transfers, PeriodsOfYearsNeverComeDueWithinSeconds) {
+    // 100 ms times these periods does not fit 32 bits: 2^30 once wrapped to
+    // a period of 0 (a division by zero), 42949673 to a period of 4 ms.
+    auto project = Project();
+    DataTransferItem item;
+    item.timed = 1;
+    item.executions = 0;
+    item.count = 1;
+    item.sourceAddress = LocalWord("LW", 0);
+    for (const int32_t period : {1 << 30, 42949673, std::numeric_limits<int32_t>::max()}) {
+        item.period = period;
+        item.destinationAddress = LocalWord("RW", static_cast<int>(project->dataTransfers.items.size()));
+        project->dataTransfers.items.push_back(item);
+    }
+    designer.Run(std::move(project), panel);
+    Set("LW0", 5);
+    for (int second = 0; second < 10; ++second) {
+        panel.Step(1000);
+    }
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(panel.Transfers().Executions(i), 0u) << i;
+    }
+    EXPECT_EQ(Word("RW1"), 0);
 }
 
 TEST_F(Transfers, DoubleWordsMoveTwiceTheirCount) {
