@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "DialogFixture.h"
@@ -22,6 +23,15 @@ using test::Choose;
 using test::Click;
 using test::DialogFixture;
 using test::TypeInto;
+
+// An item dialog run that types the message and presses OK.
+std::function<bool(EventItemDialog&)> EnterMessage(const char* message) {
+    return [message](EventItemDialog& item) {
+        TypeInto(item.Message(), message);
+        item.accept();
+        return item.result() == QDialog::Accepted;
+    };
+}
 
 TEST(EventItemDialog, OkChecksComeInOrder) {
     DialogFixture f;
@@ -83,11 +93,7 @@ TEST(EventListDialog, AddDeleteModifyAndOk) {
     EventListDialog dialog(f.doc, f.session);
     dialog.show();
     // Every run of the item dialog enters the same message.
-    dialog.runItemDialog = [](EventItemDialog& item) {
-        TypeInto(item.Message(), "Door open");
-        item.accept();
-        return item.result() == QDialog::Accepted;
-    };
+    dialog.runItemDialog = EnterMessage("Door open");
     Click(dialog.AddButton());
     ASSERT_EQ(dialog.List()->topLevelItemCount(), 1);
     EXPECT_EQ(dialog.List()->topLevelItem(0)->text(1), "LOCAL");
@@ -143,11 +149,7 @@ TEST(EventListDialog, ADuplicateKeepsTheItemDialogOpenWithItsInput) {
     DialogFixture f;
     EventListDialog dialog(f.doc, f.session);
     dialog.show();
-    dialog.runItemDialog = [](EventItemDialog& item) {
-        TypeInto(item.Message(), "Door open");
-        item.accept();
-        return item.result() == QDialog::Accepted;
-    };
+    dialog.runItemDialog = EnterMessage("Door open");
     Click(dialog.AddButton());
     ASSERT_EQ(dialog.List()->topLevelItemCount(), 1);
     bool closed = true;
